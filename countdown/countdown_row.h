@@ -1,0 +1,62 @@
+// One countdown row: a name box, a time box, a gold box, a Start/Stop button
+// and a one-second timer. The row keeps no state of its own; its controls are
+// the state (the caption says Idle or Running, the time box holds the time).
+#pragma once
+
+#include <string_view>
+
+#include "countdown/cue.h"
+#include "countdown/time_text.h"
+#include "ui/toolkit/controls.h"
+
+namespace morvane {
+
+// What lies outside the row: the window that holds it and the sounds.
+class RowHost {
+ public:
+  // A modal message box with an OK button and no icon, titled with the
+  // application title; returns when the user has dismissed it.
+  virtual void ShowMessage(std::string_view text) = 0;
+  // Makes the main window visible and asks for it to be brought forward.
+  virtual void ShowMainWindow() = 0;
+  virtual void PlayCue(Cue cue) = 0;
+  virtual DateOrder UserDateOrder() const = 0;
+
+ protected:
+  ~RowHost() = default;
+};
+
+struct RowControls {
+  toolkit::TextBox& Text;      // the character's name
+  toolkit::TextBox& txtTime;   // the remaining time
+  toolkit::TextBox& Gold;      // the gold amount
+  toolkit::PushButton& cmdStart;
+  toolkit::IntervalTimer& tmrCrono;
+};
+
+inline constexpr std::string_view kStartCaption = "Start";
+inline constexpr std::string_view kStopCaption = "Stop";
+inline constexpr std::string_view kInvalidTimeMessage =
+    "Invalid Time. Hour:Minutes:Seconds = HH:MM:SS";
+
+class CountdownRow {
+ public:
+  CountdownRow(RowControls controls, RowHost& host) : c_(controls), host_(host) {}
+
+  // The Start/Stop button was clicked: starts an Idle row, stops a Running one.
+  void cmdStart_Click();
+  // The timer ticked: one second off, and the alarm at zero.
+  void tmrCrono_Timer();
+  // The name box was clicked: the user acknowledges a red name.
+  void Text_Click();
+
+ private:
+  void Start();
+  void Stop();
+  void Expire();
+
+  RowControls c_;
+  RowHost& host_;
+};
+
+}  // namespace morvane

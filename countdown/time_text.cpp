@@ -1,0 +1,1 @@
+#include "countdown/time_text.h"

@@ -1,0 +1,53 @@
+// The controls a countdown row works through, as plain C++ interfaces.
+// The Win32 implementations live beside this header; tests use fakes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace morvane::toolkit {
+
+// A colour as 0xRRGGBB.
+using Colour = std::uint32_t;
+
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kRed = 0xFF0000;
+inline constexpr Colour kGreen = 0x00FF00;
+
+// A single-line edit box. Texts are UTF-8.
+class TextBox {
+ public:
+  virtual std::string Text() const = 0;
+  virtual void SetText(std::string_view text) = 0;
+  // A locked box cannot be edited by the user; the program can still write it.
+  virtual bool Locked() const = 0;
+  virtual void SetLocked(bool locked) = 0;
+  virtual Colour TextColour() const = 0;
+  virtual void SetTextColour(Colour colour) = 0;
+  virtual void Focus() = 0;
+
+ protected:
+  ~TextBox() = default;
+};
+
+class PushButton {
+ public:
+  virtual std::string Caption() const = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+
+ protected:
+  ~PushButton() = default;
+};
+
+// An invisible timer that ticks once per interval while it is enabled.
+class IntervalTimer {
+ public:
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+
+ protected:
+  ~IntervalTimer() = default;
+};
+
+}  // namespace morvane::toolkit
