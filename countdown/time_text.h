@@ -16,7 +16,9 @@
 //   date time     a date, one or more spaces, then a time (12- or 24-hour).
 // Refused: anything else, among it lone numbers, fields of more digits than
 // the above, month names, one- or two-digit years (their century would be a
-// guess), a time before a date, and other characters.
+// guess), a time before a date, and other characters. Only the space
+// character counts as a space: a tab, like any other white space or
+// non-ASCII byte, is refused wherever it stands.
 //
 // A date alone denotes its midnight; a time alone denotes that time of day.
 // The date never reaches the output: stepping down works on the time of day,

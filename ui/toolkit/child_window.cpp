@@ -1,0 +1,31 @@
+#include "ui/toolkit/child_window.h"
+
+#include "ui/toolkit/text_encoding.h"
+
+namespace morvane::toolkit {
+
+HWND CreateChild(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
+                 const ControlSpec& spec, int id, HFONT font) {
+  const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  HWND child = ::CreateWindowExW(ex_style, window_class, spec.text.c_str(),
+                                 WS_CHILD | WS_VISIBLE | style, TwipsToPixels(spec.left),
+                                 TwipsToPixels(spec.top), TwipsToPixels(spec.width),
+                                 TwipsToPixels(spec.height), parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return child;
+}
+
+std::string ReadText(HWND hwnd) {
+  const int length = ::GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(copied));
+  return Narrow(text);
+}
+
+void WriteText(HWND hwnd, std::string_view utf8) {
+  ::SetWindowTextW(hwnd, Widen(utf8).c_str());
+}
+
+}  // namespace morvane::toolkit

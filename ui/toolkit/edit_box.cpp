@@ -1,0 +1,99 @@
+#include "ui/toolkit/edit_box.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "ui/toolkit/child_window.h"
+
+namespace morvane::toolkit {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// Boxes without a designed colour follow the system's window colours.
+Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
+  return colour ? *colour : FromColorRef(::GetSysColor(system_colour));
+}
+
+}  // namespace
+
+EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font)
+    : hwnd_(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                        spec, id, font)),
+      back_(OrSystem(spec.back, COLOR_WINDOW)),
+      fore_(OrSystem(spec.fore, COLOR_WINDOWTEXT)) {
+  if (spec.input_limit > 0) {
+    ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.input_limit), 0);
+  }
+  ::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+EditBox::~EditBox() {
+  if (::IsWindow(hwnd_)) {
+    ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+  }
+}
+
+std::string EditBox::Text() const { return ReadText(hwnd_); }
+
+void EditBox::SetText(std::string_view text) { WriteText(hwnd_, text); }
+
+bool EditBox::Locked() const { return (::GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
+
+// Locked means read-only, not disabled: a disabled edit greys its text and
+// ignores the colour it is given, and it would no longer report clicks.
+void EditBox::SetLocked(bool locked) {
+  ::SendMessageW(hwnd_, EM_SETREADONLY, locked ? TRUE : FALSE, 0);
+}
+
+void EditBox::SetTextColour(Colour colour) {
+  if (colour == fore_) {
+    return;
+  }
+  fore_ = colour;
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void EditBox::Focus() { ::SetFocus(hwnd_); }
+
+// A click is a press and a release of the left button inside the box.
+void EditBox::TrackClick(UINT message, LPARAM lparam) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    pressed_ = true;
+    return;
+  }
+  const bool was_pressed = std::exchange(pressed_, false);
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+  if (was_pressed && ::PtInRect(&client, at) && on_click_) {
+    on_click_();
+  }
+}
+
+LRESULT CALLBACK EditBox::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                       UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<EditBox*>(data);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      self->TrackClick(message, lparam);
+      break;
+    case WM_LBUTTONUP: {
+      // The edit control ends its selection and releases the mouse first.
+      const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
+      self->TrackClick(message, lparam);
+      return result;
+    }
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+}  // namespace morvane::toolkit

@@ -1,0 +1,50 @@
+// Owners for the handles the windows create, so that every GDI object made
+// is released exactly once, whichever way a scope is left.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <type_traits>
+
+namespace morvane::toolkit {
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+struct DcDeleter {
+  void operator()(HDC dc) const { ::DeleteDC(dc); }
+};
+
+template <typename Handle>
+using unique_gdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+
+using unique_hbrush = unique_gdi<HBRUSH>;
+using unique_hbitmap = unique_gdi<HBITMAP>;
+using unique_hdc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+// Selects an object into a device context for the life of the scope, and puts
+// back what was there before: a DC must not be deleted with our object in it.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  ~SelectedObject() { ::SelectObject(dc_, previous_); }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// 0xRRGGBB, as the layout writes colours, to the COLORREF GDI wants (0x00BBGGRR).
+constexpr COLORREF ToColorRef(std::uint32_t rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+constexpr std::uint32_t FromColorRef(COLORREF colour) {
+  return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+         (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+}  // namespace morvane::toolkit

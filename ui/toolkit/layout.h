@@ -1,0 +1,69 @@
+// A form's design: its window settings and a table of its controls, as
+// designed in twips. Twips become pixels here and nowhere else.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit/controls.h"
+
+namespace morvane::toolkit {
+
+// 1440 twips to the inch: 15 twips to a pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Rounds to the nearest pixel, so that a designed edge that falls between two
+// pixels lands on the nearer one (1730 twips is 115.3 px: 115; 3700 is 246.7: 247).
+constexpr int TwipsToPixels(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+enum class ControlKind {
+  TextBox,     // single-line edit box
+  PushButton,  // standard push button
+  Label,       // text on an opaque rectangle; windowless, never takes the focus
+  Picture,     // windowless image, exactly its picture's size, reports clicks
+  Timer,       // invisible interval timer
+};
+
+struct ControlSpec {
+  std::string name;
+  ControlKind kind;
+  int left = 0;  // twips, from the client area's top-left corner
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  std::wstring text;                 // a box's text, a button's or label's caption
+  int picture = 0;                   // a picture's bitmap resource
+  std::optional<Colour> back;        // unset: the system's colour
+  std::optional<Colour> fore;
+  int input_limit = 0;               // characters a user may type or paste; 0: no limit
+  int tab_index = 0;
+  int interval_ms = 0;               // a timer's interval
+};
+
+enum class FrameStyle {
+  FixedSingle,  // thin fixed frame
+  FixedDialog,  // dialog frame
+};
+
+enum class FirstPlacement {
+  ChosenBySystem,
+  CentredOnScreen,
+};
+
+struct FormSpec {
+  const wchar_t* class_name;
+  std::wstring caption;
+  int client_width;   // twips
+  int client_height;
+  FrameStyle frame;
+  bool taskbar_button;
+  FirstPlacement placement;
+  Colour back;
+  int background_picture = 0;  // bitmap resource drawn unscaled at the corner; 0: none
+  int icon = 0;
+};
+
+}  // namespace morvane::toolkit

@@ -1,0 +1,14 @@
+#include "ui/toolkit/push_button.h"
+
+#include "ui/toolkit/child_window.h"
+
+namespace morvane::toolkit {
+
+ButtonControl::ButtonControl(HWND parent, const ControlSpec& spec, int id, HFONT font)
+    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, spec, id, font)) {}
+
+std::string ButtonControl::Caption() const { return ReadText(hwnd_); }
+
+void ButtonControl::SetCaption(std::string_view caption) { WriteText(hwnd_, caption); }
+
+}  // namespace morvane::toolkit

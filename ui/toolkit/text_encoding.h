@@ -1,0 +1,12 @@
+// The controls speak UTF-16; the rest of the program speaks UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvane::toolkit {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+}  // namespace morvane::toolkit

@@ -1,0 +1,44 @@
+#include "ui/toolkit/win32_interval_timer.h"
+
+namespace morvane::toolkit {
+
+WindowTimer::WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval, Clock clock)
+    : owner_(owner), id_(id), clock_(std::move(clock)), schedule_(interval) {}
+
+WindowTimer::~WindowTimer() {
+  if (enabled_ && ::IsWindow(owner_)) {
+    ::KillTimer(owner_, id_);
+  }
+}
+
+void WindowTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) {
+    return;
+  }
+  enabled_ = enabled;
+  if (enabled) {
+    Arm(schedule_.Start(clock_()));
+  } else {
+    ::KillTimer(owner_, id_);
+  }
+}
+
+void WindowTimer::Elapsed() {
+  // A WM_TIMER already queued when the timer was disabled must not tick.
+  if (!enabled_) {
+    return;
+  }
+  const auto decision = schedule_.OnTimer(clock_());
+  Arm(decision.wait);
+  // The handler runs last: it may disable this timer, and that must stick.
+  if (decision.tick && on_tick_) {
+    on_tick_();
+  }
+}
+
+void WindowTimer::Arm(std::chrono::milliseconds wait) const {
+  // Same id: SetTimer replaces the pending timer rather than adding one.
+  ::SetTimer(owner_, id_, static_cast<UINT>(wait.count()), nullptr);
+}
+
+}  // namespace morvane::toolkit

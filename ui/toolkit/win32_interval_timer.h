@@ -1,0 +1,43 @@
+// An interval timer on a Win32 window timer, kept on real time by a
+// TickSchedule: each tick re-arms the window timer with the delay that is
+// left until the next tick is due.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "ui/toolkit/clock.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/tick_schedule.h"
+
+namespace morvane::toolkit {
+
+class WindowTimer final : public IntervalTimer {
+ public:
+  WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval, Clock clock);
+  WindowTimer(const WindowTimer&) = delete;
+  WindowTimer& operator=(const WindowTimer&) = delete;
+  ~WindowTimer();
+
+  bool Enabled() const override { return enabled_; }
+  // Enabling a running timer changes nothing; its ticks stay where they were.
+  void SetEnabled(bool enabled) override;
+
+  UINT_PTR id() const { return id_; }
+  void SetTickHandler(std::function<void()> handler) { on_tick_ = std::move(handler); }
+  // The owner window received WM_TIMER for this timer.
+  void Elapsed();
+
+ private:
+  void Arm(std::chrono::milliseconds wait) const;
+
+  HWND owner_;
+  UINT_PTR id_;
+  Clock clock_;
+  TickSchedule schedule_;
+  bool enabled_ = false;
+  std::function<void()> on_tick_;
+};
+
+}  // namespace morvane::toolkit
