@@ -4,9 +4,13 @@ add_library(morvane_options INTERFACE)
 target_include_directories(morvane_options INTERFACE ${CMAKE_SOURCE_DIR})
 
 if(MSVC)
-  target_compile_options(morvane_options INTERFACE /W4 /permissive- /utf-8)
+  target_compile_options(morvane_options INTERFACE $<$<COMPILE_LANGUAGE:CXX>:/W4 /permissive- /utf-8>)
 else()
-  target_compile_options(morvane_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+  # Only for C++: the resource compiler shares the include path, not the flags.
+  # Designated initializers leave the fields they skip at their defaults.
+  target_compile_options(morvane_options INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic -Wshadow -Wconversion
+      -Wno-missing-field-initializers>)
 endif()
 
 if(WIN32)
@@ -17,7 +21,7 @@ endif()
 
 if(MORVANE_SANITIZE)
   target_compile_options(morvane_options INTERFACE
-    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    $<$<COMPILE_LANGUAGE:CXX>:-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer>)
   target_link_options(morvane_options INTERFACE -fsanitize=address,undefined)
 endif()
 

@@ -1,0 +1,287 @@
+// The countdown row against fake controls. Every effect on a control or on
+// the host goes into one log, so the tests see both what happened and in
+// which order; reads leave no trace.
+#include "countdown/countdown_row.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace morvane {
+namespace {
+
+using toolkit::Colour;
+using toolkit::kGreen;
+using toolkit::kRed;
+using toolkit::kWhite;
+using Log = std::vector<std::string>;
+
+std::string ColourName(Colour colour) {
+  switch (colour) {
+    case kWhite: return "white";
+    case kRed: return "red";
+    case kGreen: return "green";
+    default: return std::to_string(colour);
+  }
+}
+
+class FakeTextBox final : public toolkit::TextBox {
+ public:
+  FakeTextBox(std::string name, std::string text, Log& log)
+      : name_(std::move(name)), text_(std::move(text)), log_(log) {}
+
+  std::string Text() const override { return text_; }
+  void SetText(std::string_view text) override {
+    text_ = text;
+    log_.push_back(name_ + " text " + text_);
+  }
+  bool Locked() const override { return locked_; }
+  void SetLocked(bool locked) override {
+    locked_ = locked;
+    log_.push_back((locked ? "lock " : "unlock ") + name_);
+  }
+  Colour TextColour() const override { return colour_; }
+  void SetTextColour(Colour colour) override {
+    colour_ = colour;
+    log_.push_back(name_ + " " + ColourName(colour));
+  }
+  void Focus() override { log_.push_back("focus " + name_); }
+
+  // What the user types, or what something outside the program writes.
+  void Type(std::string text) { text_ = std::move(text); }
+
+ private:
+  std::string name_;
+  std::string text_;
+  bool locked_ = false;
+  Colour colour_ = kWhite;
+  Log& log_;
+};
+
+class FakeButton final : public toolkit::PushButton {
+ public:
+  explicit FakeButton(Log& log) : log_(log) {}
+  std::string Caption() const override { return caption_; }
+  void SetCaption(std::string_view caption) override {
+    caption_ = caption;
+    log_.push_back("caption " + caption_);
+  }
+  void Relabel(std::string caption) { caption_ = std::move(caption); }
+
+ private:
+  std::string caption_ = "Start";
+  Log& log_;
+};
+
+class FakeTimer final : public toolkit::IntervalTimer {
+ public:
+  explicit FakeTimer(Log& log) : log_(log) {}
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override {
+    enabled_ = enabled;
+    log_.push_back(enabled ? "timer on" : "timer off");
+  }
+
+ private:
+  bool enabled_ = false;
+  Log& log_;
+};
+
+class FakeHost final : public RowHost {
+ public:
+  explicit FakeHost(Log& log) : log_(log) {}
+  void ShowMessage(std::string_view text) override {
+    log_.push_back("message " + std::string(text));
+  }
+  void ShowMainWindow() override { log_.push_back("show main window"); }
+  void PlayCue(Cue cue) override {
+    log_.push_back(cue == Cue::Start ? "start cue" : "alarm cue");
+  }
+  DateOrder UserDateOrder() const override { return order; }
+
+  DateOrder order = DateOrder::MonthDayYear;
+
+ private:
+  Log& log_;
+};
+
+const Log kStartEffects = {"start cue",  "lock Text",   "lock Gold", "lock txtTime",
+                           "caption Stop", "Text white", "Gold white", "timer on"};
+const Log kStopEffects = {"caption Start", "timer off", "unlock Text", "unlock Gold",
+                          "unlock txtTime"};
+const Log kInvalidTimeEffects = {
+    "message Invalid Time. Hour:Minutes:Seconds = HH:MM:SS", "focus txtTime"};
+
+const Log kExpiryEffects = {"txtTime text 00:00:00", "caption Start", "timer off",
+                            "unlock txtTime",        "unlock Text",   "unlock Gold",
+                            "Text red",              "Gold green",    "alarm cue",
+                            "show main window"};
+
+class CountdownRowTest : public ::testing::Test {
+ protected:
+  // Everything that happened since the last call.
+  Log TakeLog() { return std::exchange(log_, {}); }
+
+  void StartWith(std::string time_text) {
+    time_.Type(std::move(time_text));
+    row_.cmdStart_Click();
+    ASSERT_EQ(TakeLog(), kStartEffects);
+  }
+
+  void ExpectIdle() {
+    EXPECT_EQ(button_.Caption(), "Start");
+    EXPECT_FALSE(timer_.Enabled());
+    EXPECT_FALSE(name_.Locked());
+    EXPECT_FALSE(time_.Locked());
+    EXPECT_FALSE(gold_.Locked());
+  }
+
+  void ExpectRunning() {
+    EXPECT_EQ(button_.Caption(), "Stop");
+    EXPECT_TRUE(timer_.Enabled());
+    EXPECT_TRUE(name_.Locked());
+    EXPECT_TRUE(time_.Locked());
+    EXPECT_TRUE(gold_.Locked());
+  }
+
+  Log log_;
+  FakeTextBox name_{"Text", "Character 1", log_};
+  FakeTextBox time_{"txtTime", "00:00:00", log_};
+  FakeTextBox gold_{"Gold", "00 k", log_};
+  FakeButton button_{log_};
+  FakeTimer timer_{log_};
+  FakeHost host_{log_};
+  CountdownRow row_{{name_, time_, gold_, button_, timer_}, host_};
+};
+
+TEST_F(CountdownRowTest, StartWithAValidTimeLocksTheRowAndLeavesTheTextAsTyped) {
+  StartWith("0:0:3");
+  ExpectRunning();
+  EXPECT_EQ(time_.Text(), "0:0:3");
+  EXPECT_EQ(name_.TextColour(), kWhite);
+  EXPECT_EQ(gold_.TextColour(), kWhite);
+}
+
+TEST_F(CountdownRowTest, StartWithAnInvalidTimeReportsItAndChangesNothing) {
+  for (const char* text : {"25:00:00", "", "abc", "24:00:00", "12:60:00", "1:30\t"}) {
+    SCOPED_TRACE(text);
+    time_.Type(text);
+    row_.cmdStart_Click();
+    EXPECT_EQ(TakeLog(), kInvalidTimeEffects);
+    ExpectIdle();
+    EXPECT_EQ(time_.Text(), text);
+  }
+}
+
+TEST_F(CountdownRowTest, ThreeSecondsExpireOnTheThirdTick) {
+  StartWith("0:0:3");
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), Log{"txtTime text 00:00:02"});
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), Log{"txtTime text 00:00:01"});
+  ExpectRunning();
+
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), kExpiryEffects);
+  ExpectIdle();
+  EXPECT_EQ(time_.Text(), "00:00:00");
+  EXPECT_EQ(name_.TextColour(), kRed);
+  EXPECT_EQ(gold_.TextColour(), kGreen);
+}
+
+TEST_F(CountdownRowTest, StartingAtZeroRunsAFullDay) {
+  StartWith("00:00:00");
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), Log{"txtTime text 23:59:59"});
+  for (int tick = 2; tick < 86400; ++tick) row_.tmrCrono_Timer();
+  ExpectRunning();
+  EXPECT_EQ(time_.Text(), "00:00:01");
+  TakeLog();
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), kExpiryEffects);
+}
+
+TEST_F(CountdownRowTest, StopKeepsTimeAndColoursAndStartResumes) {
+  StartWith("00:10:01");
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), Log{"txtTime text 00:10:00"});
+
+  row_.cmdStart_Click();
+  EXPECT_EQ(TakeLog(), kStopEffects);
+  ExpectIdle();
+  EXPECT_EQ(time_.Text(), "00:10:00");
+
+  StartWith(time_.Text());
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), Log{"txtTime text 00:09:59"});
+}
+
+// Only the exact caption "Start" means Idle; anything else reads as Running.
+TEST_F(CountdownRowTest, CaptionIsComparedExactly) {
+  for (const char* caption : {"Stop", "start", "START", "Start ", " Start", "Stop ", "",
+                              "Start\n", "Sta"}) {
+    SCOPED_TRACE(caption);
+    button_.Relabel(caption);
+    time_.Type("1:00");
+    row_.cmdStart_Click();
+    EXPECT_EQ(TakeLog(), kStopEffects);
+  }
+  button_.Relabel("Start");
+  row_.cmdStart_Click();
+  EXPECT_EQ(TakeLog(), kStartEffects);
+}
+
+// An unreadable text in the locked box (written by something outside the
+// program) leaves nothing to count: the row stops as the Stop button does.
+TEST_F(CountdownRowTest, TickOnAnUnreadableTextStopsTheRow) {
+  StartWith("1:00");
+  time_.Type("garbage");
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), kStopEffects);
+  ExpectIdle();
+  EXPECT_EQ(time_.Text(), "garbage");
+}
+
+TEST_F(CountdownRowTest, NameClickTurnsOnlyTheNameWhite) {
+  // While Idle, before anything happened.
+  row_.Text_Click();
+  EXPECT_EQ(TakeLog(), Log{"Text white"});
+
+  // While Running.
+  StartWith("0:0:2");
+  row_.Text_Click();
+  EXPECT_EQ(TakeLog(), Log{"Text white"});
+  ExpectRunning();
+
+  // After the alarm: the gold stays green until the next Start.
+  row_.tmrCrono_Timer();
+  row_.tmrCrono_Timer();
+  TakeLog();
+  row_.Text_Click();
+  EXPECT_EQ(TakeLog(), Log{"Text white"});
+  EXPECT_EQ(name_.TextColour(), kWhite);
+  EXPECT_EQ(gold_.TextColour(), kGreen);
+  ExpectIdle();
+
+  StartWith("0:0:2");
+  EXPECT_EQ(gold_.TextColour(), kWhite);
+}
+
+// The row reads and steps dates in the user's order.
+TEST_F(CountdownRowTest, DatesFollowTheUserDateOrder) {
+  time_.Type("13/1/2000 0:0:2");
+  row_.cmdStart_Click();
+  EXPECT_EQ(TakeLog(), kInvalidTimeEffects);
+
+  host_.order = DateOrder::DayMonthYear;
+  StartWith("13/1/2000 0:0:2");
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), Log{"txtTime text 00:00:01"});
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(TakeLog(), kExpiryEffects);
+}
+
+}  // namespace
+}  // namespace morvane

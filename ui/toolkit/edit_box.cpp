@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/toolkit/child_window.h"
+#include "ui/toolkit/gdi.h"
 
 namespace morvane::toolkit {
 

@@ -35,7 +35,7 @@ struct ControlSpec {
   int width = 0;
   int height = 0;
   std::wstring text;                 // a box's text, a button's or label's caption
-  int picture = 0;                   // a picture's bitmap resource
+  const wchar_t* picture = nullptr;  // a picture's bitmap resource, by name
   std::optional<Colour> back;        // unset: the system's colour
   std::optional<Colour> fore;
   int input_limit = 0;               // characters a user may type or paste; 0: no limit
@@ -62,8 +62,10 @@ struct FormSpec {
   bool taskbar_button;
   FirstPlacement placement;
   Colour back;
-  int background_picture = 0;  // bitmap resource drawn unscaled at the corner; 0: none
-  int icon = 0;
+  // A bitmap resource drawn unscaled at the client area's corner, whose
+  // magenta pixels are transparent; nullptr: none.
+  const wchar_t* background_picture = nullptr;
+  const wchar_t* icon = nullptr;  // an icon resource, by name
 };
 
 }  // namespace morvane::toolkit

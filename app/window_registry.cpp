@@ -1,0 +1,79 @@
+#include "app/window_registry.h"
+
+#include "app/identity.h"
+#include "countdown/locale_date_order.h"
+#include "countdown/sound_cues.h"
+
+namespace morvane {
+
+using toolkit::FormName;
+
+SystemServices RealSystemServices() {
+  return SystemServices{toolkit::SteadyClock(), &PlayCue, &UserShortDateOrder};
+}
+
+WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)
+    : instance_(instance), services_(std::move(services)) {}
+
+// A hidden About window does not outlive the program: it goes with it here,
+// before its owner does.
+WindowRegistry::~WindowRegistry() {
+  form2_.reset();
+  form1_.reset();
+}
+
+main_window::Form1& WindowRegistry::Form1() {
+  if (!form1_ || !form1_->Exists()) {
+    form1_.reset();
+    toolkit::FormContext context{instance_, nullptr, services_.clock,
+                                 [] { ::PostQuitMessage(0); }};
+    form1_ = std::make_unique<main_window::Form1>(
+        std::move(context), main_window::Form1Services{*this, services_.play_cue,
+                                                       services_.date_order, kApplicationTitle});
+  }
+  return *form1_;
+}
+
+about_window::Form2& WindowRegistry::Form2() {
+  if (!form2_ || !form2_->Exists()) {
+    form2_.reset();
+    form2_ = std::make_unique<about_window::Form2>(
+        toolkit::FormContext{instance_, HiddenOwner(), services_.clock, nullptr});
+  }
+  return *form2_;
+}
+
+toolkit::Form& WindowRegistry::Use(FormName form) {
+  if (form == FormName::Form1) {
+    return Form1();
+  }
+  return Form2();
+}
+
+toolkit::Form* WindowRegistry::Existing(FormName form) const {
+  toolkit::Form* instance =
+      form == FormName::Form1 ? static_cast<toolkit::Form*>(form1_.get()) : form2_.get();
+  return instance != nullptr && instance->Exists() ? instance : nullptr;
+}
+
+void WindowRegistry::Show(FormName form) { Use(form).Show(); }
+
+void WindowRegistry::Hide(FormName form) { Use(form).Hide(); }
+
+// Unloading a window that does not exist changes nothing: creating it only
+// to destroy it would run its load handler for no one.
+void WindowRegistry::Unload(FormName form) {
+  if (toolkit::Form* instance = Existing(form)) {
+    instance->Unload();
+  }
+}
+
+HWND WindowRegistry::HiddenOwner() {
+  if (!hidden_owner_) {
+    hidden_owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                          nullptr, instance_, nullptr));
+  }
+  return hidden_owner_.get();
+}
+
+}  // namespace morvane

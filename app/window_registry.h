@@ -1,0 +1,62 @@
+// The program's two windows, one instance of each at most, created on first
+// use. The main window's end is the program's end.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "countdown/cue.h"
+#include "countdown/time_text.h"
+#include "ui/about/form2.h"
+#include "ui/main/form1.h"
+#include "ui/toolkit/clock.h"
+#include "ui/toolkit/form_registry.h"
+#include "ui/toolkit/unique_window.h"
+
+namespace morvane {
+
+// What the windows need from the system, replaceable in tests.
+struct SystemServices {
+  toolkit::Clock clock;
+  std::function<void(Cue)> play_cue;
+  std::function<DateOrder()> date_order;
+};
+
+SystemServices RealSystemServices();
+
+class WindowRegistry final : public toolkit::FormRegistry {
+ public:
+  WindowRegistry(HINSTANCE instance, SystemServices services);
+  WindowRegistry(const WindowRegistry&) = delete;
+  WindowRegistry& operator=(const WindowRegistry&) = delete;
+  ~WindowRegistry();
+
+  void Show(toolkit::FormName form) override;
+  void Hide(toolkit::FormName form) override;
+  void Unload(toolkit::FormName form) override;
+
+  // The window's one instance, created first if it does not exist.
+  main_window::Form1& Form1();
+  about_window::Form2& Form2();
+
+  // The instance if its window exists; nullptr otherwise. Creates nothing.
+  toolkit::Form* Existing(toolkit::FormName form) const;
+
+ private:
+  toolkit::Form& Use(toolkit::FormName form);
+  HWND HiddenOwner();
+
+  HINSTANCE instance_;
+  SystemServices services_;
+  // The About window's owner: it keeps that window off the taskbar without
+  // tying it to the main window, so either can be in front of the other.
+  toolkit::unique_hwnd hidden_owner_;
+  // A destroyed window's object is let go at the next use by name, never
+  // while one of its own handlers may still be on the stack.
+  std::unique_ptr<main_window::Form1> form1_;
+  std::unique_ptr<about_window::Form2> form2_;
+};
+
+}  // namespace morvane

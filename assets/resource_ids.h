@@ -1,0 +1,11 @@
+/* The artwork's resource ids, shared by the resource script and the code. */
+#ifndef MORVANE_ASSETS_RESOURCE_IDS_H
+#define MORVANE_ASSETS_RESOURCE_IDS_H
+
+#define IDI_APPLICATION_ICON 1
+#define IDB_BACKGROUND 101
+#define IDB_HELP_PICTURE 102
+#define IDB_EXIT_PICTURE 103
+#define IDB_ABOUT_PICTURE 104
+
+#endif

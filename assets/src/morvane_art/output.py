@@ -1,0 +1,59 @@
+"""Writing the pictures in the exact forms the program loads: keyed 8-bit BMP, 24-bit BMP, 24-bit icon."""
+import subprocess
+import tempfile
+from pathlib import Path
+
+from PIL import Image, ImageDraw
+
+# The program draws the background with magenta as its transparent colour.
+TRANSPARENT_KEY = (255, 0, 255)
+KEY_INDEX = 255
+# Colours kept for each small detail area (see keyed_palette_image).
+DETAIL_SHARE = 56
+
+
+def keyed_palette_image(picture, detail_boxes=()):
+    """`picture` in 256 colours whose leftmost column is the transparent key and nothing else is.
+
+    The picture keeps 255 colours chosen for it, without dithering so lettering stays clean; the last
+    palette entry is reserved for the key, so no other pixel can become transparent by accident.
+    Each of `detail_boxes` gets its own share of the colours: a small, colourful area such as the
+    portrait would otherwise lose its hues to the large grey surfaces around it.
+    """
+    picture = picture.convert("RGB")
+    shares = [(box, DETAIL_SHARE) for box in detail_boxes]
+    colours = _median_cut(picture, KEY_INDEX - DETAIL_SHARE * len(shares))
+    for box, share in shares:
+        colours += _median_cut(picture.crop((box[0], box[1], box[2] + 1, box[3] + 1)), share)
+    if TRANSPARENT_KEY in colours:
+        raise ValueError("the picture itself contains the transparent key colour")
+    colours += [(0, 0, 0)] * (KEY_INDEX - len(colours)) + [TRANSPARENT_KEY]
+    palette = Image.new("P", (1, 1))
+    palette.putpalette([channel for colour in colours for channel in colour])
+    body = picture.quantize(palette=palette, dither=Image.Dither.NONE)
+    ImageDraw.Draw(body).line((0, 0, 0, body.height - 1), fill=KEY_INDEX)
+    return body
+
+
+def _median_cut(picture, count):
+    """Up to `count` representative colours of `picture`."""
+    reduced = picture.quantize(colors=count, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    flat = reduced.getpalette()[:count * 3]
+    used = sorted({index for _, index in reduced.getcolors(count)})
+    return [tuple(flat[i * 3:i * 3 + 3]) for i in used]
+
+
+def save_keyed_bmp(picture, path, detail_boxes=()):
+    keyed_palette_image(picture, detail_boxes).save(path, format="BMP")
+
+
+def save_rgb_bmp(picture, path):
+    picture.convert("RGB").save(path, format="BMP")
+
+
+def save_opaque_icon(picture, path):
+    """A single-image icon of 24-bit colour. icotool writes 24-bit entries (ImageMagick would write 32)."""
+    with tempfile.TemporaryDirectory() as folder:
+        png = Path(folder) / "icon.png"
+        picture.convert("RGB").save(png, format="PNG")
+        subprocess.run(["icotool", "--create", "--bit-depth=24", "--output", str(path), str(png)], check=True)

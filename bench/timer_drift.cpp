@@ -1,0 +1,81 @@
+// How far a countdown drifts from real time, simulated on a system that rounds
+// every timer period up to its clock tick of 15.625 ms.
+//
+//   plain     a periodic 1000 ms timer: the system makes the period 1015.625 ms
+//             and every tick carries that excess into the next.
+//   schedule  a timer driven by TickSchedule: each wait it asks for is rounded
+//             up the same way and the tick then arrives 0-20 ms late (seeded),
+//             yet every tick is due at the start plus a whole number of seconds.
+//
+// Usage: timer_drift [ticks]   (3600 by default: an hour's countdown)
+#include <charconv>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string_view>
+
+#include "ui/toolkit/tick_schedule.h"
+
+namespace {
+
+using Micros = std::chrono::microseconds;
+using Millis = std::chrono::milliseconds;
+using morvane::toolkit::TickSchedule;
+
+constexpr Millis kInterval{1000};
+constexpr Micros kSystemTick{15'625};
+
+// A timer fires on the first of the system's ticks after its wait has passed:
+// 1000 ms, exactly 64 ticks, becomes 65 ticks or 1015.625 ms.
+Micros RoundedUp(Micros wait) { return (wait / kSystemTick + 1) * kSystemTick; }
+
+// When the plain timer delivers its n-th tick.
+Micros PlainTimer(std::int64_t ticks) { return ticks * RoundedUp(kInterval); }
+
+// When the scheduled timer delivers its n-th tick.
+Micros ScheduledTimer(std::int64_t ticks) {
+  std::mt19937 random(1);
+  std::uniform_int_distribution<std::int64_t> lateness_us(0, 20'000);
+  TickSchedule schedule(kInterval);
+  Micros now{0};
+  Millis wait = schedule.Start(std::chrono::floor<Millis>(now));
+  for (std::int64_t delivered = 0; delivered < ticks;) {
+    now += RoundedUp(wait) + Micros{lateness_us(random)};
+    const TickSchedule::Decision decision = schedule.OnTimer(std::chrono::floor<Millis>(now));
+    if (decision.tick) ++delivered;
+    wait = decision.wait;
+  }
+  return now;
+}
+
+double DriftMs(Micros elapsed, std::int64_t ticks) {
+  return std::chrono::duration<double, std::milli>(elapsed - ticks * kInterval).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::int64_t ticks = 3600;
+  if (argc > 1) {
+    const std::string_view arg = argv[1];
+    const auto [end, error] = std::from_chars(arg.data(), arg.data() + arg.size(), ticks);
+    if (error != std::errc{} || end != arg.data() + arg.size() || ticks < 1) {
+      std::fprintf(stderr, "usage: timer_drift [ticks]   (a whole number above 0)\n");
+      return 2;
+    }
+  }
+
+  const double plain = DriftMs(PlainTimer(ticks), ticks);
+  const double scheduled = DriftMs(ScheduledTimer(ticks), ticks);
+  std::printf("Drift after %lld ticks of 1000 ms, system timer tick 15.625 ms:\n",
+              static_cast<long long>(ticks));
+  std::printf("  plain periodic timer  %12.3f ms\n", plain);
+  std::printf("  tick schedule         %12.3f ms\n", scheduled);
+  if (scheduled > 0) {
+    std::printf("  ratio plain/schedule  %12.1f\n", plain / scheduled);
+  } else {
+    std::printf("  ratio plain/schedule  (the schedule did not drift at all)\n");
+  }
+  return 0;
+}

@@ -1,0 +1,108 @@
+#include "tests/windows/app_fixture.h"
+
+#include "app/message_loop.h"
+#include "ui/toolkit/gdi.h"
+
+namespace morvane::testing {
+
+AppFixture::AppFixture()
+    : windows_(::GetModuleHandleW(nullptr),
+               SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
+                              [this] { return date_order_; }}) {}
+
+AppFixture::~AppFixture() {
+  // Whatever the test did, leave no WM_QUIT behind for the next one.
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
+toolkit::EditBox& AppFixture::NameBox(int row) {
+  return Main().TextBoxNamed("Text" + std::to_string(row));
+}
+toolkit::EditBox& AppFixture::TimeBox(int row) {
+  return Main().TextBoxNamed("txtTime" + std::to_string(row));
+}
+toolkit::EditBox& AppFixture::GoldBox(int row) {
+  return Main().TextBoxNamed("Gold" + std::to_string(row));
+}
+toolkit::ButtonControl& AppFixture::Button(int row) {
+  return Main().ButtonNamed("cmdStart" + std::to_string(row));
+}
+toolkit::WindowTimer& AppFixture::Timer(int row) {
+  return Main().TimerNamed("tmrCrono" + std::to_string(row));
+}
+
+void AppFixture::Tick(int row) {
+  clock_.now += std::chrono::milliseconds{1000};
+  ::SendMessageW(Main().hwnd(), WM_TIMER, Timer(row).id(), 0);
+}
+
+bool PumpMessages(const WindowRegistry& windows) {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (message.message == WM_QUIT) {
+      return true;
+    }
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
+    DeliverMessage(windows, message);
+  }
+  return false;
+}
+
+void ClickButton(const toolkit::ButtonControl& button) {
+  ::SendMessageW(button.hwnd(), BM_CLICK, 0, 0);
+}
+
+void ClickAt(HWND window, POINT at) {
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  ::SendMessageW(window, WM_LBUTTONUP, 0, where);
+}
+
+void PressKey(const WindowRegistry& windows, WPARAM virtual_key) {
+  HWND focus = ::GetFocus();
+  const UINT scan = ::MapVirtualKeyW(static_cast<UINT>(virtual_key), MAPVK_VK_TO_VSC);
+  ::PostMessageW(focus, WM_KEYDOWN, virtual_key, static_cast<LPARAM>(1 | (scan << 16)));
+  ::PostMessageW(focus, WM_KEYUP, virtual_key,
+                 static_cast<LPARAM>(1 | (scan << 16) | (1u << 30) | (1u << 31)));
+  PumpMessages(windows);
+}
+
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+ClientPixels::ClientPixels(HWND hwnd) {
+  RECT client;
+  ::GetClientRect(hwnd, &client);
+  width_ = client.right;
+  height_ = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const toolkit::unique_hbitmap bitmap(
+      ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  {
+    const toolkit::SelectedObject selected(dc.get(), bitmap.get());
+    ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    ::GdiFlush();
+  }
+  const auto* words = static_cast<const std::uint32_t*>(bits);
+  pixels_.assign(words, words + static_cast<size_t>(width_) * static_cast<size_t>(height_));
+}
+
+toolkit::Colour ClientPixels::At(int x, int y) const {
+  return pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] &
+         0xFFFFFF;
+}
+
+}  // namespace morvane::testing

@@ -1,0 +1,75 @@
+// The program's windows in this process, with a clock the test moves by hand
+// and a recorder in place of the sound cues.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/window_registry.h"
+
+namespace morvane::testing {
+
+class ManualClock {
+ public:
+  std::chrono::milliseconds now{1'000'000};
+  toolkit::Clock AsClock() {
+    return [this] { return now; };
+  }
+};
+
+class AppFixture : public ::testing::Test {
+ protected:
+  AppFixture();
+  ~AppFixture() override;
+
+  main_window::Form1& Main() { return windows_.Form1(); }
+  about_window::Form2& About() { return windows_.Form2(); }
+
+  // Row N's controls on the main window.
+  toolkit::EditBox& NameBox(int row);
+  toolkit::EditBox& TimeBox(int row);
+  toolkit::EditBox& GoldBox(int row);
+  toolkit::ButtonControl& Button(int row);
+  toolkit::WindowTimer& Timer(int row);
+
+  // One second passes and row N's timer message arrives.
+  void Tick(int row);
+
+  ManualClock clock_;
+  std::vector<Cue> cues_;
+  DateOrder date_order_ = DateOrder::MonthDayYear;
+  WindowRegistry windows_;
+};
+
+// Delivers the messages already queued for this thread, keyboard navigation
+// included, as the program's message loop would; leaves WM_QUIT in the queue
+// and reports whether one is there.
+bool PumpMessages(const WindowRegistry& windows);
+
+// A click as the user makes it: press and release of the left button.
+void ClickButton(const toolkit::ButtonControl& button);
+void ClickAt(HWND window, POINT client_point);
+// A key pressed and released where the focus is, through the program's loop.
+void PressKey(const WindowRegistry& windows, WPARAM virtual_key);
+
+std::wstring WindowText(HWND hwnd);
+// The window's client area as it paints itself, pixel by pixel (0xRRGGBB).
+class ClientPixels {
+ public:
+  explicit ClientPixels(HWND hwnd);
+  toolkit::Colour At(int x, int y) const;
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace morvane::testing

@@ -1,0 +1,268 @@
+// A countdown row with its real controls on the main window: what the user
+// sees and can do while it starts, counts, stops and expires.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/windows/app_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+class RowTest : public AppFixture {
+ protected:
+  void StartRow(int row, const char* time) {
+    TimeBox(row).SetText(time);
+    ClickButton(Button(row));
+  }
+};
+
+// What the message box showed, read while it was open.
+struct MessageBoxSeen {
+  bool shown = false;
+  std::wstring title;
+  std::vector<std::wstring> texts;    // static texts
+  std::vector<std::wstring> buttons;  // push buttons' captions
+  bool icon = false;
+};
+
+// Reads and dismisses the next message box from inside its modal loop, once
+// `ready` says so (or after a few seconds). Thread timers run in that loop.
+class MessageBoxWatcher {
+ public:
+  explicit MessageBoxWatcher(std::function<bool()> ready) : ready_(std::move(ready)) {
+    current_ = this;
+    started_ = ::GetTickCount();
+    timer_ = ::SetTimer(nullptr, 0, 50, &MessageBoxWatcher::OnTimer);
+  }
+  ~MessageBoxWatcher() {
+    ::KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  const MessageBoxSeen& seen() const { return seen_; }
+
+ private:
+  static BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM found) {
+    wchar_t name[16] = {};
+    ::GetClassNameW(hwnd, name, 16);
+    if (std::wstring(name) == L"#32770" && ::IsWindowVisible(hwnd)) {
+      *reinterpret_cast<HWND*>(found) = hwnd;
+      return FALSE;
+    }
+    return TRUE;
+  }
+
+  static BOOL CALLBACK ReadChild(HWND child, LPARAM seen_param) {
+    auto& seen = *reinterpret_cast<MessageBoxSeen*>(seen_param);
+    if (!::IsWindowVisible(child)) return TRUE;
+    wchar_t name[16] = {};
+    ::GetClassNameW(child, name, 16);
+    const auto style = ::GetWindowLongW(child, GWL_STYLE);
+    if (std::wstring(name) == L"Button") {
+      seen.buttons.push_back(WindowText(child));
+    } else if (std::wstring(name) == L"Static") {
+      if ((style & SS_TYPEMASK) == SS_ICON && ::SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+        seen.icon = true;
+      } else if (!WindowText(child).empty()) {
+        seen.texts.push_back(WindowText(child));
+      }
+    }
+    return TRUE;
+  }
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (current_ != nullptr) current_->Poll();
+  }
+
+  void Poll() {
+    HWND box = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindMessageBox, reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr || seen_.shown) return;
+    if (!ready_() && ::GetTickCount() - started_ < 5000) return;
+    seen_.shown = true;
+    seen_.title = WindowText(box);
+    ::EnumChildWindows(box, &ReadChild, reinterpret_cast<LPARAM>(&seen_));
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+
+  static inline MessageBoxWatcher* current_ = nullptr;
+  std::function<bool()> ready_;
+  DWORD started_ = 0;
+  UINT_PTR timer_ = 0;
+  MessageBoxSeen seen_;
+};
+
+TEST_F(RowTest, StartsWithAValidTimeLockingTheBoxesAndPlayingTheStartCue) {
+  Main().Show();
+  StartRow(1, "0:0:3");
+  EXPECT_EQ(Button(1).Caption(), "Stop");
+  EXPECT_TRUE(Timer(1).Enabled());
+  for (auto* box : {&NameBox(1), &TimeBox(1), &GoldBox(1)}) {
+    EXPECT_TRUE(box->Locked());
+    EXPECT_TRUE(::GetWindowLongW(box->hwnd(), GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(::IsWindowEnabled(box->hwnd())) << "locked boxes stay enabled";
+  }
+  EXPECT_EQ(TimeBox(1).Text(), "0:0:3") << "the first tick rewrites it, not Start";
+  EXPECT_EQ(cues_, std::vector<Cue>{Cue::Start});
+}
+
+TEST_F(RowTest, CountsDownToExpiryAndRaisesTheHiddenMainWindow) {
+  Main().Show();
+  StartRow(1, "0:0:3");
+  Main().Hide();
+  Tick(1);
+  EXPECT_EQ(TimeBox(1).Text(), "00:00:02");
+  Tick(1);
+  EXPECT_EQ(TimeBox(1).Text(), "00:00:01");
+  EXPECT_FALSE(::IsWindowVisible(Main().hwnd()));
+  Tick(1);
+  EXPECT_EQ(TimeBox(1).Text(), "00:00:00");
+  EXPECT_EQ(Button(1).Caption(), "Start");
+  EXPECT_FALSE(Timer(1).Enabled());
+  EXPECT_FALSE(TimeBox(1).Locked());
+  EXPECT_FALSE(NameBox(1).Locked());
+  EXPECT_FALSE(GoldBox(1).Locked());
+  EXPECT_EQ(NameBox(1).TextColour(), toolkit::kRed);
+  EXPECT_EQ(GoldBox(1).TextColour(), toolkit::kGreen);
+  EXPECT_EQ(cues_, (std::vector<Cue>{Cue::Start, Cue::Alarm}));
+  EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+}
+
+TEST_F(RowTest, RefusesAnInvalidTimeWithTheMessageAndPutsTheFocusInTheTimeBox) {
+  Main().Show();
+  NameBox(1).Focus();
+  MessageBoxWatcher watcher([] { return true; });
+  StartRow(1, "25:00:00");
+  const auto& seen = watcher.seen();
+  ASSERT_TRUE(seen.shown);
+  EXPECT_EQ(seen.title, L"Morvane");
+  EXPECT_EQ(seen.texts, std::vector<std::wstring>{L"Invalid Time. Hour:Minutes:Seconds = HH:MM:SS"});
+  EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
+  EXPECT_FALSE(seen.icon);
+  EXPECT_EQ(::GetFocus(), TimeBox(1).hwnd());
+  EXPECT_EQ(Button(1).Caption(), "Start");
+  EXPECT_EQ(TimeBox(1).Text(), "25:00:00");
+  EXPECT_FALSE(TimeBox(1).Locked());
+  EXPECT_TRUE(cues_.empty());
+}
+
+TEST_F(RowTest, OtherRowsKeepTickingWhileTheMessageIsOpen) {
+  Main().Show();
+  StartRow(2, "0:10:00");
+  // The real window timer fires in the message box's loop; the clock says
+  // a second has passed by then.
+  clock_.now += std::chrono::milliseconds{1000};
+  MessageBoxWatcher watcher([this] { return TimeBox(2).Text() != "0:10:00"; });
+  StartRow(1, "abc");
+  ASSERT_TRUE(watcher.seen().shown);
+  EXPECT_EQ(TimeBox(2).Text(), "00:09:59");
+}
+
+TEST_F(RowTest, StopUnlocksAndStartResumesFromTheTimeShown) {
+  Main().Show();
+  StartRow(3, "0:10:01");
+  Tick(3);
+  ClickButton(Button(3));
+  EXPECT_EQ(Button(3).Caption(), "Start");
+  EXPECT_FALSE(Timer(3).Enabled());
+  EXPECT_FALSE(NameBox(3).Locked());
+  EXPECT_FALSE(TimeBox(3).Locked());
+  EXPECT_FALSE(GoldBox(3).Locked());
+  Tick(3);
+  EXPECT_EQ(TimeBox(3).Text(), "00:10:00") << "a stopped row does not tick";
+  ClickButton(Button(3));
+  Tick(3);
+  EXPECT_EQ(TimeBox(3).Text(), "00:09:59");
+  EXPECT_EQ(cues_, (std::vector<Cue>{Cue::Start, Cue::Start}));
+}
+
+TEST_F(RowTest, ClickingTheNameTurnsItWhiteWhileRunningAndAfterExpiry) {
+  Main().Show();
+  StartRow(1, "0:0:1");
+  ClickAt(NameBox(1).hwnd(), POINT{5, 5});
+  EXPECT_EQ(NameBox(1).TextColour(), toolkit::kWhite);
+  EXPECT_EQ(Button(1).Caption(), "Stop") << "the click changes nothing else";
+  Tick(1);
+  ASSERT_EQ(NameBox(1).TextColour(), toolkit::kRed);
+  ClickAt(NameBox(1).hwnd(), POINT{5, 5});
+  EXPECT_EQ(NameBox(1).TextColour(), toolkit::kWhite);
+  EXPECT_EQ(GoldBox(1).TextColour(), toolkit::kGreen);
+  ClickAt(GoldBox(1).hwnd(), POINT{5, 5});
+  EXPECT_EQ(GoldBox(1).TextColour(), toolkit::kGreen) << "the gold box has no click";
+}
+
+TEST_F(RowTest, LockedBoxesRefuseTyping) {
+  Main().Show();
+  StartRow(1, "1:00:00");
+  for (auto* box : {&NameBox(1), &TimeBox(1), &GoldBox(1)}) {
+    const std::string before = box->Text();
+    box->Focus();
+    ::SendMessageW(box->hwnd(), WM_CHAR, L'7', 1);
+    EXPECT_EQ(box->Text(), before);
+  }
+}
+
+TEST_F(RowTest, BoxesArePaintedInTheirOwnColoursLockedOrNot) {
+  Main().Show();
+  StartRow(1, "0:0:1");
+  Tick(1);  // name red, gold green
+  StartRow(2, "1:00:00");  // locked
+  struct Case {
+    toolkit::EditBox* box;
+    UINT message;
+    toolkit::Colour text;
+  };
+  const Case cases[] = {
+      {&NameBox(1), WM_CTLCOLOREDIT, toolkit::kRed},
+      {&GoldBox(1), WM_CTLCOLOREDIT, toolkit::kGreen},
+      {&TimeBox(1), WM_CTLCOLOREDIT, toolkit::kWhite},
+      {&NameBox(2), WM_CTLCOLORSTATIC, toolkit::kWhite},  // read-only boxes ask this
+      {&TimeBox(2), WM_CTLCOLORSTATIC, toolkit::kWhite},
+  };
+  HDC screen = ::GetDC(nullptr);
+  for (const auto& c : cases) {
+    HDC dc = ::CreateCompatibleDC(screen);
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+        Main().hwnd(), c.message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(c.box->hwnd())));
+    LOGBRUSH logbrush{};
+    ASSERT_TRUE(::GetObjectW(brush, sizeof logbrush, &logbrush));
+    EXPECT_EQ(toolkit::FromColorRef(logbrush.lbColor), 0x808080u);
+    EXPECT_EQ(toolkit::FromColorRef(::GetTextColor(dc)), c.text);
+    EXPECT_EQ(toolkit::FromColorRef(::GetBkColor(dc)), 0x808080u);
+    ::DeleteDC(dc);
+  }
+  ::ReleaseDC(nullptr, screen);
+}
+
+TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {
+  Main().Show();
+  StartRow(1, "0:0:2");
+  StartRow(4, "0:0:5");
+  StartRow(7, "1:00");
+  for (int second = 0; second < 2; ++second) {
+    for (int row : {1, 4, 7}) Tick(row);
+  }
+  EXPECT_EQ(Button(1).Caption(), "Start");
+  EXPECT_EQ(Button(4).Caption(), "Stop");
+  EXPECT_EQ(Button(7).Caption(), "Stop");
+  EXPECT_EQ(TimeBox(4).Text(), "00:00:03");
+  EXPECT_EQ(TimeBox(7).Text(), "00:59:58");
+  EXPECT_EQ(NameBox(4).TextColour(), toolkit::kWhite);
+  EXPECT_EQ(Button(2).Caption(), "Start") << "untouched rows stay idle";
+}
+
+TEST_F(RowTest, TheTimerKeepsRealTimeAndIgnoresEarlyMessages) {
+  Main().Show();
+  StartRow(5, "0:0:10");
+  clock_.now += std::chrono::milliseconds{400};
+  ::SendMessageW(Main().hwnd(), WM_TIMER, Timer(5).id(), 0);
+  EXPECT_EQ(TimeBox(5).Text(), "0:0:10") << "an early timer message is not a tick";
+  clock_.now += std::chrono::milliseconds{3000};  // a stall: three ticks were due
+  ::SendMessageW(Main().hwnd(), WM_TIMER, Timer(5).id(), 0);
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:09") << "missed ticks collapse into one";
+}
+
+}  // namespace
+}  // namespace morvane::testing

@@ -1,0 +1,98 @@
+// The main window's own pictures, and how the program ends.
+#include <gtest/gtest.h>
+
+#include "app/message_loop.h"
+#include "tests/windows/app_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+using MainWindowActionsTest = AppFixture;
+using toolkit::FormName;
+
+// The middle of a picture along the bottom, in client pixels.
+constexpr POINT kHelp{64 + 37, 376 + 11};
+constexpr POINT kExit{160 + 38, 376 + 11};
+constexpr POINT kAbout{256 + 36, 376 + 11};
+
+TEST_F(MainWindowActionsTest, TheAboutPictureShowsOneAboutWindowModelessly) {
+  Main().Show();
+  ClickAt(Main().hwnd(), kAbout);
+  toolkit::Form* about = windows_.Existing(FormName::Form2);
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(about->hwnd()));
+  ClickAt(Main().hwnd(), kAbout);
+  EXPECT_EQ(windows_.Existing(FormName::Form2), about);
+  EXPECT_TRUE(::IsWindowEnabled(Main().hwnd()));
+}
+
+TEST_F(MainWindowActionsTest, APictureClicksOnlyWhenPressedAndReleasedInsideIt) {
+  Main().Show();
+  HWND hwnd = Main().hwnd();
+  ::SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kAbout.x, kAbout.y));
+  ::SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(kExit.x, kExit.y));
+  ::SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kExit.x, kExit.y));
+  ::SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(kAbout.x, kAbout.y));
+  EXPECT_EQ(windows_.Existing(FormName::Form2), nullptr);
+  EXPECT_TRUE(::IsWindow(hwnd));
+}
+
+TEST_F(MainWindowActionsTest, HelpTheLabelsAndTheBackgroundReactToNoClick) {
+  Main().Show();
+  TimeBox(1).SetText("0:0:9");
+  for (const POINT at : {kHelp, POINT{230, 105}, POINT{295, 105}, POINT{5, 5}, POINT{380, 200}}) {
+    ClickAt(Main().hwnd(), at);
+  }
+  EXPECT_FALSE(PumpMessages(windows_));
+  EXPECT_EQ(windows_.Existing(FormName::Form2), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+  EXPECT_EQ(Button(1).Caption(), "Start");
+  EXPECT_EQ(TimeBox(1).Text(), "0:0:9");
+}
+
+TEST_F(MainWindowActionsTest, ExitWhileRowsRunEndsTheLoopWithNoAlarmLater) {
+  Main().Show();
+  TimeBox(1).SetText("0:0:1");
+  ClickButton(Button(1));
+  ClickAt(Main().hwnd(), kExit);
+  EXPECT_EQ(windows_.Existing(FormName::Form1), nullptr);
+  EXPECT_TRUE(PumpMessages(windows_)) << "the main window's end is the program's end";
+  clock_.now += std::chrono::milliseconds{5000};
+  ::Sleep(1100);  // a timer left behind would fire now
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message != WM_QUIT) ::DispatchMessageW(&message);
+  }
+  EXPECT_EQ(cues_, std::vector<Cue>{Cue::Start});
+}
+
+TEST_F(MainWindowActionsTest, ExitEndsTheProgramEvenWithTheAboutWindowHidden) {
+  Main().Show();
+  ClickAt(Main().hwnd(), kAbout);
+  ClickButton(About().ButtonNamed("Command1"));
+  ASSERT_NE(windows_.Existing(FormName::Form2), nullptr);
+  const LPARAM where = MAKELPARAM(kExit.x, kExit.y);
+  ::PostMessageW(Main().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, where);
+  ::PostMessageW(Main().hwnd(), WM_LBUTTONUP, 0, where);
+  EXPECT_EQ(RunMessageLoop(windows_), 0);
+}
+
+TEST_F(MainWindowActionsTest, TheTitleBarCloseEndsTheProgramSilentlyWhileRowsRun) {
+  Main().Show();
+  TimeBox(2).SetText("0:0:1");
+  ClickButton(Button(2));
+  ::PostMessageW(Main().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(RunMessageLoop(windows_), 0);
+  EXPECT_EQ(cues_, std::vector<Cue>{Cue::Start});
+}
+
+TEST_F(MainWindowActionsTest, AfterTheEndTheNextUseCreatesAFreshMainWindow) {
+  NameBox(1).SetText("Someone");
+  Main().Unload();
+  PumpMessages(windows_);
+  EXPECT_EQ(NameBox(1).Text(), "Character 1");
+  EXPECT_EQ(Button(1).Caption(), "Start");
+}
+
+}  // namespace
+}  // namespace morvane::testing

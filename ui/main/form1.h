@@ -1,0 +1,44 @@
+// The main window: seven countdown rows over the background picture, and the
+// Exit and About pictures along the bottom.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "countdown/countdown_row.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/form_registry.h"
+
+namespace morvane::main_window {
+
+// What the window reaches outside itself.
+struct Form1Services {
+  toolkit::FormRegistry& windows;
+  std::function<void(Cue)> play_cue;
+  std::function<DateOrder()> date_order;
+  std::wstring application_title;  // the title of its message boxes
+};
+
+class Form1 final : public toolkit::Form, private RowHost {
+ public:
+  Form1(toolkit::FormContext context, Form1Services services);
+
+  void Form_Load();
+  void Image2_Click();
+  void Image3_Click();
+
+ private:
+  void BindRow(int number);
+
+  // RowHost
+  void ShowMessage(std::string_view text) override;
+  void ShowMainWindow() override;
+  void PlayCue(Cue cue) override;
+  DateOrder UserDateOrder() const override;
+
+  Form1Services services_;
+  std::vector<CountdownRow> rows_;
+};
+
+}  // namespace morvane::main_window

@@ -1,0 +1,130 @@
+#include "ui/main/form1_layout.h"
+
+#include <array>
+#include <string>
+
+#include <windows.h>
+
+#include "assets/resource_ids.h"
+
+namespace morvane::main_window {
+
+namespace {
+
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+
+constexpr toolkit::Colour kBoxGrey = 0x808080;
+constexpr toolkit::Colour kBlack = 0x000000;
+constexpr toolkit::Colour kYellow = 0xFFFF00;
+
+// The rows are not evenly spaced; each row's four visible controls share a top.
+constexpr std::array<int, kRowCount> kRowTops = {1730, 2220, 2720, 3200, 3700, 4200, 4680};
+
+struct RowTabIndexes {
+  int name, time, gold, button;
+};
+constexpr std::array<RowTabIndexes, kRowCount> kRowTabIndexes = {{
+    {0, 7, 11, 9},
+    {1, 10, 18, 24},
+    {2, 13, 19, 25},
+    {3, 14, 20, 26},
+    {4, 15, 21, 27},
+    {5, 16, 22, 28},
+    {6, 17, 23, 29},
+}};
+
+// Timers take no focus; they sort after every control that does.
+constexpr int kNoTabStop = 1000;
+
+ControlSpec Box(std::string name, int left, int top, int width, std::wstring text, int limit,
+                int tab_index) {
+  return ControlSpec{.name = std::move(name),
+                     .kind = ControlKind::TextBox,
+                     .left = left,
+                     .top = top,
+                     .width = width,
+                     .height = 285,
+                     .text = std::move(text),
+                     .back = kBoxGrey,
+                     .fore = toolkit::kWhite,
+                     .input_limit = limit,
+                     .tab_index = tab_index};
+}
+
+void AddRow(std::vector<ControlSpec>& controls, int number) {
+  const int top = kRowTops[static_cast<size_t>(number - 1)];
+  const RowTabIndexes tabs = kRowTabIndexes[static_cast<size_t>(number - 1)];
+  const std::string n = std::to_string(number);
+  controls.push_back(Box("Text" + n, 840, top, 2055, L"Character " + std::to_wstring(number), 12,
+                         tabs.name));
+  controls.push_back(Box("txtTime" + n, 3240, top, 855, L"00:00:00", 8, tabs.time));
+  controls.push_back(Box("Gold" + n, 4200, top, 615, L"00 k", 8, tabs.gold));
+  controls.push_back(ControlSpec{.name = "cmdStart" + n,
+                                 .kind = ControlKind::PushButton,
+                                 .left = 4920,
+                                 .top = top,
+                                 .width = 615,
+                                 .height = 255,
+                                 .text = L"Start",
+                                 .back = kBoxGrey,  // the system draws the face
+                                 .tab_index = tabs.button});
+  controls.push_back(ControlSpec{.name = "tmrCrono" + n,
+                                 .kind = ControlKind::Timer,
+                                 .tab_index = kNoTabStop,
+                                 .interval_ms = 1000});
+}
+
+ControlSpec ColumnCaption(std::string name, int left, std::wstring text, int tab_index) {
+  return ControlSpec{.name = std::move(name),
+                     .kind = ControlKind::Label,
+                     .left = left,
+                     .top = 1530,
+                     .width = 375,
+                     .height = 255,
+                     .text = std::move(text),
+                     .back = kBlack,
+                     .fore = kYellow,
+                     .tab_index = tab_index};
+}
+
+ControlSpec PictureButton(std::string name, int left, int width, int bitmap) {
+  return ControlSpec{.name = std::move(name),
+                     .kind = ControlKind::Picture,
+                     .left = left,
+                     .top = 5640,
+                     .width = width,
+                     .height = 330,
+                     .picture = MAKEINTRESOURCEW(bitmap),
+                     .tab_index = kNoTabStop};
+}
+
+}  // namespace
+
+toolkit::FormSpec Form1Settings() {
+  return toolkit::FormSpec{.class_name = L"Morvane.Form1",
+                           .caption = L"Morvane v1.0",
+                           .client_width = 5820,
+                           .client_height = 6120,
+                           .frame = toolkit::FrameStyle::FixedSingle,
+                           .taskbar_button = true,
+                           .placement = toolkit::FirstPlacement::ChosenBySystem,
+                           .back = 0x404040,
+                           .background_picture = MAKEINTRESOURCEW(IDB_BACKGROUND),
+                           .icon = MAKEINTRESOURCEW(IDI_APPLICATION_ICON)};
+}
+
+std::vector<ControlSpec> Form1Controls() {
+  std::vector<ControlSpec> controls;
+  for (int number = 1; number <= kRowCount; ++number) {
+    AddRow(controls, number);
+  }
+  controls.push_back(ColumnCaption("Label1", 3360, L"Time", 8));
+  controls.push_back(ColumnCaption("Gold", 4320, L"Gold", 12));
+  controls.push_back(PictureButton("Image4", 960, 1110, IDB_HELP_PICTURE));
+  controls.push_back(PictureButton("Image2", 2400, 1140, IDB_EXIT_PICTURE));
+  controls.push_back(PictureButton("Image3", 3840, 1095, IDB_ABOUT_PICTURE));
+  return controls;
+}
+
+}  // namespace morvane::main_window

@@ -1,0 +1,15 @@
+// The main window as designed: its settings and every control, in twips.
+#pragma once
+
+#include <vector>
+
+#include "ui/toolkit/layout.h"
+
+namespace morvane::main_window {
+
+inline constexpr int kRowCount = 7;
+
+toolkit::FormSpec Form1Settings();
+std::vector<toolkit::ControlSpec> Form1Controls();
+
+}  // namespace morvane::main_window

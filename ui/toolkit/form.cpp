@@ -1,0 +1,380 @@
+#include "ui/toolkit/form.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace morvane::toolkit {
+
+namespace {
+
+// Control ids start above the dialog manager's IDOK and IDCANCEL.
+constexpr int kFirstControlId = 100;
+
+// Pixels of the background picture in this colour are transparent.
+constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
+
+struct Frame {
+  DWORD style;
+  DWORD ex_style;
+};
+
+// Fixed frames: no sizing border and no minimise or maximise button.
+Frame FrameFor(const FormSpec& spec) {
+  Frame frame{WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0};
+  if (spec.frame == FrameStyle::FixedDialog) {
+    frame.ex_style |= WS_EX_DLGMODALFRAME;
+  }
+  if (spec.taskbar_button) {
+    frame.ex_style |= WS_EX_APPWINDOW;
+  }
+  return frame;
+}
+
+HICON LoadIconSized(HINSTANCE instance, const wchar_t* name, int size_metric) {
+  if (name == nullptr) {
+    return nullptr;
+  }
+  const int size = ::GetSystemMetrics(size_metric);
+  // Shared icons belong to the system's cache and are never destroyed by us.
+  return static_cast<HICON>(::LoadImageW(instance, name, IMAGE_ICON, size, size, LR_SHARED));
+}
+
+void RegisterFormClass(HINSTANCE instance, const FormSpec& spec, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  if (::GetClassInfoExW(instance, spec.class_name, &window_class)) {
+    return;
+  }
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hIcon = LoadIconSized(instance, spec.icon, SM_CXICON);
+  window_class.hIconSm = LoadIconSized(instance, spec.icon, SM_CXSMICON);
+  window_class.lpszClassName = spec.class_name;
+  if (!::RegisterClassExW(&window_class)) {
+    throw std::runtime_error("cannot register a window class");
+  }
+}
+
+POINT PointOf(LPARAM lparam) {
+  return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+}
+
+template <typename Map>
+auto& Find(const Map& controls, std::string_view name) {
+  const auto found = controls.find(name);
+  if (found == controls.end()) {
+    throw std::out_of_range("no control named " + std::string(name));
+  }
+  return *found->second;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormContext context)
+    : instance_(context.instance),
+      font_(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))),
+      back_(spec.back),
+      clock_(std::move(context.clock)),
+      on_destroyed_(std::move(context.on_destroyed)) {
+  if (spec.background_picture != nullptr) {
+    background_.emplace(instance_, spec.background_picture);
+  }
+  RegisterFormClass(instance_, spec, WindowProc);
+
+  const Frame frame = FrameFor(spec);
+  RECT outer{0, 0, TwipsToPixels(spec.client_width), TwipsToPixels(spec.client_height)};
+  ::AdjustWindowRectEx(&outer, frame.style, FALSE, frame.ex_style);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
+  if (spec.placement == FirstPlacement::CentredOnScreen) {
+    x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  // WM_NCCREATE attaches this object to the window before anything else runs.
+  ::CreateWindowExW(frame.ex_style, spec.class_name, spec.caption.c_str(), frame.style, x, y,
+                    width, height, context.owner, nullptr, instance_, this);
+  if (hwnd_ == nullptr) {
+    throw std::runtime_error("cannot create a window");
+  }
+  CreateControls(controls);
+}
+
+Form::~Form() {
+  if (hwnd_ != nullptr) {
+    on_destroyed_ = nullptr;
+    ::DestroyWindow(hwnd_);
+  }
+}
+
+void Form::CreateControls(std::span<const ControlSpec> controls) {
+  std::vector<const ControlSpec*> in_tab_order;
+  for (const auto& control : controls) {
+    in_tab_order.push_back(&control);
+  }
+  std::stable_sort(in_tab_order.begin(), in_tab_order.end(),
+                   [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+  int id = kFirstControlId;
+  for (const ControlSpec* control : in_tab_order) {
+    AddControl(*control, id++);
+  }
+}
+
+void Form::AddControl(const ControlSpec& spec, int id) {
+  HWND tab_stop = nullptr;
+  switch (spec.kind) {
+    case ControlKind::TextBox: {
+      auto box = std::make_unique<EditBox>(hwnd_, spec, id, font_);
+      tab_stop = box->hwnd();
+      text_box_by_handle_[tab_stop] = box.get();
+      text_boxes_.emplace(spec.name, std::move(box));
+      break;
+    }
+    case ControlKind::PushButton: {
+      auto button = std::make_unique<ButtonControl>(hwnd_, spec, id, font_);
+      tab_stop = button->hwnd();
+      button_by_id_[static_cast<UINT_PTR>(id)] = button.get();
+      buttons_.emplace(spec.name, std::move(button));
+      break;
+    }
+    case ControlKind::Label:
+      labels_.emplace_back(spec);
+      break;
+    case ControlKind::Picture:
+      pictures_.push_back(std::make_unique<Picture>(instance_, spec));
+      break;
+    case ControlKind::Timer: {
+      auto timer = std::make_unique<WindowTimer>(hwnd_, static_cast<UINT_PTR>(id),
+                                                 std::chrono::milliseconds{spec.interval_ms}, clock_);
+      timer_by_id_[timer->id()] = timer.get();
+      timers_.emplace(spec.name, std::move(timer));
+      break;
+    }
+  }
+  if (first_tab_stop_ == nullptr) {
+    first_tab_stop_ = tab_stop;
+  }
+}
+
+EditBox& Form::TextBoxNamed(std::string_view name) const { return Find(text_boxes_, name); }
+ButtonControl& Form::ButtonNamed(std::string_view name) const { return Find(buttons_, name); }
+WindowTimer& Form::TimerNamed(std::string_view name) const { return Find(timers_, name); }
+
+Picture& Form::PictureNamed(std::string_view name) const {
+  const auto found = std::find_if(pictures_.begin(), pictures_.end(),
+                                  [name](const auto& picture) { return picture->Name() == name; });
+  if (found == pictures_.end()) {
+    throw std::out_of_range("no picture named " + std::string(name));
+  }
+  return **found;
+}
+
+void Form::Show() {
+  if (hwnd_ == nullptr) {
+    return;
+  }
+  ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+  ::SetForegroundWindow(hwnd_);
+}
+
+void Form::Hide() {
+  if (hwnd_ != nullptr) {
+    ::ShowWindow(hwnd_, SW_HIDE);
+  }
+}
+
+void Form::Unload() {
+  if (hwnd_ != nullptr) {
+    ::DestroyWindow(hwnd_);
+  }
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  Form* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (self == nullptr) {
+    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel; erasing first would flicker
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_PRINTCLIENT:  // a copy of the window's own drawing, for whoever asks
+      PaintContent(reinterpret_cast<HDC>(wparam));
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:  // what a read-only edit box sends
+      return OnControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_COMMAND:
+      OnCommand(wparam);
+      return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wparam));
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(wparam);
+      return 0;
+    case WM_SETFOCUS:
+      FocusRemembered();
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnMouseDown(PointOf(lparam));
+      return 0;
+    case WM_LBUTTONUP:
+      OnMouseUp(PointOf(lparam));
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressed_picture_ = nullptr;
+      return 0;
+    case WM_DESTROY:
+      if (on_destroyed_) {
+        on_destroyed_();
+      }
+      return 0;
+    default:
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+  }
+}
+
+// Painted into a memory bitmap and copied in one go, so that nothing flickers.
+void Form::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(hwnd_, &paint);
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  const unique_hdc buffer_dc(::CreateCompatibleDC(dc));
+  const unique_hbitmap buffer(::CreateCompatibleBitmap(dc, client.right, client.bottom));
+  {
+    const SelectedObject selected(buffer_dc.get(), buffer.get());
+    PaintContent(buffer_dc.get());
+    ::BitBlt(dc, 0, 0, client.right, client.bottom, buffer_dc.get(), 0, 0, SRCCOPY);
+  }
+  ::EndPaint(hwnd_, &paint);
+}
+
+void Form::PaintContent(HDC dc) const {
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  const COLORREF previous_back = ::SetBkColor(dc, ToColorRef(back_));
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+  ::SetBkColor(dc, previous_back);
+  if (background_) {
+    background_->DrawKeyed(dc, 0, 0, kTransparentKey);
+  }
+  for (const auto& label : labels_) {
+    label.Paint(dc, font_);
+  }
+  for (const auto& picture : pictures_) {
+    picture->Paint(dc);
+  }
+}
+
+LRESULT Form::OnControlColour(HDC dc, HWND control) {
+  const auto found = text_box_by_handle_.find(control);
+  if (found == text_box_by_handle_.end()) {
+    return ::DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(control));
+  }
+  const EditBox& box = *found->second;
+  ::SetTextColor(dc, ToColorRef(box.TextColour()));
+  ::SetBkColor(dc, ToColorRef(box.BackColour()));
+  return reinterpret_cast<LRESULT>(brushes_.For(box.BackColour()));
+}
+
+void Form::OnCommand(WPARAM wparam) {
+  const UINT_PTR id = LOWORD(wparam);
+  if (id == IDOK) {
+    // Enter: the dialog manager found no default button. Enter on a focused
+    // push button clicks it; anywhere else it does nothing.
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && ::IsChild(hwnd_, focus)) {
+      const auto found = button_by_id_.find(static_cast<UINT_PTR>(::GetDlgCtrlID(focus)));
+      if (found != button_by_id_.end()) {
+        found->second->Clicked();
+      }
+    }
+    return;
+  }
+  if (HIWORD(wparam) != BN_CLICKED) {
+    return;
+  }
+  const auto found = button_by_id_.find(id);
+  if (found != button_by_id_.end()) {
+    found->second->Clicked();
+  }
+}
+
+void Form::OnTimer(UINT_PTR id) const {
+  const auto found = timer_by_id_.find(id);
+  if (found != timer_by_id_.end()) {
+    found->second->Elapsed();
+  }
+}
+
+// A plain window does not keep its focused control across activation as a
+// dialog does: remember it when the window is left, and put it back.
+void Form::OnActivate(WPARAM wparam) {
+  if (LOWORD(wparam) == WA_INACTIVE) {
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && ::IsChild(hwnd_, focus)) {
+      remembered_focus_ = focus;
+    }
+    return;
+  }
+  FocusRemembered();
+}
+
+void Form::FocusRemembered() {
+  HWND target = remembered_focus_;
+  if (target == nullptr || !::IsChild(hwnd_, target)) {
+    target = first_tab_stop_;
+  }
+  if (target != nullptr) {
+    ::SetFocus(target);
+  }
+}
+
+void Form::OnMouseDown(POINT at) {
+  for (const auto& picture : pictures_) {
+    if (picture->Contains(at)) {
+      ::SetCapture(hwnd_);
+      pressed_picture_ = picture.get();
+      return;
+    }
+  }
+}
+
+void Form::OnMouseUp(POINT at) {
+  const Picture* pressed = std::exchange(pressed_picture_, nullptr);
+  if (pressed == nullptr) {
+    return;
+  }
+  ::ReleaseCapture();
+  // Last: the click may destroy this window (the Exit picture does).
+  if (pressed->Contains(at)) {
+    pressed->Clicked();
+  }
+}
+
+}  // namespace morvane::toolkit

@@ -1,0 +1,104 @@
+// A top-level window built from a form's design: its settings and its table
+// of controls. Text boxes and push buttons are child windows, created in
+// tab-index order so that the dialog manager's Tab walk follows that order;
+// labels and pictures are windowless and painted by the form beneath them.
+//
+// The window's life and the object's life are apart: a destroyed window
+// leaves its Form behind, reporting !Exists(), until its owner lets it go.
+// That keeps every handler on the stack safe when a click destroys its form.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/toolkit/brush_cache.h"
+#include "ui/toolkit/clock.h"
+#include "ui/toolkit/edit_box.h"
+#include "ui/toolkit/layout.h"
+#include "ui/toolkit/push_button.h"
+#include "ui/toolkit/win32_interval_timer.h"
+#include "ui/toolkit/windowless_controls.h"
+
+namespace morvane::toolkit {
+
+struct FormContext {
+  HINSTANCE instance;
+  HWND owner = nullptr;  // a hidden owner keeps a window off the taskbar
+  Clock clock;           // the time source of the form's interval timers
+  std::function<void()> on_destroyed;  // the window is being destroyed
+};
+
+class Form {
+ public:
+  Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormContext context);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  HWND hwnd() const { return hwnd_; }
+  bool Exists() const { return hwnd_ != nullptr; }
+
+  // Makes the window visible (restoring it when minimised) and asks for it to
+  // be brought to the foreground; Windows may flash it instead, as it wishes.
+  void Show();
+  // Makes the window invisible; it keeps its state and its place.
+  void Hide();
+  // Destroys the window with its controls and everything typed into them.
+  void Unload();
+
+  EditBox& TextBoxNamed(std::string_view name) const;
+  ButtonControl& ButtonNamed(std::string_view name) const;
+  WindowTimer& TimerNamed(std::string_view name) const;
+  Picture& PictureNamed(std::string_view name) const;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void CreateControls(std::span<const ControlSpec> controls);
+  void AddControl(const ControlSpec& spec, int id);
+
+  void OnPaint();
+  void PaintContent(HDC dc) const;
+  void OnCommand(WPARAM wparam);
+  LRESULT OnControlColour(HDC dc, HWND control);
+  void OnActivate(WPARAM wparam);
+  void OnMouseDown(POINT at);
+  void OnMouseUp(POINT at);
+  void OnTimer(UINT_PTR id) const;
+  void FocusRemembered();
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  HFONT font_;
+  Colour back_;
+  std::optional<ResourceBitmap> background_;
+  Clock clock_;
+  std::function<void()> on_destroyed_;
+  BrushCache brushes_;
+
+  // Each control is owned once, in the map of its kind; the by-handle and
+  // by-id maps only point into them, for routing messages.
+  std::map<std::string, std::unique_ptr<EditBox>, std::less<>> text_boxes_;
+  std::map<std::string, std::unique_ptr<ButtonControl>, std::less<>> buttons_;
+  std::map<std::string, std::unique_ptr<WindowTimer>, std::less<>> timers_;
+  std::vector<Label> labels_;
+  std::vector<std::unique_ptr<Picture>> pictures_;
+  std::map<HWND, const EditBox*> text_box_by_handle_;
+  std::map<UINT_PTR, const ButtonControl*> button_by_id_;
+  std::map<UINT_PTR, WindowTimer*> timer_by_id_;
+
+  HWND first_tab_stop_ = nullptr;
+  HWND remembered_focus_ = nullptr;
+  const Picture* pressed_picture_ = nullptr;
+};
+
+}  // namespace morvane::toolkit
