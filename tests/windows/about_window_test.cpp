@@ -1,6 +1,7 @@
 // The About window: one instance, shown modelessly, hidden by Close, and
 // created anew only after the title-bar close.
 #include <array>
+#include <cwchar>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -82,6 +83,23 @@ BOOL CALLBACK CountAboutWindows(HWND hwnd, LPARAM counter) {
   ::GetClassNameW(hwnd, name, 32);
   if (std::wstring(name) == L"Morvane.Form2") ++*reinterpret_cast<int*>(counter);
   return TRUE;
+}
+
+TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ previous = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+  struct Case {
+    const wchar_t* text;
+    int width;  // pixels
+  };
+  for (const Case& c : {Case{L"Morvane", 57}, Case{L"Version 1.0", 57},
+                        Case{L"Written by Mia Solvang", 129}, Case{L"https://mv.example/1.0", 121}}) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, c.text, static_cast<int>(std::wcslen(c.text)), &size);
+    EXPECT_LE(size.cx, c.width) << std::wstring(c.text).c_str();
+  }
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(nullptr, dc);
 }
 
 TEST_F(AboutWindowTest, ShowingTwiceGivesOneWindow) {

@@ -11,9 +11,13 @@ AppFixture::AppFixture()
                               [this] { return date_order_; }}) {}
 
 AppFixture::~AppFixture() {
-  // Whatever the test did, leave no WM_QUIT behind for the next one.
+  // Whatever the test did, leave no WM_QUIT behind for the next one. Paint
+  // messages must be dispatched: one that is only removed comes back.
   MSG message;
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message != WM_QUIT) {
+      ::DispatchMessageW(&message);
+    }
   }
 }
 

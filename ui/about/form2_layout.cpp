@@ -57,7 +57,7 @@ std::vector<ControlSpec> Form2Controls() {
                   .text = L"Close",
                   .tab_index = 3},
       // Reaches below the client area; the part below is cut off.
-      WhiteLabel("Label4", 0, 2040, 1815, L"http://morvane.example", 4),
+      WhiteLabel("Label4", 0, 2040, 1815, L"https://mv.example/1.0", 4),
   };
 }
 
