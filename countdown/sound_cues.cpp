@@ -1,11 +1,41 @@
 #include "countdown/sound_cues.h"
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include "countdown/cue_path.h"
 
 namespace morvane {
+
+namespace {
+
+using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR sound, UINT flags);
+
+constexpr UINT kAsyncWithoutDefault = 0x0001 /* SND_ASYNC */ | 0x0002 /* SND_NODEFAULT */;
+
+// The multimedia library is looked up by name on the first cue, not linked:
+// loading it brings up the audio drivers, which most starts of the program
+// never need. It is taken from the system folder only, never from beside
+// the executable.
+PlaySoundFunction SystemPlayer() {
+  static const PlaySoundFunction player = []() -> PlaySoundFunction {
+    wchar_t folder[MAX_PATH];
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+      return nullptr;
+    }
+    const std::wstring path = std::wstring(folder, length) + L"\\winmm.dll";
+    HMODULE library = ::LoadLibraryW(path.c_str());
+    if (library == nullptr) {
+      return nullptr;
+    }
+    // The wide form: a folder named outside the system's code page still plays.
+    return reinterpret_cast<PlaySoundFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(library, "sndPlaySoundW")));
+  }();
+  return player;
+}
+
+}  // namespace
 
 std::wstring ProgramFolder() {
   // MAX_PATH is not a limit on long-path systems: grow until the path fits.
@@ -25,8 +55,9 @@ std::wstring ProgramFolder() {
 }
 
 void PlayCue(Cue cue) {
-  // The wide form: a folder named outside the system's code page still plays.
-  ::sndPlaySoundW(CuePath(ProgramFolder(), cue).c_str(), SND_ASYNC | SND_NODEFAULT);
+  if (const PlaySoundFunction play = SystemPlayer()) {
+    play(CuePath(ProgramFolder(), cue).c_str(), kAsyncWithoutDefault);
+  }
 }
 
 }  // namespace morvane

@@ -81,6 +81,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       on_destroyed_(std::move(context.on_destroyed)) {
   if (spec.background_picture != nullptr) {
     background_.emplace(instance_, spec.background_picture);
+    background_->ShowKeyAs(kTransparentKey, ToColorRef(back_));
   }
   RegisterFormClass(instance_, spec, WindowProc);
 
@@ -280,7 +281,7 @@ void Form::PaintContent(HDC dc) const {
   ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
   ::SetBkColor(dc, previous_back);
   if (background_) {
-    background_->DrawKeyed(dc, 0, 0, kTransparentKey);
+    background_->Draw(dc, 0, 0);
   }
   for (const auto& label : labels_) {
     label.Paint(dc, font_);

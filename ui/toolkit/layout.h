@@ -62,8 +62,8 @@ struct FormSpec {
   bool taskbar_button;
   FirstPlacement placement;
   Colour back;
-  // A bitmap resource drawn unscaled at the client area's corner, whose
-  // magenta pixels are transparent; nullptr: none.
+  // A palettized bitmap resource drawn unscaled at the client area's corner,
+  // whose magenta pixels are transparent; nullptr: none.
   const wchar_t* background_picture = nullptr;
   const wchar_t* icon = nullptr;  // an icon resource, by name
 };

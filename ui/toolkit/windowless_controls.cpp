@@ -46,10 +46,18 @@ void ResourceBitmap::Draw(HDC dc, int x, int y) const {
   ::BitBlt(dc, x, y, size_.cx, size_.cy, source.get(), 0, 0, SRCCOPY);
 }
 
-void ResourceBitmap::DrawKeyed(HDC dc, int x, int y, COLORREF key) const {
-  const unique_hdc source(::CreateCompatibleDC(dc));
-  const SelectedObject selected(source.get(), bitmap_.get());
-  ::TransparentBlt(dc, x, y, size_.cx, size_.cy, source.get(), 0, 0, size_.cx, size_.cy, key);
+void ResourceBitmap::ShowKeyAs(COLORREF key, COLORREF shown) {
+  const unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const SelectedObject selected(dc.get(), bitmap_.get());
+  RGBQUAD table[256];
+  const UINT entries = ::GetDIBColorTable(dc.get(), 0, 256, table);
+  const RGBQUAD replacement{GetBValue(shown), GetGValue(shown), GetRValue(shown), 0};
+  for (UINT i = 0; i < entries; ++i) {
+    if (RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue) == key) {
+      table[i] = replacement;
+    }
+  }
+  ::SetDIBColorTable(dc.get(), 0, entries, table);
 }
 
 Picture::Picture(HINSTANCE instance, const ControlSpec& spec)

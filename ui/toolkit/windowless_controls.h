@@ -37,8 +37,10 @@ class ResourceBitmap {
   SIZE Size() const { return size_; }
   // Draws the bitmap unscaled with its top-left corner at (x, y).
   void Draw(HDC dc, int x, int y) const;
-  // The same, leaving the pixels of the key colour as they were.
-  void DrawKeyed(HDC dc, int x, int y, COLORREF key) const;
+  // Makes the pixels of the key colour show `shown` instead, by rewriting the
+  // colour table of a palettized bitmap: a picture drawn straight on its
+  // window's back colour is then one plain copy, with nothing to mask.
+  void ShowKeyAs(COLORREF key, COLORREF shown);
 
  private:
   unique_hbitmap bitmap_;

@@ -1,0 +1,91 @@
+# shellcheck shell=bash
+# Sourced by every script: where the repository lives, how to report, and the
+# private Wine environment the Windows build is tested and run in.
+
+# shellcheck disable=SC2034 # used by the scripts that source this file
+{
+  MORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+  MORVANE_DIST="$MORVANE_ROOT/dist"
+  MORVANE_LOGS="$MORVANE_ROOT/build/logs"
+}
+
+die() {
+  printf '%s: %s\n' "${0##*/}" "$*" >&2
+  exit 1
+}
+
+say() {
+  printf '%s: %s\n' "${0##*/}" "$*" >&2
+}
+
+# Runs a command quietly: its output is added to a log, and shown only if it fails.
+quietly() {
+  local log="$1"
+  shift
+  mkdir -p "$(dirname "$log")"
+  printf '\n$ %s\n' "$*" >>"$log"
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    die "failed: $* (full log: $log)"
+  fi
+}
+
+# A prefix of our own, so a user's ~/.wine is never touched. Mono and Gecko
+# are switched off so that creating the prefix never asks to download them.
+morvane_wine_env() {
+  export WINEPREFIX="$MORVANE_ROOT/build/wine"
+  export WINEARCH=win32
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Creates the prefix once. Without Managed=N every hide or destroy of a window
+# waits two seconds for a window manager that Xvfb does not have, and windows
+# get no title bar; an empty Audio value loads no sound driver, so ALSA stays
+# quiet on machines without a sound card.
+morvane_wine_prefix() {
+  morvane_wine_env
+  local marker="$WINEPREFIX/.morvane-configured"
+  if [[ -f $marker ]]; then
+    morvane_wine_fonts
+    return 0
+  fi
+  local log="$MORVANE_LOGS/wine-prefix.log"
+  mkdir -p "$MORVANE_LOGS"
+  : >"$log"
+  {
+    wineboot -i &&
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f &&
+      wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f &&
+      wineserver -w
+  } >>"$log" 2>&1 || {
+    tail -n 40 "$log" >&2
+    die "could not create the Wine prefix $WINEPREFIX (log: $log)"
+  }
+  morvane_wine_fonts
+  touch "$marker"
+}
+
+# Debian's Wine does not find the fonts it ships (Tahoma, behind the default
+# GUI font) and falls back to a wider one, which overflows the fixed layout.
+# A copy in the prefix's own Fonts folder is found.
+morvane_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [[ -f $fonts/tahoma.ttf || ! -d /usr/share/wine/fonts ]] && return 0
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/*.ttf "$fonts/"
+}
+
+# Keeps one wineserver alive for the whole session, so that each test does not
+# pay for starting Wine, and stops it when the calling script exits.
+morvane_wine_session() {
+  morvane_wine_prefix
+  trap morvane_wine_end EXIT
+  wineserver -p
+  wine wineboot >>"$MORVANE_LOGS/wine-session.log" 2>&1 ||
+    die "Wine did not start (log: $MORVANE_LOGS/wine-session.log)"
+}
+
+morvane_wine_end() {
+  wineserver -k >/dev/null 2>&1 || true
+}

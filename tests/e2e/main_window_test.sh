@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A countdown from start to alarm, as a user runs it: type 0:0:3 into row 1's
+# time box, press Start, and after expiry see the name red and the gold green;
+# then the title bar's close button ends the program.
+set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=morvane_driver.sh
+source "$(dirname "${BASH_SOURCE[0]}")/morvane_driver.sh"
+
+# Row 1, in client pixels.
+readonly ROW_TOP=115 BOX_HEIGHT=19
+readonly NAME_X=56 NAME_W=137
+readonly TIME_X=216 TIME_W=57
+readonly GOLD_X=280 GOLD_W=41
+readonly START_X=328 START_W=41 START_H=17
+
+e2e_begin "$@"
+start_morvane
+find_window "$MAIN_TITLE"
+shot="$ARTIFACTS/e2e-main.png"
+
+name_pixels() { count_colour "$shot" "$NAME_X" "$ROW_TOP" "$NAME_W" "$BOX_HEIGHT" "$1"; }
+gold_pixels() { count_colour "$shot" "$GOLD_X" "$ROW_TOP" "$GOLD_W" "$BOX_HEIGHT" "$1"; }
+
+# Before anything runs the boxes are grey with white text, nothing red or green.
+screenshot_window "$shot"
+(($(name_pixels 808080) > 0 && $(name_pixels FFFFFF) > 0)) || fail "row 1's name box is not white on grey"
+(($(name_pixels FF0000) == 0 && $(gold_pixels 00FF00) == 0)) || fail "row 1 shows expiry colours before it ran"
+
+click_client "$TIME_X" "$ROW_TOP" "$TIME_W" "$BOX_HEIGHT"
+type_over "0:0:3"
+click_client "$START_X" "$ROW_TOP" "$START_W" "$START_H"
+
+row_1_expired() {
+  screenshot_window "$shot"
+  (($(name_pixels FF0000) > 0 && $(gold_pixels 00FF00) > 0))
+}
+wait_for "row 1 to expire: red name and green gold (see $shot)" row_1_expired
+
+click_close_button
+wait_for "Morvane.exe to end after the close button" morvane_has_ended

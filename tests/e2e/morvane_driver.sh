@@ -1,0 +1,118 @@
+# shellcheck shell=bash
+# Sourced by the end-to-end tests: starts the shipped Morvane.exe under Wine on
+# the current X display and works it as a user does, with real mouse clicks and
+# keystrokes (xdotool), then looks at the screen (ImageMagick). Window positions
+# come from the probe, which asks the window system from inside Wine.
+#
+# Usage from a test: source this file, then `e2e_begin MORVANE_EXE PROBE_EXE`.
+
+# shellcheck source-path=SCRIPTDIR source=../../scripts/lib/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+
+readonly MAIN_TITLE="Morvane v1.0"
+readonly POLL_SECONDS=0.2
+
+fail() {
+  printf 'FAIL: %s\n' "$*" >&2
+  exit 1
+}
+
+e2e_begin() {
+  ((${#} == 2)) || fail "usage: ${0##*/} MORVANE_EXE PROBE_EXE"
+  MORVANE_EXE=$1
+  PROBE_EXE=$2
+  [[ -n ${DISPLAY:-} ]] || fail "no X display: run the end-to-end tests through scripts/test"
+  [[ -f $MORVANE_EXE ]] || fail "$MORVANE_EXE is missing: build the windows preset first"
+  [[ -f $PROBE_EXE ]] || fail "$PROBE_EXE is missing: build the windows preset first"
+  morvane_wine_env
+  ARTIFACTS="$MORVANE_ROOT/build/artifacts"
+  mkdir -p "$ARTIFACTS"
+  MORVANE_PID=
+  trap e2e_end EXIT
+}
+
+# Whatever happened, no Morvane is left running behind a test.
+e2e_end() {
+  if [[ -n $MORVANE_PID ]] && kill -0 "$MORVANE_PID" 2>/dev/null; then
+    kill "$MORVANE_PID" 2>/dev/null || true
+    wait "$MORVANE_PID" 2>/dev/null || true
+  fi
+}
+
+start_morvane() {
+  wine "$MORVANE_EXE" >"$ARTIFACTS/e2e-$(basename "$0" _test.sh).wine.log" 2>&1 &
+  MORVANE_PID=$!
+  wait_for "the main window to appear" window_is "$MAIN_TITLE" visible
+}
+
+morvane_is_running() {
+  kill -0 "$MORVANE_PID" 2>/dev/null
+}
+
+morvane_has_ended() {
+  ! morvane_is_running
+}
+
+# wait_for DESCRIPTION COMMAND...: polls COMMAND until it succeeds, for at most
+# E2E_TIMEOUT seconds (10 unless set).
+wait_for() {
+  local description=$1
+  shift
+  local deadline=$((SECONDS + ${E2E_TIMEOUT:-10}))
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "timed out waiting for $description"
+    sleep "$POLL_SECONDS"
+  done
+}
+
+probe() {
+  wine "$PROBE_EXE" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# window_is TITLE visible|hidden|absent
+window_is() {
+  [[ $(probe state "$1") == "$2" ]]
+}
+
+# find_window TITLE: sets WINDOW_X, WINDOW_Y, WINDOW_W, WINDOW_H (the whole
+# window on screen) and CLIENT_X, CLIENT_Y (the client area's top-left).
+find_window() {
+  local rect origin
+  rect=$(probe rect "$1") || fail "no window titled \"$1\""
+  origin=$(probe origin "$1") || fail "no window titled \"$1\""
+  read -r WINDOW_X WINDOW_Y WINDOW_W WINDOW_H <<<"$rect"
+  read -r CLIENT_X CLIENT_Y <<<"$origin"
+}
+
+# click_client X Y WIDTH HEIGHT: clicks the middle of a rectangle given in the
+# client coordinates of the window last found.
+click_client() {
+  xdotool mousemove --sync $((CLIENT_X + $1 + $3 / 2)) $((CLIENT_Y + $2 + $4 / 2)) click 1
+}
+
+# The title bar's close button, at its top-right, as tall as the caption.
+click_close_button() {
+  local frame=$((CLIENT_X - WINDOW_X))
+  local caption=$((CLIENT_Y - WINDOW_Y - frame))
+  xdotool mousemove --sync \
+    $((WINDOW_X + WINDOW_W - frame - caption / 2 - 1)) $((WINDOW_Y + frame + caption / 2)) click 1
+}
+
+# Replaces the whole text of the focused box, as a user does with Home, Shift+End.
+type_over() {
+  xdotool key Home shift+End
+  xdotool type --delay 20 "$1"
+}
+
+# screenshot_window FILE: the window last found, frame and all.
+screenshot_window() {
+  import -silent -window root -crop "${WINDOW_W}x${WINDOW_H}+${WINDOW_X}+${WINDOW_Y}" +repage "$1"
+}
+
+# count_colour IMAGE X Y WIDTH HEIGHT RRGGBB: how many pixels of exactly that
+# colour lie in a rectangle given in client coordinates of the window image.
+count_colour() {
+  local left=$((CLIENT_X - WINDOW_X + $2)) top=$((CLIENT_Y - WINDOW_Y + $3))
+  convert "$1" -alpha off -crop "${4}x${5}+${left}+${top}" +repage txt:- |
+    grep -ci "#$6\b" || true
+}

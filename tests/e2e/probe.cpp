@@ -1,0 +1,89 @@
+// Answers the end-to-end tests' questions about top-level windows, from inside
+// Wine, where the window system's own coordinates are known exactly:
+//
+//   probe origin TITLE   screen position of the client area's top-left: "x y"
+//   probe rect TITLE     the whole window on screen: "x y width height"
+//   probe state TITLE    "visible", "hidden" or "absent"
+//   probe foreground     the foreground window's title
+//
+// origin and rect exit with 1 when no window has that title; bad usage exits with 2.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace {
+
+struct LocalFreeDeleter {
+  void operator()(void* memory) const { LocalFree(memory); }
+};
+
+std::string to_utf8(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
+  return result;
+}
+
+std::wstring title_of(HWND window) {
+  std::wstring title(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  title.resize(static_cast<size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
+  return title;
+}
+
+int print_origin(HWND window) {
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  std::printf("%ld %ld\n", origin.x, origin.y);
+  return 0;
+}
+
+int print_rect(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  return 0;
+}
+
+int print_state(HWND window) {
+  std::puts(window == nullptr ? "absent" : IsWindowVisible(window) ? "visible" : "hidden");
+  return 0;
+}
+
+int print_foreground() {
+  const HWND window = GetForegroundWindow();
+  std::puts(window == nullptr ? "" : to_utf8(title_of(window)).c_str());
+  return 0;
+}
+
+int usage() {
+  std::fputs("usage: probe origin|rect|state TITLE | probe foreground\n", stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main() {
+  int count = 0;
+  const std::unique_ptr<LPWSTR, LocalFreeDeleter> arguments{CommandLineToArgvW(GetCommandLineW(), &count)};
+  if (!arguments || count < 2) return usage();
+  const std::wstring_view command = arguments.get()[1];
+
+  if (command == L"foreground" && count == 2) return print_foreground();
+  if (count != 3) return usage();
+
+  const HWND window = FindWindowW(nullptr, arguments.get()[2]);
+  if (command == L"state") return print_state(window);
+  if (command != L"origin" && command != L"rect") return usage();
+  if (window == nullptr) {
+    std::fprintf(stderr, "probe: no window titled \"%s\"\n", to_utf8(arguments.get()[2]).c_str());
+    return 1;
+  }
+  return command == L"origin" ? print_origin(window) : print_rect(window);
+}
