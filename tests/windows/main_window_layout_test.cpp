@@ -63,7 +63,9 @@ TEST_F(MainWindowLayoutTest, EveryRowControlIsAtItsPlaceWithItsTextAndLimit) {
       EXPECT_FALSE(box.Locked());
       EXPECT_EQ(box.TextColour(), toolkit::kWhite);
     }
-    EXPECT_EQ(NameBox(row).Text(), "Character " + std::to_string(row));
+    std::string name = "Character ";
+    name += std::to_string(row);
+    EXPECT_EQ(NameBox(row).Text(), name);
     EXPECT_EQ(TimeBox(row).Text(), "00:00:00");
     EXPECT_EQ(GoldBox(row).Text(), "00 k");
     const RECT button = ClientRectOf(Button(row).hwnd());
