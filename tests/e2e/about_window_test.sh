@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The About window, as a user meets it: the About picture opens it centred on
 # the screen, Close hides it, the picture shows the same window where it was,
-# and the Exit picture ends the program.
+# and the Exit picture ends the program, even with the About window hidden.
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=morvane_driver.sh
 source "$(dirname "${BASH_SOURCE[0]}")/morvane_driver.sh"
@@ -40,6 +40,10 @@ wait_for "Close to hide the About window" window_is "$ABOUT_TITLE" hidden
 click_about_picture
 [[ "$WINDOW_X $WINDOW_Y" == "$first_place" ]] ||
   fail "the About window came back at $WINDOW_X $WINDOW_Y instead of $first_place"
+
+# Hidden again: an About window that no one can see must not keep the program alive.
+click_client "$CLOSE_X" "$CLOSE_Y" "$CLOSE_W" "$CLOSE_H"
+wait_for "Close to hide the About window again" window_is "$ABOUT_TITLE" hidden
 
 find_window "$MAIN_TITLE"
 click_client "$EXIT_X" "$PICTURE_Y" "$EXIT_W" "$PICTURE_H"

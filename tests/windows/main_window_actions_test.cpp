@@ -85,6 +85,32 @@ TEST_F(MainWindowActionsTest, TheTitleBarCloseEndsTheProgramSilentlyWhileRowsRun
   EXPECT_EQ(cues_, std::vector<Cue>{Cue::Start});
 }
 
+TEST_F(MainWindowActionsTest, EnterClicksAFocusedButtonAndDoesNothingElsewhere) {
+  Main().Show();
+  PumpMessages(windows_);
+  TimeBox(1).SetText("0:0:9");
+  TimeBox(1).Focus();
+  PressKey(windows_, VK_RETURN);
+  PressKey(windows_, VK_ESCAPE);
+  EXPECT_EQ(Button(1).Caption(), "Start");
+  EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+  ::SetFocus(Button(1).hwnd());
+  PressKey(windows_, VK_RETURN);
+  EXPECT_EQ(Button(1).Caption(), "Stop");
+  PressKey(windows_, VK_SPACE);
+  EXPECT_EQ(Button(1).Caption(), "Start");
+}
+
+TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
+  Main().Show();
+  TimeBox(6).SetText("0:0:1");
+  ClickButton(Button(6));
+  ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
+  Tick(6);
+  EXPECT_FALSE(::IsIconic(Main().hwnd()));
+  EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+}
+
 TEST_F(MainWindowActionsTest, AfterTheEndTheNextUseCreatesAFreshMainWindow) {
   NameBox(1).SetText("Someone");
   Main().Unload();
