@@ -19,6 +19,10 @@ struct HandleCloser {
 };
 using unique_handle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
+// Generous limits: Wine on a busy machine can take seconds to show a window.
+inline constexpr std::chrono::seconds kWindowTimeout{30};
+inline constexpr std::chrono::seconds kCloseTimeout{10};
+
 class LaunchedProgram {
  public:
   // Starts the program; throws std::runtime_error when it cannot be started.

@@ -26,13 +26,13 @@
 namespace {
 
 using morvane::bench::FileNameOf;
+using morvane::bench::kCloseTimeout;
+using morvane::bench::kWindowTimeout;
 using morvane::bench::LaunchedProgram;
 using morvane::bench::Median;
 using morvane::bench::Subject;
 using morvane::bench::WindowText;
 
-constexpr std::chrono::seconds kWindowTimeout{30};
-constexpr std::chrono::seconds kCloseTimeout{10};
 constexpr wchar_t kIdleTime[] = L"00:00:00";
 constexpr wchar_t kOneHour[] = L"01:00:00";
 

@@ -28,12 +28,12 @@ namespace {
 
 using morvane::bench::BenchClock;
 using morvane::bench::FileNameOf;
+using morvane::bench::kCloseTimeout;
+using morvane::bench::kWindowTimeout;
 using morvane::bench::LaunchedProgram;
 using morvane::bench::Median;
 using morvane::bench::Subject;
 
-constexpr std::chrono::seconds kWindowTimeout{30};
-constexpr std::chrono::seconds kCloseTimeout{10};
 
 struct Startup {
   double shown_ms;
