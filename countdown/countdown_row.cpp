@@ -2,10 +2,6 @@
 
 namespace morvane {
 
-using toolkit::kGreen;
-using toolkit::kRed;
-using toolkit::kWhite;
-
 void CountdownRow::cmdStart_Click() {
   // The caption is the row's only state flag, compared exactly.
   if (c_.cmdStart.Caption() == kStartCaption) {

@@ -7,7 +7,7 @@
 
 #include "countdown/cue.h"
 #include "countdown/time_text.h"
-#include "ui/toolkit/controls.h"
+#include "countdown/row_controls.h"
 
 namespace morvane {
 
@@ -27,11 +27,11 @@ class RowHost {
 };
 
 struct RowControls {
-  toolkit::TextBox& Text;      // the character's name
-  toolkit::TextBox& txtTime;   // the remaining time
-  toolkit::TextBox& Gold;      // the gold amount
-  toolkit::PushButton& cmdStart;
-  toolkit::IntervalTimer& tmrCrono;
+  TextBox& Text;      // the character's name
+  TextBox& txtTime;   // the remaining time
+  TextBox& Gold;      // the gold amount
+  PushButton& cmdStart;
+  IntervalTimer& tmrCrono;
 };
 
 inline constexpr std::string_view kStartCaption = "Start";

@@ -12,10 +12,6 @@
 namespace morvane {
 namespace {
 
-using toolkit::Colour;
-using toolkit::kGreen;
-using toolkit::kRed;
-using toolkit::kWhite;
 using Log = std::vector<std::string>;
 
 std::string ColourName(Colour colour) {
@@ -27,7 +23,7 @@ std::string ColourName(Colour colour) {
   }
 }
 
-class FakeTextBox final : public toolkit::TextBox {
+class FakeTextBox final : public TextBox {
  public:
   FakeTextBox(std::string name, std::string text, Log& log)
       : name_(std::move(name)), text_(std::move(text)), log_(log) {}
@@ -60,7 +56,7 @@ class FakeTextBox final : public toolkit::TextBox {
   Log& log_;
 };
 
-class FakeButton final : public toolkit::PushButton {
+class FakeButton final : public PushButton {
  public:
   explicit FakeButton(Log& log) : log_(log) {}
   std::string Caption() const override { return caption_; }
@@ -75,7 +71,7 @@ class FakeButton final : public toolkit::PushButton {
   Log& log_;
 };
 
-class FakeTimer final : public toolkit::IntervalTimer {
+class FakeTimer final : public IntervalTimer {
  public:
   explicit FakeTimer(Log& log) : log_(log) {}
   bool Enabled() const override { return enabled_; }

@@ -104,7 +104,7 @@ ClientPixels::ClientPixels(HWND hwnd) {
   pixels_.assign(words, words + static_cast<size_t>(width_) * static_cast<size_t>(height_));
 }
 
-toolkit::Colour ClientPixels::At(int x, int y) const {
+Colour ClientPixels::At(int x, int y) const {
   return pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] &
          0xFFFFFF;
 }

@@ -62,7 +62,7 @@ std::wstring WindowText(HWND hwnd);
 class ClientPixels {
  public:
   explicit ClientPixels(HWND hwnd);
-  toolkit::Colour At(int x, int y) const;
+  Colour At(int x, int y) const;
   int Width() const { return width_; }
   int Height() const { return height_; }
 

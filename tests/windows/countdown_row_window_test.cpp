@@ -124,8 +124,8 @@ TEST_F(RowTest, CountsDownToExpiryAndRaisesTheHiddenMainWindow) {
   EXPECT_FALSE(TimeBox(1).Locked());
   EXPECT_FALSE(NameBox(1).Locked());
   EXPECT_FALSE(GoldBox(1).Locked());
-  EXPECT_EQ(NameBox(1).TextColour(), toolkit::kRed);
-  EXPECT_EQ(GoldBox(1).TextColour(), toolkit::kGreen);
+  EXPECT_EQ(NameBox(1).TextColour(), kRed);
+  EXPECT_EQ(GoldBox(1).TextColour(), kGreen);
   EXPECT_EQ(cues_, (std::vector<Cue>{Cue::Start, Cue::Alarm}));
   EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
 }
@@ -182,15 +182,15 @@ TEST_F(RowTest, ClickingTheNameTurnsItWhiteWhileRunningAndAfterExpiry) {
   Main().Show();
   StartRow(1, "0:0:1");
   ClickAt(NameBox(1).hwnd(), POINT{5, 5});
-  EXPECT_EQ(NameBox(1).TextColour(), toolkit::kWhite);
+  EXPECT_EQ(NameBox(1).TextColour(), kWhite);
   EXPECT_EQ(Button(1).Caption(), "Stop") << "the click changes nothing else";
   Tick(1);
-  ASSERT_EQ(NameBox(1).TextColour(), toolkit::kRed);
+  ASSERT_EQ(NameBox(1).TextColour(), kRed);
   ClickAt(NameBox(1).hwnd(), POINT{5, 5});
-  EXPECT_EQ(NameBox(1).TextColour(), toolkit::kWhite);
-  EXPECT_EQ(GoldBox(1).TextColour(), toolkit::kGreen);
+  EXPECT_EQ(NameBox(1).TextColour(), kWhite);
+  EXPECT_EQ(GoldBox(1).TextColour(), kGreen);
   ClickAt(GoldBox(1).hwnd(), POINT{5, 5});
-  EXPECT_EQ(GoldBox(1).TextColour(), toolkit::kGreen) << "the gold box has no click";
+  EXPECT_EQ(GoldBox(1).TextColour(), kGreen) << "the gold box has no click";
 }
 
 TEST_F(RowTest, LockedBoxesRefuseTyping) {
@@ -212,14 +212,14 @@ TEST_F(RowTest, BoxesArePaintedInTheirOwnColoursLockedOrNot) {
   struct Case {
     toolkit::EditBox* box;
     UINT message;
-    toolkit::Colour text;
+    Colour text;
   };
   const Case cases[] = {
-      {&NameBox(1), WM_CTLCOLOREDIT, toolkit::kRed},
-      {&GoldBox(1), WM_CTLCOLOREDIT, toolkit::kGreen},
-      {&TimeBox(1), WM_CTLCOLOREDIT, toolkit::kWhite},
-      {&NameBox(2), WM_CTLCOLORSTATIC, toolkit::kWhite},  // read-only boxes ask this
-      {&TimeBox(2), WM_CTLCOLORSTATIC, toolkit::kWhite},
+      {&NameBox(1), WM_CTLCOLOREDIT, kRed},
+      {&GoldBox(1), WM_CTLCOLOREDIT, kGreen},
+      {&TimeBox(1), WM_CTLCOLOREDIT, kWhite},
+      {&NameBox(2), WM_CTLCOLORSTATIC, kWhite},  // read-only boxes ask this
+      {&TimeBox(2), WM_CTLCOLORSTATIC, kWhite},
   };
   HDC screen = ::GetDC(nullptr);
   for (const auto& c : cases) {
@@ -249,7 +249,7 @@ TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {
   EXPECT_EQ(Button(7).Caption(), "Stop");
   EXPECT_EQ(TimeBox(4).Text(), "00:00:03");
   EXPECT_EQ(TimeBox(7).Text(), "00:59:58");
-  EXPECT_EQ(NameBox(4).TextColour(), toolkit::kWhite);
+  EXPECT_EQ(NameBox(4).TextColour(), kWhite);
   EXPECT_EQ(Button(2).Caption(), "Start") << "untouched rows stay idle";
 }
 

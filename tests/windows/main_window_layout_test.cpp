@@ -61,7 +61,7 @@ TEST_F(MainWindowLayoutTest, EveryRowControlIsAtItsPlaceWithItsTextAndLimit) {
       EXPECT_EQ(rect.bottom - rect.top, column.height) << column.prefix;
       EXPECT_EQ(::SendMessageW(box.hwnd(), EM_GETLIMITTEXT, 0, 0), column.limit) << column.prefix;
       EXPECT_FALSE(box.Locked());
-      EXPECT_EQ(box.TextColour(), toolkit::kWhite);
+      EXPECT_EQ(box.TextColour(), kWhite);
     }
     std::string name = "Character ";
     name += std::to_string(row);

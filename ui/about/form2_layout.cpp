@@ -13,7 +13,7 @@ namespace {
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
 
-constexpr toolkit::Colour kBlack = 0x000000;
+constexpr Colour kBlack = 0x000000;
 
 ControlSpec WhiteLabel(std::string name, int left, int top, int width, std::wstring text,
                        int tab_index) {
@@ -25,7 +25,7 @@ ControlSpec WhiteLabel(std::string name, int left, int top, int width, std::wstr
                      .height = 375,
                      .text = std::move(text),
                      .back = kBlack,
-                     .fore = toolkit::kWhite,
+                     .fore = kWhite,
                      .tab_index = tab_index};
 }
 

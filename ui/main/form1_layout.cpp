@@ -14,9 +14,9 @@ namespace {
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
 
-constexpr toolkit::Colour kBoxGrey = 0x808080;
-constexpr toolkit::Colour kBlack = 0x000000;
-constexpr toolkit::Colour kYellow = 0xFFFF00;
+constexpr Colour kBoxGrey = 0x808080;
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kYellow = 0xFFFF00;
 
 // The rows are not evenly spaced; each row's four visible controls share a top.
 constexpr std::array<int, kRowCount> kRowTops = {1730, 2220, 2720, 3200, 3700, 4200, 4680};
@@ -47,7 +47,7 @@ ControlSpec Box(std::string name, int left, int top, int width, std::wstring tex
                      .height = 285,
                      .text = std::move(text),
                      .back = kBoxGrey,
-                     .fore = toolkit::kWhite,
+                     .fore = kWhite,
                      .input_limit = limit,
                      .tab_index = tab_index};
 }

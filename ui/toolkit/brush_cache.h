@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "ui/toolkit/controls.h"
+#include "countdown/colour.h"
 #include "ui/toolkit/gdi.h"
 
 namespace morvane::toolkit {

@@ -1,5 +1,6 @@
 #include "ui/toolkit/child_window.h"
 
+#include "ui/toolkit/pixel_bounds.h"
 #include "ui/toolkit/text_encoding.h"
 
 namespace morvane::toolkit {
@@ -7,10 +8,10 @@ namespace morvane::toolkit {
 HWND CreateChild(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
                  const ControlSpec& spec, int id, HFONT font) {
   const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  const RECT bounds = BoundsOf(spec);
   HWND child = ::CreateWindowExW(ex_style, window_class, spec.text.c_str(),
-                                 WS_CHILD | WS_VISIBLE | style, TwipsToPixels(spec.left),
-                                 TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-                                 TwipsToPixels(spec.height), parent,
+                                 WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+                                 bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;

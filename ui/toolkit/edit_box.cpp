@@ -6,6 +6,7 @@
 
 #include "ui/toolkit/child_window.h"
 #include "ui/toolkit/gdi.h"
+#include "ui/toolkit/reflected_message.h"
 
 namespace morvane::toolkit {
 
@@ -20,9 +21,10 @@ Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
 
 }  // namespace
 
-EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font)
+EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes)
     : hwnd_(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                         spec, id, font)),
+      brushes_(brushes),
       back_(OrSystem(spec.back, COLOR_WINDOW)),
       fore_(OrSystem(spec.fore, COLOR_WINDOWTEXT)) {
   if (spec.input_limit > 0) {
@@ -59,6 +61,14 @@ void EditBox::SetTextColour(Colour colour) {
 
 void EditBox::Focus() { ::SetFocus(hwnd_); }
 
+// Editable boxes ask with WM_CTLCOLOREDIT, read-only ones with
+// WM_CTLCOLORSTATIC; a locked box keeps its colours either way.
+LRESULT EditBox::OnControlColour(HDC dc) const {
+  ::SetTextColor(dc, ToColorRef(fore_));
+  ::SetBkColor(dc, ToColorRef(back_));
+  return reinterpret_cast<LRESULT>(brushes_.For(back_));
+}
+
 // A click is a press and a release of the left button inside the box.
 void EditBox::TrackClick(UINT message, LPARAM lparam) {
   if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
@@ -88,6 +98,9 @@ LRESULT CALLBACK EditBox::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, L
       self->TrackClick(message, lparam);
       return result;
     }
+    case Reflected(WM_CTLCOLOREDIT):
+    case Reflected(WM_CTLCOLORSTATIC):
+      return self->OnControlColour(reinterpret_cast<HDC>(wparam));
     case WM_NCDESTROY:
       ::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
       break;

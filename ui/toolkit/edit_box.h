@@ -1,19 +1,22 @@
-// A text box: a single-line Win32 edit control with its own text colour and a
-// click that is reported even while the box is locked.
+// A text box: a single-line Win32 edit control with its own text and back
+// colours, which it answers its form's colour messages with, and a click that
+// is reported even while the box is locked.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
-#include "ui/toolkit/controls.h"
+#include "countdown/row_controls.h"
+#include "ui/toolkit/brush_cache.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
 
 class EditBox final : public TextBox {
  public:
-  EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font);
+  // The brushes are the form's, shared by its boxes and kept as long as they are.
+  EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes);
   EditBox(const EditBox&) = delete;
   EditBox& operator=(const EditBox&) = delete;
   ~EditBox();
@@ -27,14 +30,15 @@ class EditBox final : public TextBox {
   void Focus() override;
 
   HWND hwnd() const { return hwnd_; }
-  Colour BackColour() const { return back_; }
   void SetClickHandler(std::function<void()> handler) { on_click_ = std::move(handler); }
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void TrackClick(UINT message, LPARAM lparam);
+  LRESULT OnControlColour(HDC dc) const;
 
   HWND hwnd_;
+  BrushCache& brushes_;
   Colour back_;
   Colour fore_;
   bool pressed_ = false;

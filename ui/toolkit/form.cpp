@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/toolkit/reflected_message.h"
+
 namespace morvane::toolkit {
 
 namespace {
@@ -129,9 +131,8 @@ void Form::AddControl(const ControlSpec& spec, int id) {
   HWND tab_stop = nullptr;
   switch (spec.kind) {
     case ControlKind::TextBox: {
-      auto box = std::make_unique<EditBox>(hwnd_, spec, id, font_);
+      auto box = std::make_unique<EditBox>(hwnd_, spec, id, font_, brushes_);
       tab_stop = box->hwnd();
-      text_box_by_handle_[tab_stop] = box.get();
       text_boxes_.emplace(spec.name, std::move(box));
       break;
     }
@@ -226,7 +227,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:  // what a read-only edit box sends
-      return OnControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+      return OnControlColour(message, wparam, lparam);
     case WM_COMMAND:
       OnCommand(wparam);
       return 0;
@@ -260,26 +261,24 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 // Painted into a memory bitmap and copied in one go, so that nothing flickers.
 void Form::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(hwnd_, &paint);
+  const PaintDc dc(hwnd_);
   RECT client;
   ::GetClientRect(hwnd_, &client);
-  const unique_hdc buffer_dc(::CreateCompatibleDC(dc));
-  const unique_hbitmap buffer(::CreateCompatibleBitmap(dc, client.right, client.bottom));
-  {
-    const SelectedObject selected(buffer_dc.get(), buffer.get());
-    PaintContent(buffer_dc.get());
-    ::BitBlt(dc, 0, 0, client.right, client.bottom, buffer_dc.get(), 0, 0, SRCCOPY);
-  }
-  ::EndPaint(hwnd_, &paint);
+  const unique_hdc buffer_dc(::CreateCompatibleDC(dc.get()));
+  const unique_hbitmap buffer(::CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
+  const SelectedObject selected(buffer_dc.get(), buffer.get());
+  PaintContent(buffer_dc.get());
+  ::BitBlt(dc.get(), 0, 0, client.right, client.bottom, buffer_dc.get(), 0, 0, SRCCOPY);
 }
 
 void Form::PaintContent(HDC dc) const {
   RECT client;
   ::GetClientRect(hwnd_, &client);
-  const COLORREF previous_back = ::SetBkColor(dc, ToColorRef(back_));
-  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
-  ::SetBkColor(dc, previous_back);
+  {
+    const SavedDcState saved(dc);
+    ::SetBkColor(dc, ToColorRef(back_));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+  }
   if (background_) {
     background_->Draw(dc, 0, 0);
   }
@@ -291,16 +290,14 @@ void Form::PaintContent(HDC dc) const {
   }
 }
 
-LRESULT Form::OnControlColour(HDC dc, HWND control) {
-  const auto found = text_box_by_handle_.find(control);
-  if (found == text_box_by_handle_.end()) {
-    return ::DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                            reinterpret_cast<LPARAM>(control));
+// The control that asks for its colours answers for itself; one that has no
+// colours of its own gets the system's.
+LRESULT Form::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
+  HWND control = reinterpret_cast<HWND>(lparam);
+  if (const LRESULT brush = ReflectToControl(control, message, wparam, lparam)) {
+    return brush;
   }
-  const EditBox& box = *found->second;
-  ::SetTextColor(dc, ToColorRef(box.TextColour()));
-  ::SetBkColor(dc, ToColorRef(box.BackColour()));
-  return reinterpret_cast<LRESULT>(brushes_.For(box.BackColour()));
+  return ::DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
 void Form::OnCommand(WPARAM wparam) {

@@ -21,11 +21,13 @@
 
 #include "ui/toolkit/brush_cache.h"
 #include "ui/toolkit/clock.h"
+#include "ui/toolkit/button_control.h"
 #include "ui/toolkit/edit_box.h"
+#include "ui/toolkit/label.h"
 #include "ui/toolkit/layout.h"
-#include "ui/toolkit/push_button.h"
-#include "ui/toolkit/win32_interval_timer.h"
-#include "ui/toolkit/windowless_controls.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/resource_bitmap.h"
+#include "ui/toolkit/window_timer.h"
 
 namespace morvane::toolkit {
 
@@ -69,7 +71,7 @@ class Form {
   void OnPaint();
   void PaintContent(HDC dc) const;
   void OnCommand(WPARAM wparam);
-  LRESULT OnControlColour(HDC dc, HWND control);
+  LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
   void OnActivate(WPARAM wparam);
   void OnMouseDown(POINT at);
   void OnMouseUp(POINT at);
@@ -92,7 +94,6 @@ class Form {
   std::map<std::string, std::unique_ptr<WindowTimer>, std::less<>> timers_;
   std::vector<Label> labels_;
   std::vector<std::unique_ptr<Picture>> pictures_;
-  std::map<HWND, const EditBox*> text_box_by_handle_;
   std::map<UINT_PTR, const ButtonControl*> button_by_id_;
   std::map<UINT_PTR, WindowTimer*> timer_by_id_;
 

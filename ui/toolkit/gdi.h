@@ -22,6 +22,7 @@ using unique_gdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelet
 
 using unique_hbrush = unique_gdi<HBRUSH>;
 using unique_hbitmap = unique_gdi<HBITMAP>;
+using unique_hfont = unique_gdi<HFONT>;
 using unique_hdc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
 // Selects an object into a device context for the life of the scope, and puts
@@ -36,6 +37,36 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// The device context of one WM_PAINT, from BeginPaint to EndPaint.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &paint_)) {}
+  ~PaintDc() { ::EndPaint(hwnd_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// Everything a drawing routine sets on a DC it was lent (colours, modes, the
+// selected font), put back as it was when the scope ends.
+class SavedDcState {
+ public:
+  explicit SavedDcState(HDC dc) : dc_(dc), state_(::SaveDC(dc)) {}
+  ~SavedDcState() { ::RestoreDC(dc_, state_); }
+  SavedDcState(const SavedDcState&) = delete;
+  SavedDcState& operator=(const SavedDcState&) = delete;
+
+ private:
+  HDC dc_;
+  int state_;
 };
 
 // 0xRRGGBB, as the layout writes colours, to the COLORREF GDI wants (0x00BBGGRR).

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit/controls.h"
+#include "countdown/colour.h"
 
 namespace morvane::toolkit {
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/win32_interval_timer.h"
+#include "ui/toolkit/window_timer.h"
 
 namespace morvane::toolkit {
 

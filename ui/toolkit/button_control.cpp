@@ -1,4 +1,4 @@
-#include "ui/toolkit/push_button.h"
+#include "ui/toolkit/button_control.h"
 
 #include "ui/toolkit/child_window.h"
 

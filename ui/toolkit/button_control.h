@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "ui/toolkit/controls.h"
+#include "countdown/row_controls.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {

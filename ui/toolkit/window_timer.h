@@ -7,8 +7,8 @@
 
 #include <functional>
 
+#include "countdown/row_controls.h"
 #include "ui/toolkit/clock.h"
-#include "ui/toolkit/controls.h"
 #include "ui/toolkit/tick_schedule.h"
 
 namespace morvane::toolkit {

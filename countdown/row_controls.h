@@ -1,19 +1,14 @@
-// The controls a countdown row works through, as plain C++ interfaces.
-// The Win32 implementations live beside this header; tests use fakes.
+// The controls a countdown row works through, as plain C++ interfaces. The
+// row owns these interfaces; the Win32 toolkit implements them, and the
+// native tests put in fakes.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace morvane::toolkit {
+#include "countdown/colour.h"
 
-// A colour as 0xRRGGBB.
-using Colour = std::uint32_t;
-
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kRed = 0xFF0000;
-inline constexpr Colour kGreen = 0x00FF00;
+namespace morvane {
 
 // A single-line edit box. Texts are UTF-8.
 class TextBox {
@@ -50,4 +45,4 @@ class IntervalTimer {
   ~IntervalTimer() = default;
 };
 
-}  // namespace morvane::toolkit
+}  // namespace morvane

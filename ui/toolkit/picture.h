@@ -1,0 +1,38 @@
+// A picture: a windowless image exactly its bitmap's size that reports
+// clicks, a press and a release of the left button inside it. Its form
+// paints it beneath the child windows and does the hit-testing.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/toolkit/layout.h"
+#include "ui/toolkit/resource_bitmap.h"
+
+namespace morvane::toolkit {
+
+class Picture {
+ public:
+  Picture(HINSTANCE instance, const ControlSpec& spec);
+
+  const std::string& Name() const { return name_; }
+  bool Contains(POINT point) const { return ::PtInRect(&bounds_, point) != FALSE; }
+  void Paint(HDC dc) const { bitmap_.Draw(dc, bounds_.left, bounds_.top); }
+
+  void SetClickHandler(std::function<void()> handler) { on_click_ = std::move(handler); }
+  void Clicked() const {
+    if (on_click_) {
+      on_click_();
+    }
+  }
+
+ private:
+  std::string name_;
+  ResourceBitmap bitmap_;
+  RECT bounds_;
+  std::function<void()> on_click_;
+};
+
+}  // namespace morvane::toolkit
