@@ -9,7 +9,8 @@ namespace morvane {
 using toolkit::FormName;
 
 SystemServices RealSystemServices() {
-  return SystemServices{toolkit::SteadyClock(), &PlayCue, &UserShortDateOrder};
+  return SystemServices{toolkit::SteadyClock(), &PlayCue, &UserShortDateOrder,
+                        &toolkit::SystemHighContrast};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)
@@ -26,7 +27,7 @@ main_window::Form1& WindowRegistry::Form1() {
   if (!form1_ || !form1_->Exists()) {
     form1_.reset();
     toolkit::FormContext context{instance_, nullptr, services_.clock,
-                                 [] { ::PostQuitMessage(0); }};
+                                 [] { ::PostQuitMessage(0); }, services_.high_contrast};
     form1_ = std::make_unique<main_window::Form1>(
         std::move(context), main_window::Form1Services{*this, services_.play_cue,
                                                        services_.date_order, kApplicationTitle});
@@ -38,7 +39,8 @@ about_window::Form2& WindowRegistry::Form2() {
   if (!form2_ || !form2_->Exists()) {
     form2_.reset();
     form2_ = std::make_unique<about_window::Form2>(
-        toolkit::FormContext{instance_, HiddenOwner(), services_.clock, nullptr});
+        toolkit::FormContext{instance_, HiddenOwner(), services_.clock, nullptr,
+                             services_.high_contrast});
   }
   return *form2_;
 }

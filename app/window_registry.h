@@ -13,6 +13,7 @@
 #include "ui/main/form1.h"
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/form_registry.h"
+#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/unique_window.h"
 
 namespace morvane {
@@ -22,6 +23,7 @@ struct SystemServices {
   toolkit::Clock clock;
   std::function<void(Cue)> play_cue;
   std::function<DateOrder()> date_order;
+  toolkit::HighContrastQuery high_contrast;
 };
 
 SystemServices RealSystemServices();

@@ -5,10 +5,13 @@
 //   probe rect TITLE     the whole window on screen: "x y width height"
 //   probe state TITLE    "visible", "hidden" or "absent"
 //   probe foreground     the foreground window's title
+//   probe focus-name TITLE  the name a screen reader reads for the control
+//                           that has the focus in that window
 //
 // origin and rect exit with 1 when no window has that title; bad usage exits with 2.
 
 #include <windows.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -62,8 +65,35 @@ int print_foreground() {
   return 0;
 }
 
+// Through the accessibility interface, from another process, as a screen
+// reader asks.
+int print_focus_name(HWND window) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ||
+      thread.hwndFocus == nullptr) {
+    std::fputs("probe: nothing has the focus\n", stderr);
+    return 1;
+  }
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IAccessible* object = nullptr;
+  BSTR name = nullptr;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  if (SUCCEEDED(AccessibleObjectFromWindow(thread.hwndFocus, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+    object->get_accName(self, &name);
+    object->Release();
+  }
+  std::puts(name == nullptr ? "" : to_utf8(std::wstring_view(name, SysStringLen(name))).c_str());
+  SysFreeString(name);
+  CoUninitialize();
+  return 0;
+}
+
 int usage() {
-  std::fputs("usage: probe origin|rect|state TITLE | probe foreground\n", stderr);
+  std::fputs("usage: probe origin|rect|state|focus-name TITLE | probe foreground\n", stderr);
   return 2;
 }
 
@@ -80,10 +110,11 @@ int main() {
 
   const HWND window = FindWindowW(nullptr, arguments.get()[2]);
   if (command == L"state") return print_state(window);
-  if (command != L"origin" && command != L"rect") return usage();
+  if (command != L"origin" && command != L"rect" && command != L"focus-name") return usage();
   if (window == nullptr) {
     std::fprintf(stderr, "probe: no window titled \"%s\"\n", to_utf8(arguments.get()[2]).c_str());
     return 1;
   }
+  if (command == L"focus-name") return print_focus_name(window);
   return command == L"origin" ? print_origin(window) : print_rect(window);
 }

@@ -8,7 +8,7 @@ namespace morvane::testing {
 AppFixture::AppFixture()
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
-                              [this] { return date_order_; }}) {}
+                              [this] { return date_order_; }, [this] { return high_contrast_; }}) {}
 
 AppFixture::~AppFixture() {
   // Whatever the test did, leave no WM_QUIT behind for the next one. Paint

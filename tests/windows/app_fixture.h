@@ -43,6 +43,7 @@ class AppFixture : public ::testing::Test {
   ManualClock clock_;
   std::vector<Cue> cues_;
   DateOrder date_order_ = DateOrder::MonthDayYear;
+  bool high_contrast_ = false;  // what the windows are told of the system's mode
   WindowRegistry windows_;
 };
 

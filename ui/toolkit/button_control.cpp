@@ -5,10 +5,14 @@
 namespace morvane::toolkit {
 
 ButtonControl::ButtonControl(HWND parent, const ControlSpec& spec, int id, HFONT font)
-    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, spec, id, font)) {}
+    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, spec, id, font)),
+      name_(hwnd_) {}
 
 std::string ButtonControl::Caption() const { return ReadText(hwnd_); }
 
-void ButtonControl::SetCaption(std::string_view caption) { WriteText(hwnd_, caption); }
+void ButtonControl::SetCaption(std::string_view caption) {
+  WriteText(hwnd_, caption);
+  name_.Refresh();
+}
 
 }  // namespace morvane::toolkit

@@ -1,4 +1,5 @@
-// A standard Win32 push button whose caption can be read and written.
+// A standard Win32 push button whose caption can be read and written, with a
+// name for screen readers.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +7,7 @@
 #include <functional>
 
 #include "countdown/row_controls.h"
+#include "ui/toolkit/accessible_name.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
@@ -20,6 +22,9 @@ class ButtonControl final : public PushButton {
   void SetCaption(std::string_view caption) override;
 
   HWND hwnd() const { return hwnd_; }
+  // The name may depend on the caption: it is announced again when a new
+  // caption changes it.
+  void SetAccessibleName(AccessibleName::Source name) { name_.SetSource(std::move(name)); }
   void SetClickHandler(std::function<void()> handler) { on_click_ = std::move(handler); }
   // The form forwards the button's BN_CLICKED here.
   void Clicked() const {
@@ -30,6 +35,7 @@ class ButtonControl final : public PushButton {
 
  private:
   HWND hwnd_;
+  AccessibleName name_;
   std::function<void()> on_click_;
 };
 

@@ -21,12 +21,16 @@ Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
 
 }  // namespace
 
-EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes)
+EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes,
+                 const ContrastMode& contrast)
     : hwnd_(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                         spec, id, font)),
       brushes_(brushes),
+      contrast_(contrast),
       back_(OrSystem(spec.back, COLOR_WINDOW)),
-      fore_(OrSystem(spec.fore, COLOR_WINDOWTEXT)) {
+      designed_fore_(OrSystem(spec.fore, COLOR_WINDOWTEXT)),
+      fore_(designed_fore_),
+      name_(hwnd_) {
   if (spec.input_limit > 0) {
     ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.input_limit), 0);
   }
@@ -57,13 +61,21 @@ void EditBox::SetTextColour(Colour colour) {
   }
   fore_ = colour;
   ::InvalidateRect(hwnd_, nullptr, TRUE);
+  name_.Refresh();
 }
 
 void EditBox::Focus() { ::SetFocus(hwnd_); }
 
 // Editable boxes ask with WM_CTLCOLOREDIT, read-only ones with
-// WM_CTLCOLORSTATIC; a locked box keeps its colours either way.
+// WM_CTLCOLORSTATIC; a locked box keeps its colours either way. The system's
+// brushes are its own and never deleted.
 LRESULT EditBox::OnControlColour(HDC dc) const {
+  if (contrast_.On()) {
+    const SystemColourPair colours = HighContrastBoxColours(fore_ != designed_fore_);
+    ::SetTextColor(dc, ::GetSysColor(colours.text));
+    ::SetBkColor(dc, ::GetSysColor(colours.back));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(colours.back));
+  }
   ::SetTextColor(dc, ToColorRef(fore_));
   ::SetBkColor(dc, ToColorRef(back_));
   return reinterpret_cast<LRESULT>(brushes_.For(back_));
@@ -79,8 +91,8 @@ void EditBox::TrackClick(UINT message, LPARAM lparam) {
   RECT client;
   ::GetClientRect(hwnd_, &client);
   const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-  if (was_pressed && ::PtInRect(&client, at) && on_click_) {
-    on_click_();
+  if (was_pressed && ::PtInRect(&client, at)) {
+    Clicked();
   }
 }
 

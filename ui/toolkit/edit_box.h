@@ -1,6 +1,6 @@
 // A text box: a single-line Win32 edit control with its own text and back
-// colours, which it answers its form's colour messages with, and a click that
-// is reported even while the box is locked.
+// colours, which it answers its form's colour messages with, a click that
+// is reported even while the box is locked, and a name for screen readers.
 #pragma once
 
 #include <windows.h>
@@ -8,15 +8,19 @@
 #include <functional>
 
 #include "countdown/row_controls.h"
+#include "ui/toolkit/accessible_name.h"
 #include "ui/toolkit/brush_cache.h"
+#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
 
 class EditBox final : public TextBox {
  public:
-  // The brushes are the form's, shared by its boxes and kept as long as they are.
-  EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes);
+  // The brushes and the contrast mode are the form's, shared by its boxes and
+  // kept as long as they are.
+  EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes,
+          const ContrastMode& contrast);
   EditBox(const EditBox&) = delete;
   EditBox& operator=(const EditBox&) = delete;
   ~EditBox();
@@ -31,6 +35,15 @@ class EditBox final : public TextBox {
 
   HWND hwnd() const { return hwnd_; }
   void SetClickHandler(std::function<void()> handler) { on_click_ = std::move(handler); }
+  // What a click does; the form also does it for Enter in the box.
+  void Clicked() const {
+    if (on_click_) {
+      on_click_();
+    }
+  }
+  // The name may depend on the box's text colour: it is announced again when
+  // that colour changes it.
+  void SetAccessibleName(AccessibleName::Source name) { name_.SetSource(std::move(name)); }
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
@@ -39,8 +52,11 @@ class EditBox final : public TextBox {
 
   HWND hwnd_;
   BrushCache& brushes_;
+  const ContrastMode& contrast_;
   Colour back_;
+  Colour designed_fore_;
   Colour fore_;
+  AccessibleName name_;
   bool pressed_ = false;
   std::function<void()> on_click_;
 };

@@ -80,7 +80,8 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       font_(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))),
       back_(spec.back),
       clock_(std::move(context.clock)),
-      on_destroyed_(std::move(context.on_destroyed)) {
+      on_destroyed_(std::move(context.on_destroyed)),
+      contrast_(std::move(context.high_contrast)) {
   if (spec.background_picture != nullptr) {
     background_.emplace(instance_, spec.background_picture);
     background_->ShowKeyAs(kTransparentKey, ToColorRef(back_));
@@ -131,7 +132,7 @@ void Form::AddControl(const ControlSpec& spec, int id) {
   HWND tab_stop = nullptr;
   switch (spec.kind) {
     case ControlKind::TextBox: {
-      auto box = std::make_unique<EditBox>(hwnd_, spec, id, font_, brushes_);
+      auto box = std::make_unique<EditBox>(hwnd_, spec, id, font_, brushes_, contrast_);
       tab_stop = box->hwnd();
       text_boxes_.emplace(spec.name, std::move(box));
       break;
@@ -144,7 +145,7 @@ void Form::AddControl(const ControlSpec& spec, int id) {
       break;
     }
     case ControlKind::Label:
-      labels_.emplace_back(spec);
+      labels_.emplace_back(spec, contrast_);
       break;
     case ControlKind::Picture:
       pictures_.push_back(std::make_unique<Picture>(instance_, spec));
@@ -231,6 +232,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       OnCommand(wparam);
       return 0;
+    case WM_SYSCOMMAND:
+      if (system_menu_.Run(wparam)) {
+        return 0;
+      }
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnSystemColoursChanged();
+      return 0;
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wparam));
       return 0;
@@ -303,15 +313,7 @@ LRESULT Form::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
 void Form::OnCommand(WPARAM wparam) {
   const UINT_PTR id = LOWORD(wparam);
   if (id == IDOK) {
-    // Enter: the dialog manager found no default button. Enter on a focused
-    // push button clicks it; anywhere else it does nothing.
-    HWND focus = ::GetFocus();
-    if (focus != nullptr && ::IsChild(hwnd_, focus)) {
-      const auto found = button_by_id_.find(static_cast<UINT_PTR>(::GetDlgCtrlID(focus)));
-      if (found != button_by_id_.end()) {
-        found->second->Clicked();
-      }
-    }
+    ClickFocusedControl();
     return;
   }
   if (HIWORD(wparam) != BN_CLICKED) {
@@ -321,6 +323,34 @@ void Form::OnCommand(WPARAM wparam) {
   if (found != button_by_id_.end()) {
     found->second->Clicked();
   }
+}
+
+// Enter: the dialog manager found no default button. Enter does what a click
+// does on the focused push button or text box (a name box's acknowledgement
+// of a red name); elsewhere it does nothing.
+void Form::ClickFocusedControl() const {
+  HWND focus = ::GetFocus();
+  if (focus == nullptr || !::IsChild(hwnd_, focus)) {
+    return;
+  }
+  const auto button = button_by_id_.find(static_cast<UINT_PTR>(::GetDlgCtrlID(focus)));
+  if (button != button_by_id_.end()) {
+    button->second->Clicked();
+    return;
+  }
+  for (const auto& [name, box] : text_boxes_) {
+    if (box->hwnd() == focus) {
+      box->Clicked();
+      return;
+    }
+  }
+}
+
+// High contrast may have been switched, or its colours changed: everything
+// is drawn again in the colours of the moment.
+void Form::OnSystemColoursChanged() {
+  contrast_.Reread();
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::OnTimer(UINT_PTR id) const {

@@ -23,10 +23,12 @@
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/button_control.h"
 #include "ui/toolkit/edit_box.h"
+#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/layout.h"
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/resource_bitmap.h"
+#include "ui/toolkit/system_menu.h"
 #include "ui/toolkit/window_timer.h"
 
 namespace morvane::toolkit {
@@ -36,6 +38,7 @@ struct FormContext {
   HWND owner = nullptr;  // a hidden owner keeps a window off the taskbar
   Clock clock;           // the time source of the form's interval timers
   std::function<void()> on_destroyed;  // the window is being destroyed
+  HighContrastQuery high_contrast;     // the colours to draw with follow it
 };
 
 class Form {
@@ -61,6 +64,11 @@ class Form {
   WindowTimer& TimerNamed(std::string_view name) const;
   Picture& PictureNamed(std::string_view name) const;
 
+  // A command at the foot of the window's system menu (Alt+Space).
+  void AddSystemMenuCommand(const std::wstring& text, std::function<void()> handler) {
+    system_menu_.Add(hwnd_, text, std::move(handler));
+  }
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -71,6 +79,8 @@ class Form {
   void OnPaint();
   void PaintContent(HDC dc) const;
   void OnCommand(WPARAM wparam);
+  void ClickFocusedControl() const;
+  void OnSystemColoursChanged();
   LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
   void OnActivate(WPARAM wparam);
   void OnMouseDown(POINT at);
@@ -86,6 +96,8 @@ class Form {
   Clock clock_;
   std::function<void()> on_destroyed_;
   BrushCache brushes_;
+  ContrastMode contrast_;
+  SystemMenuCommands system_menu_;
 
   // Each control is owned once, in the map of its kind; the by-handle and
   // by-id maps only point into them, for routing messages.

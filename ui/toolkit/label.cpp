@@ -5,21 +5,28 @@
 
 namespace morvane::toolkit {
 
-Label::Label(const ControlSpec& spec)
-    : bounds_(BoundsOf(spec)),
+Label::Label(const ControlSpec& spec, const ContrastMode& contrast)
+    : contrast_(&contrast),
+      bounds_(BoundsOf(spec)),
       text_(spec.text),
       back_(spec.back.value_or(FromColorRef(::GetSysColor(COLOR_BTNFACE)))),
       fore_(spec.fore.value_or(FromColorRef(::GetSysColor(COLOR_BTNTEXT)))) {}
 
 void Label::Paint(HDC dc, HFONT font) const {
   const SavedDcState saved(dc);
+  COLORREF back = ToColorRef(back_);
+  COLORREF fore = ToColorRef(fore_);
+  if (contrast_->On()) {
+    back = ::GetSysColor(kHighContrastLabelColours.back);
+    fore = ::GetSysColor(kHighContrastLabelColours.text);
+  }
   // ExtTextOut with an empty string is the cheapest opaque fill: no brush.
-  ::SetBkColor(dc, ToColorRef(back_));
+  ::SetBkColor(dc, back);
   ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bounds_, nullptr, 0, nullptr);
 
   ::SelectObject(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(fore_));
+  ::SetTextColor(dc, fore);
   RECT text_area = bounds_;
   ::DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text_area,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);

@@ -7,17 +7,20 @@
 
 #include <string>
 
+#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
 
 class Label {
  public:
-  explicit Label(const ControlSpec& spec);
+  // The contrast mode is the form's, kept as long as the label is.
+  Label(const ControlSpec& spec, const ContrastMode& contrast);
 
   void Paint(HDC dc, HFONT font) const;
 
  private:
+  const ContrastMode* contrast_;
   RECT bounds_;
   std::wstring text_;
   Colour back_;

@@ -1,0 +1,26 @@
+// The user-interface thread's COM apartment, for the life of the program.
+// The controls hand screen readers COM objects through WM_GETOBJECT, and
+// those are marshalled from this thread: without an apartment the system
+// cannot hand them out, and the controls fall back to their standard names.
+#pragma once
+
+#include <objbase.h>
+
+namespace morvane {
+
+class ComApartment {
+ public:
+  ComApartment() : joined_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (joined_) {
+      ::CoUninitialize();
+    }
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool joined_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,309 @@
+// The main window as a screen reader, a keyboard alone and high contrast meet
+// it: names read back through the accessibility interface (MSAA) as a screen
+// reader reads them, the About window from the system menu, Enter on a red
+// name, and the system's colours while high contrast is on.
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <array>
+#include <cwctype>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/com_apartment.h"
+#include "tests/windows/app_fixture.h"
+#include "ui/main/form1_layout.h"
+#include "ui/toolkit/gdi.h"
+#include "ui/toolkit/text_encoding.h"
+
+namespace morvane::testing {
+namespace {
+
+using main_window::kRowCount;
+using toolkit::FormName;
+
+struct ComRelease {
+  void operator()(IUnknown* object) const { object->Release(); }
+};
+using AccessiblePtr = std::unique_ptr<IAccessible, ComRelease>;
+
+// What a screen reader gets for a control: its client area's object.
+AccessiblePtr ClientObject(HWND control) {
+  IAccessible* object = nullptr;
+  if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+    return nullptr;
+  }
+  return AccessiblePtr(object);
+}
+
+// The object's own name; empty if it has none or gives none.
+std::wstring NameOf(IAccessible& object) {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  if (object.get_accName(self, &name) != S_OK || name == nullptr) {
+    return {};
+  }
+  std::wstring text(name, ::SysStringLen(name));
+  ::SysFreeString(name);
+  return text;
+}
+
+std::wstring AccessibleNameOf(HWND control) {
+  const AccessiblePtr object = ClientObject(control);
+  return object ? NameOf(*object) : L"(no accessible object)";
+}
+
+// The controls whose name-change events reached a screen reader's hook.
+class NameChangeListener {
+ public:
+  NameChangeListener() {
+    current_ = this;
+    hook_ = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &OnEvent,
+                              ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  }
+  ~NameChangeListener() {
+    ::UnhookWinEvent(hook_);
+    current_ = nullptr;
+  }
+  // The controls announced since the last call, in order.
+  std::vector<HWND> Take(const WindowRegistry& windows) {
+    PumpMessages(windows);  // out-of-context events come as messages
+    return std::exchange(announced_, {});
+  }
+
+ private:
+  static void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD,
+                               DWORD) {
+    if (current_ != nullptr && object == OBJID_CLIENT && child == CHILDID_SELF) {
+      current_->announced_.push_back(hwnd);
+    }
+  }
+
+  static inline NameChangeListener* current_ = nullptr;
+  HWINEVENTHOOK hook_;
+  std::vector<HWND> announced_;
+};
+
+class AccessibilityTest : public AppFixture {
+ protected:
+  void StartRow(int row, const char* time) {
+    TimeBox(row).SetText(time);
+    ClickButton(Button(row));
+  }
+
+  const ComApartment apartment_;  // as the program runs in
+};
+
+TEST_F(AccessibilityTest, EveryBoxAndButtonIsNamedAfterItsRow) {
+  for (int row = 1; row <= kRowCount; ++row) {
+    const std::wstring character = L"Character " + std::to_wstring(row);
+    EXPECT_EQ(AccessibleNameOf(NameBox(row).hwnd()), character + L" name");
+    EXPECT_EQ(AccessibleNameOf(TimeBox(row).hwnd()), character + L" time left");
+    EXPECT_EQ(AccessibleNameOf(GoldBox(row).hwnd()), character + L" gold");
+    EXPECT_EQ(AccessibleNameOf(Button(row).hwnd()), L"Start character " + std::to_wstring(row));
+  }
+}
+
+TEST_F(AccessibilityTest, NamesFollowTheRowAndEachChangeIsAnnounced) {
+  Main().Show();
+  NameChangeListener listener;
+  HWND name = NameBox(3).hwnd();
+  HWND button = Button(3).hwnd();
+
+  StartRow(3, "0:0:1");
+  EXPECT_EQ(AccessibleNameOf(button), L"Stop character 3");
+  EXPECT_EQ(Button(3).Caption(), "Stop");  // the caption itself stays the row's state
+  EXPECT_EQ(listener.Take(windows_), std::vector<HWND>{button});
+
+  Tick(3);  // expires: caption back to Start, name red, gold green
+  EXPECT_EQ(AccessibleNameOf(button), L"Start character 3");
+  EXPECT_EQ(AccessibleNameOf(name), L"Character 3 name, time is up");
+  EXPECT_EQ(AccessibleNameOf(GoldBox(3).hwnd()), L"Character 3 gold");
+  EXPECT_EQ(listener.Take(windows_), (std::vector<HWND>{button, name}));
+
+  ClickAt(name, POINT{5, 5});  // acknowledged
+  EXPECT_EQ(AccessibleNameOf(name), L"Character 3 name");
+  EXPECT_EQ(listener.Take(windows_), std::vector<HWND>{name});
+}
+
+TEST_F(AccessibilityTest, AnObjectHeldPastItsWindowNoLongerAnswersForIt) {
+  const AccessiblePtr held = ClientObject(NameBox(1).hwnd());
+  ASSERT_NE(held, nullptr);
+  Main().Unload();
+  PumpMessages(windows_);
+  Main();  // the next use lets the old window's controls go and makes new ones
+  EXPECT_EQ(NameOf(*held), L"");
+}
+
+// A menu item's text as shown, and the letter that chooses it.
+struct MenuItemText {
+  std::wstring shown;
+  wchar_t letter = L'\0';
+};
+
+MenuItemText ReadMenuItem(HMENU menu, int index) {
+  std::array<wchar_t, 64> buffer{};
+  ::GetMenuStringW(menu, static_cast<UINT>(index), buffer.data(), static_cast<int>(buffer.size()),
+                   MF_BYPOSITION);
+  MenuItemText item;
+  for (const wchar_t* c = buffer.data(); *c != L'\0'; ++c) {
+    if (*c == L'&' && c[1] != L'\0') {
+      ++c;
+      item.letter = static_cast<wchar_t>(std::towupper(*c));
+    }
+    item.shown += *c;
+  }
+  return item;
+}
+
+TEST_F(AccessibilityTest, TheSystemMenuOpensTheAboutWindowOnALetterOfItsOwn) {
+  Main().Show();
+  HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
+  std::vector<MenuItemText> others;
+  MenuItemText about_item;
+  UINT about_command = 0;
+  for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+    MenuItemText item = ReadMenuItem(menu, index);
+    if (item.shown == L"About Morvane\u2026") {
+      about_item = item;
+      about_command = ::GetMenuItemID(menu, index);
+    } else {
+      others.push_back(item);
+    }
+  }
+  ASSERT_NE(about_command, 0u) << "no About item in the system menu";
+  ASSERT_NE(about_item.letter, L'\0');
+  for (const auto& other : others) {
+    // Two items on one letter: the letter alone no longer chooses ours.
+    EXPECT_NE(other.letter, about_item.letter) << toolkit::Narrow(other.shown);
+  }
+
+  ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, about_command, 0);
+  toolkit::Form* about = windows_.Existing(FormName::Form2);
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(about->hwnd()));
+  ClickAt(Main().hwnd(), POINT{256 + 36, 376 + 11});  // the About picture
+  EXPECT_EQ(windows_.Existing(FormName::Form2), about);
+}
+
+TEST_F(AccessibilityTest, EnterOnARedNameTurnsItWhiteAndChangesNothingElse) {
+  Main().Show();
+  PumpMessages(windows_);
+  StartRow(5, "0:0:1");
+  Tick(5);
+  ASSERT_EQ(NameBox(5).TextColour(), kRed);
+  struct Case {
+    toolkit::EditBox* box;
+    Colour before, after;
+  };
+  for (const Case& c : {Case{&NameBox(5), kRed, kWhite}, Case{&NameBox(5), kWhite, kWhite},
+                        Case{&GoldBox(5), kGreen, kGreen}, Case{&TimeBox(5), kWhite, kWhite}}) {
+    ASSERT_EQ(c.box->TextColour(), c.before);
+    c.box->Focus();
+    PressKey(windows_, VK_RETURN);
+    EXPECT_EQ(c.box->TextColour(), c.after);
+  }
+  EXPECT_EQ(Button(5).Caption(), "Start");
+  EXPECT_EQ(GoldBox(5).TextColour(), kGreen);
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:00");
+}
+
+// System colours set for the test, and put back as they were whatever happens:
+// they outlive the test in the Wine session.
+class SystemColours {
+ public:
+  SystemColours(std::vector<int> indexes, std::vector<COLORREF> colours) : indexes_(indexes) {
+    for (const int index : indexes_) {
+      saved_.push_back(::GetSysColor(index));
+    }
+    ::SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), colours.data());
+  }
+  ~SystemColours() {
+    ::SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), saved_.data());
+  }
+
+ private:
+  std::vector<int> indexes_;
+  std::vector<COLORREF> saved_;
+};
+
+struct Painted {
+  Colour text, back, brush;
+};
+
+// What a box is painted with: its answer to the colour message it sends.
+Painted PaintedColours(HWND form, const toolkit::EditBox& box, UINT message) {
+  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+      form, message, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(box.hwnd())));
+  LOGBRUSH logbrush{};
+  ::GetObjectW(brush, sizeof logbrush, &logbrush);
+  return {toolkit::FromColorRef(::GetTextColor(dc.get())),
+          toolkit::FromColorRef(::GetBkColor(dc.get())), toolkit::FromColorRef(logbrush.lbColor)};
+}
+
+bool operator==(const Painted& a, const Painted& b) {
+  return a.text == b.text && a.back == b.back && a.brush == b.brush;
+}
+std::ostream& operator<<(std::ostream& out, const Painted& p) {
+  return out << std::hex << "text " << p.text << ", back " << p.back << ", brush " << p.brush;
+}
+
+TEST_F(AccessibilityTest, HighContrastPaintsInTheSystemsColoursAndExpiryInHighlight) {
+  constexpr Colour kWindow = 0x102030, kWindowText = 0xE0D0C0;
+  constexpr Colour kHighlight = 0x0000A0, kHighlightText = 0xFFFF80;
+  Main().Show();
+  StartRow(1, "0:0:1");
+  Tick(1);                 // name red, gold green
+  StartRow(2, "1:00:00");  // locked: its boxes ask as read-only ones do
+  high_contrast_ = true;
+  const SystemColours colours(
+      {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+      {toolkit::ToColorRef(kWindow), toolkit::ToColorRef(kWindowText), toolkit::ToColorRef(kHighlight),
+       toolkit::ToColorRef(kHighlightText)});
+  PumpMessages(windows_);
+
+  struct Case {
+    const char* what;
+    toolkit::EditBox* box;
+    UINT message;
+    Painted expected;
+  };
+  const Painted plain{kWindowText, kWindow, kWindow};
+  const Painted highlighted{kHighlightText, kHighlight, kHighlight};
+  for (const Case& c : {Case{"expired name", &NameBox(1), WM_CTLCOLOREDIT, highlighted},
+                        Case{"expired gold", &GoldBox(1), WM_CTLCOLOREDIT, highlighted},
+                        Case{"time", &TimeBox(1), WM_CTLCOLOREDIT, plain},
+                        Case{"locked name", &NameBox(2), WM_CTLCOLORSTATIC, plain},
+                        Case{"locked gold", &GoldBox(2), WM_CTLCOLORSTATIC, plain}}) {
+    EXPECT_EQ(PaintedColours(Main().hwnd(), *c.box, c.message), c.expected) << c.what;
+  }
+  const ClientPixels pixels(Main().hwnd());
+  int caption_text = 0;
+  int caption_back = 0;
+  for (int y = 102; y < 115; ++y) {  // the "Time" caption, above the boxes
+    for (int x = 224; x < 249; ++x) {
+      caption_text += pixels.At(x, y) == kWindowText ? 1 : 0;
+      caption_back += pixels.At(x, y) == kWindow ? 1 : 0;
+    }
+  }
+  EXPECT_GT(caption_text, 10);
+  EXPECT_GT(caption_back, 100);
+
+  high_contrast_ = false;  // switched off: told by a settings change
+  ::SendMessageW(Main().hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_EQ(PaintedColours(Main().hwnd(), NameBox(1), WM_CTLCOLOREDIT),
+            (Painted{kRed, 0x808080, 0x808080}));
+}
+
+}  // namespace
+}  // namespace morvane::testing

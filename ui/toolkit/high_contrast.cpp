@@ -1,0 +1,12 @@
+#include "ui/toolkit/high_contrast.h"
+
+namespace morvane::toolkit {
+
+bool SystemHighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+}  // namespace morvane::toolkit
