@@ -1,7 +1,8 @@
 // The user-interface thread's COM apartment, for the life of the program.
 // The controls hand screen readers COM objects through WM_GETOBJECT, and
-// those are marshalled from this thread: without an apartment the system
-// cannot hand them out, and the controls fall back to their standard names.
+// those are marshalled from this thread, which COM allows only in an
+// apartment. (Wine's input-method layer gives every window thread one of its
+// own accord; Windows promises nothing of the kind.)
 #pragma once
 
 #include <objbase.h>
