@@ -224,7 +224,8 @@ TEST_F(AccessibilityTest, EnterOnARedNameTurnsItWhiteAndChangesNothingElse) {
 // they outlive the test in the Wine session.
 class SystemColours {
  public:
-  SystemColours(std::vector<int> indexes, std::vector<COLORREF> colours) : indexes_(indexes) {
+  SystemColours(std::vector<int> indexes, std::vector<COLORREF> colours)
+      : indexes_(std::move(indexes)) {
     for (const int index : indexes_) {
       saved_.push_back(::GetSysColor(index));
     }

@@ -240,7 +240,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
       OnSystemColoursChanged();
-      return 0;
+      return ::DefWindowProcW(hwnd_, message, wparam, lparam);
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wparam));
       return 0;
