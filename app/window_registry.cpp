@@ -9,8 +9,8 @@ namespace morvane {
 using toolkit::FormName;
 
 SystemServices RealSystemServices() {
-  return SystemServices{toolkit::SteadyClock(), &PlayCue, &UserShortDateOrder,
-                        &toolkit::SystemHighContrast};
+  return SystemServices{toolkit::UptimeClock(), &PlayCue, &UserShortDateOrder,
+                        &toolkit::SystemHighContrast, toolkit::SystemForegroundRequests()};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)
@@ -27,7 +27,8 @@ main_window::Form1& WindowRegistry::Form1() {
   if (!form1_ || !form1_->Exists()) {
     form1_.reset();
     toolkit::FormContext context{instance_, nullptr, services_.clock,
-                                 [] { ::PostQuitMessage(0); }, services_.high_contrast};
+                                 [] { ::PostQuitMessage(0); }, services_.high_contrast,
+                                 services_.foreground};
     form1_ = std::make_unique<main_window::Form1>(
         std::move(context), main_window::Form1Services{*this, services_.play_cue,
                                                        services_.date_order, kApplicationTitle});
@@ -40,7 +41,7 @@ about_window::Form2& WindowRegistry::Form2() {
     form2_.reset();
     form2_ = std::make_unique<about_window::Form2>(
         toolkit::FormContext{instance_, HiddenOwner(), services_.clock, nullptr,
-                             services_.high_contrast});
+                             services_.high_contrast, services_.foreground});
   }
   return *form2_;
 }

@@ -12,6 +12,7 @@
 #include "ui/about/form2.h"
 #include "ui/main/form1.h"
 #include "ui/toolkit/clock.h"
+#include "ui/toolkit/foreground.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/unique_window.h"
@@ -24,6 +25,7 @@ struct SystemServices {
   std::function<void(Cue)> play_cue;
   std::function<DateOrder()> date_order;
   toolkit::HighContrastQuery high_contrast;
+  toolkit::ForegroundRequests foreground;
 };
 
 SystemServices RealSystemServices();

@@ -21,14 +21,14 @@ namespace {
 
 using Micros = std::chrono::microseconds;
 using Millis = std::chrono::milliseconds;
+using morvane::toolkit::kSystemClockTick;
 using morvane::toolkit::TickSchedule;
 
 constexpr Millis kInterval{1000};
-constexpr Micros kSystemTick{15'625};
 
 // A timer fires on the first of the system's ticks after its wait has passed:
 // 1000 ms, exactly 64 ticks, becomes 65 ticks or 1015.625 ms.
-Micros RoundedUp(Micros wait) { return (wait / kSystemTick + 1) * kSystemTick; }
+Micros RoundedUp(Micros wait) { return (wait / kSystemClockTick + 1) * kSystemClockTick; }
 
 // When the plain timer delivers its n-th tick.
 Micros PlainTimer(std::int64_t ticks) { return ticks * RoundedUp(kInterval); }
@@ -37,13 +37,13 @@ Micros PlainTimer(std::int64_t ticks) { return ticks * RoundedUp(kInterval); }
 Micros ScheduledTimer(std::int64_t ticks) {
   std::mt19937 random(1);
   std::uniform_int_distribution<std::int64_t> lateness_us(0, 20'000);
-  TickSchedule schedule(kInterval);
+  TickSchedule schedule(kInterval, std::chrono::floor<Millis>(kSystemClockTick / 2));
   Micros now{0};
   Millis wait = schedule.Start(std::chrono::floor<Millis>(now));
   for (std::int64_t delivered = 0; delivered < ticks;) {
     now += RoundedUp(wait) + Micros{lateness_us(random)};
     const TickSchedule::Decision decision = schedule.OnTimer(std::chrono::floor<Millis>(now));
-    if (decision.tick) ++delivered;
+    delivered += decision.ticks;
     wait = decision.wait;
   }
   return now;

@@ -1,5 +1,9 @@
 #include "countdown/countdown_row.h"
 
+#include <cstdint>
+#include <string>
+#include <utility>
+
 namespace morvane {
 
 void CountdownRow::cmdStart_Click() {
@@ -37,14 +41,28 @@ void CountdownRow::Stop() {
 }
 
 void CountdownRow::tmrCrono_Timer() {
-  const auto next = StepDown(c_.txtTime.Text(), host_.UserDateOrder());
-  if (!next) {
-    // Something outside the program wrote an unreadable text into the locked
-    // box: there is no time left to count, so the row stops as Stop does.
-    Stop();
-    return;
+  // One second per tick on time. A tick that stands for more (the program
+  // could not run, or the machine slept) takes off every second that passed,
+  // one at a time, down to zero at most: a row that ran out meanwhile expires
+  // now, once.
+  const DateOrder order = host_.UserDateOrder();
+  const std::int64_t seconds = c_.tmrCrono.TicksDue();
+  std::string time = c_.txtTime.Text();
+  for (std::int64_t second = 0; second < seconds; ++second) {
+    auto next = StepDown(time, order);
+    if (!next) {
+      // Something outside the program wrote an unreadable text into the
+      // locked box: there is no time left to count, so the row stops as Stop
+      // does.
+      Stop();
+      return;
+    }
+    time = std::move(*next);
+    if (IsExpired(time)) {
+      break;
+    }
   }
-  c_.txtTime.SetText(*next);
+  c_.txtTime.SetText(time);
   if (IsExpired(c_.txtTime.Text())) {
     Expire();
   }

@@ -45,7 +45,8 @@ class CountdownRow {
 
   // The Start/Stop button was clicked: starts an Idle row, stops a Running one.
   void cmdStart_Click();
-  // The timer ticked: one second off, and the alarm at zero.
+  // The timer ticked: a second off for every second it stands for, and the
+  // alarm at zero.
   void tmrCrono_Timer();
   // The name box was clicked: the user acknowledges a red name.
   void Text_Click();

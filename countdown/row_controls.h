@@ -40,6 +40,10 @@ class IntervalTimer {
  public:
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
+  // How many intervals the tick being handled stands for: 1 when it comes on
+  // time, more when whole intervals passed without one (the program could not
+  // run, or the machine slept).
+  virtual std::int64_t TicksDue() const = 0;
 
  protected:
   ~IntervalTimer() = default;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,6 +80,9 @@ class FakeTimer final : public IntervalTimer {
     enabled_ = enabled;
     log_.push_back(enabled ? "timer on" : "timer off");
   }
+  std::int64_t TicksDue() const override { return due; }
+
+  std::int64_t due = 1;  // seconds the next tick stands for
 
  private:
   bool enabled_ = false;
@@ -197,6 +201,38 @@ TEST_F(CountdownRowTest, StartingAtZeroRunsAFullDay) {
   TakeLog();
   row_.tmrCrono_Timer();
   EXPECT_EQ(TakeLog(), kExpiryEffects);
+}
+
+// A tick that stands for several seconds (the program could not run, or the
+// machine slept) takes them all off in one write, and never counts past zero:
+// a row that ran out meanwhile expires once, showing "00:00:00".
+TEST_F(CountdownRowTest, MissedSecondsAreTakenOffInOneTick) {
+  struct Case {
+    const char* start;
+    std::int64_t seconds;
+    Log effects;
+  };
+  const Case cases[] = {
+      {"1:00:00", 5, {"txtTime text 00:59:55"}},
+      {"0:0:5", 4, {"txtTime text 00:00:01"}},
+      {"0:0:5", 5, kExpiryEffects},
+      {"0:0:3", 1800, kExpiryEffects},
+      // Started at zero, the row runs through midnight for a full day.
+      {"00:00:00", 5, {"txtTime text 23:59:55"}},
+      {"00:00:00", 86399, {"txtTime text 00:00:01"}},
+      {"00:00:00", 86400, kExpiryEffects},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.start) + " after " + std::to_string(c.seconds) + " s");
+    StartWith(c.start);
+    timer_.due = c.seconds;
+    row_.tmrCrono_Timer();
+    EXPECT_EQ(TakeLog(), c.effects);
+    if (button_.Caption() == "Stop") {
+      row_.cmdStart_Click();
+      TakeLog();
+    }
+  }
 }
 
 TEST_F(CountdownRowTest, StopKeepsTimeAndColoursAndStartResumes) {

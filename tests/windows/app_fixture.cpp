@@ -8,7 +8,14 @@ namespace morvane::testing {
 AppFixture::AppFixture()
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
-                              [this] { return date_order_; }, [this] { return high_contrast_; }}) {}
+                              [this] { return date_order_; }, [this] { return high_contrast_; },
+                              TestForeground()}) {}
+
+toolkit::ForegroundRequests AppFixture::TestForeground() {
+  return toolkit::ForegroundRequests{
+      [this](HWND window) { return !foreground_refused_ && ::SetForegroundWindow(window) != FALSE; },
+      [this](const FLASHWINFO& flash) { flashes_.push_back(flash); }};
+}
 
 AppFixture::~AppFixture() {
   // Whatever the test did, leave no WM_QUIT behind for the next one. Paint
@@ -38,7 +45,13 @@ toolkit::WindowTimer& AppFixture::Timer(int row) {
 }
 
 void AppFixture::Tick(int row) {
-  clock_.now += std::chrono::milliseconds{1000};
+  PassOneSecond();
+  DeliverTimerMessage(row);
+}
+
+void AppFixture::PassOneSecond() { clock_.now += std::chrono::milliseconds{1000}; }
+
+void AppFixture::DeliverTimerMessage(int row) {
   ::SendMessageW(Main().hwnd(), WM_TIMER, Timer(row).id(), 0);
 }
 
@@ -65,12 +78,16 @@ void ClickAt(HWND window, POINT at) {
 }
 
 void PressKey(const WindowRegistry& windows, WPARAM virtual_key) {
+  PostKey(virtual_key);
+  PumpMessages(windows);
+}
+
+void PostKey(WPARAM virtual_key) {
   HWND focus = ::GetFocus();
   const UINT scan = ::MapVirtualKeyW(static_cast<UINT>(virtual_key), MAPVK_VK_TO_VSC);
   ::PostMessageW(focus, WM_KEYDOWN, virtual_key, static_cast<LPARAM>(1 | (scan << 16)));
   ::PostMessageW(focus, WM_KEYUP, virtual_key,
                  static_cast<LPARAM>(1 | (scan << 16) | (1u << 30) | (1u << 31)));
-  PumpMessages(windows);
 }
 
 std::wstring WindowText(HWND hwnd) {

@@ -1,5 +1,6 @@
-// The program's windows in this process, with a clock the test moves by hand
-// and a recorder in place of the sound cues.
+// The program's windows in this process, with a clock the test moves by hand,
+// a recorder in place of the sound cues, and a window system that grants or
+// refuses the foreground as the test says and records taskbar flashes.
 #pragma once
 
 #include <windows.h>
@@ -39,12 +40,21 @@ class AppFixture : public ::testing::Test {
 
   // One second passes and row N's timer message arrives.
   void Tick(int row);
+  // The parts of a tick, for rows that tick in the same second.
+  void PassOneSecond();
+  void DeliverTimerMessage(int row);
 
   ManualClock clock_;
   std::vector<Cue> cues_;
   DateOrder date_order_ = DateOrder::MonthDayYear;
   bool high_contrast_ = false;  // what the windows are told of the system's mode
+  bool foreground_refused_ = false;  // as Windows does to a program in the background
+  std::vector<FLASHWINFO> flashes_;
   WindowRegistry windows_;
+
+ private:
+  // Grants the foreground unless the test refuses it; records the flashes.
+  toolkit::ForegroundRequests TestForeground();
 };
 
 // Delivers the messages already queued for this thread, keyboard navigation
@@ -57,6 +67,8 @@ void ClickButton(const toolkit::ButtonControl& button);
 void ClickAt(HWND window, POINT client_point);
 // A key pressed and released where the focus is, through the program's loop.
 void PressKey(const WindowRegistry& windows, WPARAM virtual_key);
+// The same key, queued for whichever loop runs next (a modal one).
+void PostKey(WPARAM virtual_key);
 
 std::wstring WindowText(HWND hwnd);
 // The window's client area as it paints itself, pixel by pixel (0xRRGGBB).

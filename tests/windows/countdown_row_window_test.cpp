@@ -28,11 +28,15 @@ struct MessageBoxSeen {
   bool icon = false;
 };
 
-// Reads and dismisses the next message box from inside its modal loop, once
-// `ready` says so (or after a few seconds). Thread timers run in that loop.
+// Reads the next message box from inside its modal loop, once `ready` says so
+// (or after a few seconds), and answers it: with OK unless told otherwise. An
+// answer that leaves the box open is followed by OK after two seconds, so that
+// the test goes on to report it. Thread timers run in that loop.
 class MessageBoxWatcher {
  public:
-  explicit MessageBoxWatcher(std::function<bool()> ready) : ready_(std::move(ready)) {
+  using Answer = std::function<void(HWND box)>;
+  explicit MessageBoxWatcher(std::function<bool()> ready, Answer answer = &PressOk)
+      : ready_(std::move(ready)), answer_(std::move(answer)) {
     current_ = this;
     started_ = ::GetTickCount();
     timer_ = ::SetTimer(nullptr, 0, 50, &MessageBoxWatcher::OnTimer);
@@ -42,8 +46,11 @@ class MessageBoxWatcher {
     current_ = nullptr;
   }
   const MessageBoxSeen& seen() const { return seen_; }
+  bool answered_in_time() const { return !forced_; }
 
  private:
+  static void PressOk(HWND box) { ::PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
   static BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM found) {
     wchar_t name[16] = {};
     ::GetClassNameW(hwnd, name, 16);
@@ -79,17 +86,28 @@ class MessageBoxWatcher {
   void Poll() {
     HWND box = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), &FindMessageBox, reinterpret_cast<LPARAM>(&box));
-    if (box == nullptr || seen_.shown) return;
+    if (box == nullptr) return;
+    if (seen_.shown) {
+      if (::GetTickCount() - answered_ > 2000) {
+        forced_ = true;
+        PressOk(box);
+      }
+      return;
+    }
     if (!ready_() && ::GetTickCount() - started_ < 5000) return;
     seen_.shown = true;
     seen_.title = WindowText(box);
     ::EnumChildWindows(box, &ReadChild, reinterpret_cast<LPARAM>(&seen_));
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    answered_ = ::GetTickCount();
+    answer_(box);
   }
 
   static inline MessageBoxWatcher* current_ = nullptr;
   std::function<bool()> ready_;
+  Answer answer_;
   DWORD started_ = 0;
+  DWORD answered_ = 0;
+  bool forced_ = false;
   UINT_PTR timer_ = 0;
   MessageBoxSeen seen_;
 };
@@ -158,6 +176,32 @@ TEST_F(RowTest, OtherRowsKeepTickingWhileTheMessageIsOpen) {
   StartRow(1, "abc");
   ASSERT_TRUE(watcher.seen().shown);
   EXPECT_EQ(TimeBox(2).Text(), "00:09:59");
+}
+
+// The alarm of one row brings forward the message box that another row's
+// invalid time opened, not the main window it disables: the box keeps the
+// keyboard, Enter dismisses it, and the focus goes back to that row's time box.
+// The same when the main window was minimised, hiding the box with it.
+TEST_F(RowTest, TheMessageKeepsTheKeyboardWhenAnotherRowExpires) {
+  for (const bool minimised : {false, true}) {
+    SCOPED_TRACE(minimised ? "minimised" : "shown");
+    Main().Show();
+    StartRow(2, "0:0:1");
+    MessageBoxWatcher watcher([] { return true; }, [&](HWND box) {
+      if (minimised) ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
+      Tick(2);
+      EXPECT_FALSE(::IsIconic(Main().hwnd()));
+      EXPECT_TRUE(::IsWindowVisible(box));
+      EXPECT_EQ(::GetActiveWindow(), box);
+      EXPECT_TRUE(::IsChild(box, ::GetFocus()));
+      PostKey(VK_RETURN);
+    });
+    StartRow(1, "abc");
+    ASSERT_TRUE(watcher.seen().shown);
+    EXPECT_EQ(Button(2).Caption(), "Start") << "row 2 expired behind the message";
+    EXPECT_TRUE(watcher.answered_in_time()) << "Enter did not dismiss the message";
+    EXPECT_EQ(::GetFocus(), TimeBox(1).hwnd());
+  }
 }
 
 TEST_F(RowTest, StopUnlocksAndStartResumesFromTheTimeShown) {
@@ -242,7 +286,8 @@ TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {
   StartRow(4, "0:0:5");
   StartRow(7, "1:00");
   for (int second = 0; second < 2; ++second) {
-    for (int row : {1, 4, 7}) Tick(row);
+    PassOneSecond();
+    for (int row : {1, 4, 7}) DeliverTimerMessage(row);
   }
   EXPECT_EQ(Button(1).Caption(), "Start");
   EXPECT_EQ(Button(4).Caption(), "Stop");
@@ -253,15 +298,15 @@ TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {
   EXPECT_EQ(Button(2).Caption(), "Start") << "untouched rows stay idle";
 }
 
-TEST_F(RowTest, TheTimerKeepsRealTimeAndIgnoresEarlyMessages) {
+TEST_F(RowTest, TheTimerKeepsRealTimeThroughEarlyMessagesAndStalls) {
   Main().Show();
   StartRow(5, "0:0:10");
   clock_.now += std::chrono::milliseconds{400};
-  ::SendMessageW(Main().hwnd(), WM_TIMER, Timer(5).id(), 0);
+  DeliverTimerMessage(5);
   EXPECT_EQ(TimeBox(5).Text(), "0:0:10") << "an early timer message is not a tick";
   clock_.now += std::chrono::milliseconds{3000};  // a stall: three ticks were due
-  ::SendMessageW(Main().hwnd(), WM_TIMER, Timer(5).id(), 0);
-  EXPECT_EQ(TimeBox(5).Text(), "00:00:09") << "missed ticks collapse into one";
+  DeliverTimerMessage(5);
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:07") << "one message takes off every second missed";
 }
 
 }  // namespace

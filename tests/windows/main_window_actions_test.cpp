@@ -111,6 +111,31 @@ TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
   EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
 }
 
+// Windows may refuse the foreground to a program in the background (the user
+// types elsewhere, or plays full screen). The alarm then flashes the main
+// window's taskbar button until the user comes to it; it does not flash a
+// window that came forward.
+TEST_F(MainWindowActionsTest, AnAlarmRefusedTheForegroundFlashesUntilTheUserComes) {
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "refused" : "granted");
+    foreground_refused_ = refused;
+    flashes_.clear();
+    TimeBox(6).SetText("0:0:1");
+    ClickButton(Button(6));
+    Tick(6);
+    ASSERT_EQ(Button(6).Caption(), "Start");
+    EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+    if (!refused) {
+      EXPECT_TRUE(flashes_.empty());
+      continue;
+    }
+    ASSERT_EQ(flashes_.size(), 1u);
+    EXPECT_EQ(flashes_[0].hwnd, Main().hwnd());
+    EXPECT_EQ(flashes_[0].dwFlags, static_cast<DWORD>(FLASHW_ALL | FLASHW_TIMERNOFG));
+    EXPECT_EQ(flashes_[0].cbSize, sizeof(FLASHWINFO));
+  }
+}
+
 TEST_F(MainWindowActionsTest, AfterTheEndTheNextUseCreatesAFreshMainWindow) {
   NameBox(1).SetText("Someone");
   Main().Unload();

@@ -188,8 +188,9 @@ class ResourceLeakTest : public AppFixture {
 
   void RunSeconds(int seconds) {
     for (int second = 1; second <= seconds; ++second) {
+      PassOneSecond();
       ForEachRow([this](int row) {
-        Tick(row);
+        DeliverTimerMessage(row);
         AskColours(row);
       });
       if (second % 10 == 0) {

@@ -8,11 +8,8 @@ namespace morvane::toolkit {
 
 using Clock = std::function<std::chrono::milliseconds()>;
 
-inline Clock SteadyClock() {
-  return [] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-  };
-}
+// Milliseconds since Windows started, time asleep or hibernating included, so
+// that a countdown takes off the time the machine slept.
+Clock UptimeClock();
 
 }  // namespace morvane::toolkit

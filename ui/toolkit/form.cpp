@@ -81,6 +81,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       back_(spec.back),
       clock_(std::move(context.clock)),
       on_destroyed_(std::move(context.on_destroyed)),
+      foreground_(std::move(context.foreground)),
       contrast_(std::move(context.high_contrast)) {
   if (spec.background_picture != nullptr) {
     background_.emplace(instance_, spec.background_picture);
@@ -177,11 +178,9 @@ Picture& Form::PictureNamed(std::string_view name) const {
 }
 
 void Form::Show() {
-  if (hwnd_ == nullptr) {
-    return;
+  if (hwnd_ != nullptr) {
+    BringForward(hwnd_, foreground_);
   }
-  ::ShowWindow(hwnd_, ::IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-  ::SetForegroundWindow(hwnd_);
 }
 
 void Form::Hide() {

@@ -23,6 +23,7 @@
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/button_control.h"
 #include "ui/toolkit/edit_box.h"
+#include "ui/toolkit/foreground.h"
 #include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/layout.h"
@@ -39,6 +40,7 @@ struct FormContext {
   Clock clock;           // the time source of the form's interval timers
   std::function<void()> on_destroyed;  // the window is being destroyed
   HighContrastQuery high_contrast;     // the colours to draw with follow it
+  ForegroundRequests foreground;       // how Show brings the window forward
 };
 
 class Form {
@@ -51,8 +53,8 @@ class Form {
   HWND hwnd() const { return hwnd_; }
   bool Exists() const { return hwnd_ != nullptr; }
 
-  // Makes the window visible (restoring it when minimised) and asks for it to
-  // be brought to the foreground; Windows may flash it instead, as it wishes.
+  // Makes the window visible (restoring it when minimised) and brings it, or
+  // the modal window that disables it, forward; see BringForward.
   void Show();
   // Makes the window invisible; it keeps its state and its place.
   void Hide();
@@ -95,6 +97,7 @@ class Form {
   std::optional<ResourceBitmap> background_;
   Clock clock_;
   std::function<void()> on_destroyed_;
+  ForegroundRequests foreground_;
   BrushCache brushes_;
   ContrastMode contrast_;
   SystemMenuCommands system_menu_;

@@ -9,14 +9,15 @@ TickSchedule::Millis TickSchedule::Start(Millis now) {
 }
 
 TickSchedule::Decision TickSchedule::OnTimer(Millis now) {
-  const Millis due = start_ + interval_ * (ticks_ + 1);
-  if (now < due) {
-    return {false, due - now};
-  }
-  // Every tick due by now is delivered as this one.
-  ticks_ = (now - start_) / interval_;
+  // The system can only deliver a message on one of its clock ticks. Within
+  // the tolerance of a due time this message is the nearest one to it; waiting
+  // for the next would land the tick later and cost another message.
+  const std::int64_t due_by_now = (now + early_tolerance_ - start_) / interval_;
+  const std::int64_t delivered = due_by_now > ticks_ ? due_by_now - ticks_ : 0;
+  ticks_ += delivered;
+  // Past the tolerance before the next due time, so the wait is positive.
   const Millis next = start_ + interval_ * (ticks_ + 1);
-  return {true, next - now};
+  return {delivered, next - now};
 }
 
 }  // namespace morvane::toolkit

@@ -2,7 +2,9 @@
 // was started plus k intervals, so the lateness of one tick is never carried
 // into the next: a countdown of an hour ends an hour after it started, even
 // where the system rounds every timer period up to its own clock tick.
-// Ticks missed while the program was busy collapse into one; there is no burst.
+// Intervals that pass without a timer message (the program could not run, or
+// the machine slept) are delivered at once as one tick that reports how many
+// intervals it stands for; there is no burst of ticks.
 #pragma once
 
 #include <chrono>
@@ -10,22 +12,29 @@
 
 namespace morvane::toolkit {
 
+// Windows' usual clock interrupt period, 64 a second: timer messages arrive
+// on these ticks.
+inline constexpr std::chrono::microseconds kSystemClockTick{15'625};
+
 class TickSchedule {
  public:
   using Millis = std::chrono::milliseconds;
 
   struct Decision {
-    bool tick;    // a tick is due now
-    Millis wait;  // how long until the next one, always positive
+    std::int64_t ticks;  // how many intervals fell due with this message; 0: none
+    Millis wait;         // how long until the next one, always positive
   };
 
-  explicit TickSchedule(Millis interval) : interval_(interval) {}
+  // A timer message up to `early_tolerance` before a due time is that tick.
+  TickSchedule(Millis interval, Millis early_tolerance)
+      : interval_(interval), early_tolerance_(early_tolerance) {}
 
   // Starts counting at `now`; returns the wait until the first tick.
   Millis Start(Millis now);
 
-  // The system timer fired at `now`. A timer that fires early does not tick;
-  // it is told to wait for the rest of the interval.
+  // The system timer fired at `now`. A timer that fires early, by more than
+  // the tolerance, does not tick; it is told to wait for the rest of the
+  // interval.
   Decision OnTimer(Millis now);
 
   Millis interval() const { return interval_; }
@@ -33,6 +42,7 @@ class TickSchedule {
 
  private:
   Millis interval_;
+  Millis early_tolerance_;
   Millis start_{0};
   std::int64_t ticks_ = 0;  // ticks due by the last one delivered, missed ones included
 };

@@ -2,8 +2,16 @@
 
 namespace morvane::toolkit {
 
+namespace {
+
+// A timer message can come up to one system clock tick before its due time;
+// within half a tick it is the message nearest to that time.
+constexpr auto kEarlyTolerance = std::chrono::floor<std::chrono::milliseconds>(kSystemClockTick / 2);
+
+}  // namespace
+
 WindowTimer::WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval, Clock clock)
-    : owner_(owner), id_(id), clock_(std::move(clock)), schedule_(interval) {}
+    : owner_(owner), id_(id), clock_(std::move(clock)), schedule_(interval, kEarlyTolerance) {}
 
 WindowTimer::~WindowTimer() {
   if (enabled_ && ::IsWindow(owner_)) {
@@ -30,8 +38,9 @@ void WindowTimer::Elapsed() {
   }
   const auto decision = schedule_.OnTimer(clock_());
   Arm(decision.wait);
+  ticks_due_ = decision.ticks;
   // The handler runs last: it may disable this timer, and that must stick.
-  if (decision.tick && on_tick_) {
+  if (decision.ticks > 0 && on_tick_) {
     on_tick_();
   }
 }

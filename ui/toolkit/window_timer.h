@@ -1,10 +1,11 @@
 // An interval timer on a Win32 window timer, kept on real time by a
 // TickSchedule: each tick re-arms the window timer with the delay that is
-// left until the next tick is due.
+// left until the next tick is due, and tells how many intervals it stands for.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "countdown/row_controls.h"
@@ -23,6 +24,7 @@ class WindowTimer final : public IntervalTimer {
   bool Enabled() const override { return enabled_; }
   // Enabling a running timer changes nothing; its ticks stay where they were.
   void SetEnabled(bool enabled) override;
+  std::int64_t TicksDue() const override { return ticks_due_; }
 
   UINT_PTR id() const { return id_; }
   void SetTickHandler(std::function<void()> handler) { on_tick_ = std::move(handler); }
@@ -37,6 +39,7 @@ class WindowTimer final : public IntervalTimer {
   Clock clock_;
   TickSchedule schedule_;
   bool enabled_ = false;
+  std::int64_t ticks_due_ = 0;
   std::function<void()> on_tick_;
 };
 
