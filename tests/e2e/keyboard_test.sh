@@ -16,7 +16,7 @@ e2e_begin "$@"
 start_morvane
 find_window "$MAIN_TITLE"
 # Row 1's name box has the focus; a click there puts the keyboard in the window.
-click_client 56 115 137 19
+click_client "$NAME_X" "${ROW_TOPS[0]}" "$NAME_W" "$BOX_HEIGHT"
 wait_for "row 1's name box to be read as such" focus_is_named "Character 1 name"
 xdotool key Tab
 wait_for "Tab to reach row 2's name box" focus_is_named "Character 2 name"

@@ -6,12 +6,7 @@ set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=morvane_driver.sh
 source "$(dirname "${BASH_SOURCE[0]}")/morvane_driver.sh"
 
-# Row 1, in client pixels.
-readonly ROW_TOP=115 BOX_HEIGHT=19
-readonly NAME_X=56 NAME_W=137
-readonly TIME_X=216 TIME_W=57
-readonly GOLD_X=280 GOLD_W=41
-readonly START_X=328 START_W=41 START_H=17
+readonly ROW_TOP=${ROW_TOPS[0]}
 
 e2e_begin "$@"
 start_morvane
@@ -26,9 +21,7 @@ screenshot_window "$shot"
 (($(name_pixels 808080) > 0 && $(name_pixels FFFFFF) > 0)) || fail "row 1's name box is not white on grey"
 (($(name_pixels FF0000) == 0 && $(gold_pixels 00FF00) == 0)) || fail "row 1 shows expiry colours before it ran"
 
-click_client "$TIME_X" "$ROW_TOP" "$TIME_W" "$BOX_HEIGHT"
-type_over "0:0:3"
-click_client "$START_X" "$ROW_TOP" "$START_W" "$START_H"
+start_row 1 "0:0:3"
 
 row_1_expired() {
   screenshot_window "$shot"

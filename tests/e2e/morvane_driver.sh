@@ -12,6 +12,17 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 readonly MAIN_TITLE="Morvane v1.0"
 readonly POLL_SECONDS=0.2
 
+# The countdown rows on the main window, in client pixels: each row's top
+# (rows 1 to 7), then the left and width of its boxes and button.
+# shellcheck disable=SC2034 # used by the tests that source this file
+{
+  readonly ROW_TOPS=(115 148 181 213 247 280 312) BOX_HEIGHT=19
+  readonly NAME_X=56 NAME_W=137
+  readonly TIME_X=216 TIME_W=57
+  readonly GOLD_X=280 GOLD_W=41
+  readonly START_X=328 START_W=41 START_H=17
+}
+
 fail() {
   printf 'FAIL: %s\n' "$*" >&2
   exit 1
@@ -31,9 +42,10 @@ e2e_begin() {
   trap e2e_end EXIT
 }
 
-# Whatever happened, no Morvane is left running behind a test.
+# Whatever happened, no Morvane is left running behind a test, frozen or not.
 e2e_end() {
   if [[ -n $MORVANE_PID ]] && kill -0 "$MORVANE_PID" 2>/dev/null; then
+    kill -CONT "$MORVANE_PID" 2>/dev/null || true
     kill "$MORVANE_PID" 2>/dev/null || true
     wait "$MORVANE_PID" 2>/dev/null || true
   fi
@@ -51,6 +63,17 @@ morvane_is_running() {
 
 morvane_has_ended() {
   ! morvane_is_running
+}
+
+# freeze_morvane SECONDS: holds the whole program still, as a stalled or
+# sleeping machine does, then lets it run on. Wine runs Morvane.exe as the
+# very process it was started as.
+freeze_morvane() {
+  [[ $(tr '\0' ' ' <"/proc/$MORVANE_PID/cmdline") == *Morvane.exe* ]] ||
+    fail "process $MORVANE_PID is not Morvane.exe"
+  kill -STOP "$MORVANE_PID"
+  sleep "$1"
+  kill -CONT "$MORVANE_PID"
 }
 
 # wait_for DESCRIPTION COMMAND...: polls COMMAND until it succeeds, for at most
@@ -102,6 +125,23 @@ click_close_button() {
 type_over() {
   xdotool key Home shift+End
   xdotool type --delay 20 "$1"
+}
+
+# start_row ROW TIME: types the time into the row's time box and presses its
+# Start button, on the main window last found.
+start_row() {
+  local top=${ROW_TOPS[$1 - 1]}
+  click_client "$TIME_X" "$top" "$TIME_W" "$BOX_HEIGHT"
+  type_over "$2"
+  click_client "$START_X" "$top" "$START_W" "$START_H"
+}
+
+# time_shown ROW, caption_shown ROW: what the row's time box and button say.
+time_shown() {
+  probe text "$MAIN_TITLE" $((TIME_X + 2)) $((${ROW_TOPS[$1 - 1]} + 2))
+}
+caption_shown() {
+  probe text "$MAIN_TITLE" $((START_X + 2)) $((${ROW_TOPS[$1 - 1]} + 2))
 }
 
 # screenshot_window FILE: the window last found, frame and all.

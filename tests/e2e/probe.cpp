@@ -7,8 +7,10 @@
 //   probe foreground     the foreground window's title
 //   probe focus-name TITLE  the name a screen reader reads for the control
 //                           that has the focus in that window
+//   probe text TITLE X Y  the text of the control at that point of the client area
 //
-// origin and rect exit with 1 when no window has that title; bad usage exits with 2.
+// origin, rect and text exit with 1 when no window has that title (or no
+// control is at the point); bad usage exits with 2.
 
 #include <windows.h>
 #include <oleacc.h>
@@ -92,8 +94,28 @@ int print_focus_name(HWND window) {
   return 0;
 }
 
+// Asked of the control itself: an edit box keeps its text to itself. The
+// timeout keeps a program that does not answer from hanging the test.
+int print_text(HWND window, POINT at) {
+  const HWND control = ChildWindowFromPointEx(window, at, CWP_SKIPINVISIBLE);
+  if (control == nullptr || control == window) {
+    std::fprintf(stderr, "probe: no control at %ld,%ld\n", at.x, at.y);
+    return 1;
+  }
+  wchar_t text[256] = {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                           2000, &length)) {
+    std::fputs("probe: the control did not answer\n", stderr);
+    return 1;
+  }
+  std::puts(to_utf8(std::wstring_view(text, length)).c_str());
+  return 0;
+}
+
 int usage() {
-  std::fputs("usage: probe origin|rect|state|focus-name TITLE | probe foreground\n", stderr);
+  std::fputs("usage: probe origin|rect|state|focus-name TITLE | probe text TITLE X Y | probe foreground\n",
+             stderr);
   return 2;
 }
 
@@ -106,15 +128,19 @@ int main() {
   const std::wstring_view command = arguments.get()[1];
 
   if (command == L"foreground" && count == 2) return print_foreground();
-  if (count != 3) return usage();
+  const bool text = command == L"text";
+  if (count != (text ? 5 : 3)) return usage();
 
   const HWND window = FindWindowW(nullptr, arguments.get()[2]);
   if (command == L"state") return print_state(window);
-  if (command != L"origin" && command != L"rect" && command != L"focus-name") return usage();
+  if (command != L"origin" && command != L"rect" && command != L"focus-name" && !text) {
+    return usage();
+  }
   if (window == nullptr) {
     std::fprintf(stderr, "probe: no window titled \"%s\"\n", to_utf8(arguments.get()[2]).c_str());
     return 1;
   }
   if (command == L"focus-name") return print_focus_name(window);
+  if (text) return print_text(window, POINT{_wtol(arguments.get()[3]), _wtol(arguments.get()[4])});
   return command == L"origin" ? print_origin(window) : print_rect(window);
 }
