@@ -3,6 +3,7 @@
 // native tests put in fakes.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 

@@ -178,9 +178,10 @@ Picture& Form::PictureNamed(std::string_view name) const {
 }
 
 void Form::Show() {
-  if (hwnd_ != nullptr) {
-    BringForward(hwnd_, foreground_);
+  if (hwnd_ == nullptr) {
+    return;
   }
+  BringForward(hwnd_, foreground_);
 }
 
 void Form::Hide() {

@@ -6,7 +6,8 @@ namespace {
 
 // A timer message can come up to one system clock tick before its due time;
 // within half a tick it is the message nearest to that time.
-constexpr auto kEarlyTolerance = std::chrono::floor<std::chrono::milliseconds>(kSystemClockTick / 2);
+constexpr auto kEarlyTolerance =
+    std::chrono::floor<std::chrono::milliseconds>(kSystemClockTick / 2);
 
 }  // namespace
 
