@@ -26,7 +26,7 @@ WindowRegistry::~WindowRegistry() {
 main_window::Form1& WindowRegistry::Form1() {
   if (!form1_ || !form1_->Exists()) {
     form1_.reset();
-    toolkit::FormContext context{instance_, nullptr, services_.clock,
+    toolkit::FormContext context{instance_, fonts_, nullptr, services_.clock,
                                  [] { ::PostQuitMessage(0); }, services_.high_contrast,
                                  services_.foreground};
     form1_ = std::make_unique<main_window::Form1>(
@@ -40,7 +40,7 @@ about_window::Form2& WindowRegistry::Form2() {
   if (!form2_ || !form2_->Exists()) {
     form2_.reset();
     form2_ = std::make_unique<about_window::Form2>(
-        toolkit::FormContext{instance_, HiddenOwner(), services_.clock, nullptr,
+        toolkit::FormContext{instance_, fonts_, HiddenOwner(), services_.clock, nullptr,
                              services_.high_contrast, services_.foreground});
   }
   return *form2_;

@@ -12,6 +12,7 @@
 #include "ui/about/form2.h"
 #include "ui/main/form1.h"
 #include "ui/toolkit/clock.h"
+#include "ui/toolkit/default_fonts.h"
 #include "ui/toolkit/foreground.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/high_contrast.h"
@@ -54,6 +55,8 @@ class WindowRegistry final : public toolkit::FormRegistry {
 
   HINSTANCE instance_;
   SystemServices services_;
+  // The windows' font at each dpi they are shown at; it outlives them.
+  toolkit::DefaultFonts fonts_;
   // The About window's owner: it keeps that window off the taskbar without
   // tying it to the main window, so either can be in front of the other.
   toolkit::unique_hwnd hidden_owner_;

@@ -95,7 +95,7 @@ ControlSpec PictureButton(std::string name, int left, int width, int bitmap) {
                      .top = 5640,
                      .width = width,
                      .height = 330,
-                     .picture = MAKEINTRESOURCEW(bitmap),
+                     .picture = bitmap,
                      .tab_index = kNoTabStop};
 }
 
@@ -110,7 +110,7 @@ toolkit::FormSpec Form1Settings() {
                            .taskbar_button = true,
                            .placement = toolkit::FirstPlacement::ChosenBySystem,
                            .back = 0x404040,
-                           .background_picture = MAKEINTRESOURCEW(IDB_BACKGROUND),
+                           .background_picture = IDB_BACKGROUND,
                            .icon = MAKEINTRESOURCEW(IDI_APPLICATION_ICON)};
 }
 

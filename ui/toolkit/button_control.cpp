@@ -4,8 +4,8 @@
 
 namespace morvane::toolkit {
 
-ButtonControl::ButtonControl(HWND parent, const ControlSpec& spec, int id, HFONT font)
-    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, spec, id, font)),
+ButtonControl::ButtonControl(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font)
+    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, spec, id, dpi, font)),
       name_(hwnd_) {}
 
 std::string ButtonControl::Caption() const { return ReadText(hwnd_); }

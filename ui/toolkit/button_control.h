@@ -14,7 +14,7 @@ namespace morvane::toolkit {
 
 class ButtonControl final : public PushButton {
  public:
-  ButtonControl(HWND parent, const ControlSpec& spec, int id, HFONT font);
+  ButtonControl(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font);
   ButtonControl(const ButtonControl&) = delete;
   ButtonControl& operator=(const ButtonControl&) = delete;
 

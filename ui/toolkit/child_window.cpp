@@ -6,15 +6,22 @@
 namespace morvane::toolkit {
 
 HWND CreateChild(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
-                 const ControlSpec& spec, int id, HFONT font) {
+                 const ControlSpec& spec, int id, int dpi, HFONT font) {
   const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  const RECT bounds = BoundsOf(spec);
+  const RECT bounds = BoundsOf(spec, dpi);
   HWND child = ::CreateWindowExW(ex_style, window_class, spec.text.c_str(),
                                  WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
                                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
+}
+
+void PlaceChild(HWND child, const ControlSpec& spec, int dpi, HFONT font) {
+  const RECT bounds = BoundsOf(spec, dpi);
+  ::SetWindowPos(child, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 std::string ReadText(HWND hwnd) {

@@ -21,10 +21,10 @@ Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
 
 }  // namespace
 
-EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes,
-                 const ContrastMode& contrast)
+EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font,
+                 BrushCache& brushes, const ContrastMode& contrast)
     : hwnd_(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                        spec, id, font)),
+                        spec, id, dpi, font)),
       brushes_(brushes),
       contrast_(contrast),
       back_(OrSystem(spec.back, COLOR_WINDOW)),

@@ -19,8 +19,8 @@ class EditBox final : public TextBox {
  public:
   // The brushes and the contrast mode are the form's, shared by its boxes and
   // kept as long as they are.
-  EditBox(HWND parent, const ControlSpec& spec, int id, HFONT font, BrushCache& brushes,
-          const ContrastMode& contrast);
+  EditBox(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font,
+          BrushCache& brushes, const ContrastMode& contrast);
   EditBox(const EditBox&) = delete;
   EditBox& operator=(const EditBox&) = delete;
   ~EditBox();

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/toolkit/child_window.h"
+#include "ui/toolkit/dpi.h"
 #include "ui/toolkit/reflected_message.h"
 
 namespace morvane::toolkit {
@@ -13,9 +15,6 @@ namespace {
 
 // Control ids start above the dialog manager's IDOK and IDCANCEL.
 constexpr int kFirstControlId = 100;
-
-// Pixels of the background picture in this colour are transparent.
-constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 
 struct Frame {
   DWORD style;
@@ -73,40 +72,54 @@ auto& Find(const Map& controls, std::string_view name) {
   return *found->second;
 }
 
+// The client area as designed, in pixels at `dpi`.
+SIZE ClientSizeAt(const FormSpec& spec, int dpi) {
+  return SIZE{TwipsToPixels(spec.client_width, dpi), TwipsToPixels(spec.client_height, dpi)};
+}
+
 }  // namespace
 
+// A new window is first placed on the primary screen, at the system's dpi;
+// should it land on another monitor, it is laid out again for that one.
 Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormContext context)
     : instance_(context.instance),
-      font_(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))),
+      spec_(spec),
+      controls_(controls.begin(), controls.end()),
+      fonts_(context.fonts),
+      dpi_(SystemDpi()),
+      font_(fonts_.At(dpi_)),
       back_(spec.back),
       clock_(std::move(context.clock)),
       on_destroyed_(std::move(context.on_destroyed)),
       foreground_(std::move(context.foreground)),
       contrast_(std::move(context.high_contrast)) {
-  if (spec.background_picture != nullptr) {
-    background_.emplace(instance_, spec.background_picture);
-    background_->ShowKeyAs(kTransparentKey, ToColorRef(back_));
+  if (spec_.background_picture != 0) {
+    background_.emplace(instance_, spec_.background_picture, dpi_, ToColorRef(back_));
   }
-  RegisterFormClass(instance_, spec, WindowProc);
+  RegisterFormClass(instance_, spec_, WindowProc);
 
-  const Frame frame = FrameFor(spec);
-  RECT outer{0, 0, TwipsToPixels(spec.client_width), TwipsToPixels(spec.client_height)};
-  ::AdjustWindowRectEx(&outer, frame.style, FALSE, frame.ex_style);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
+  const Frame frame = FrameFor(spec_);
+  const SIZE outer = OuterSizeAt(ClientSizeAt(spec_, dpi_), frame.style, frame.ex_style, dpi_);
   int x = CW_USEDEFAULT;
   int y = CW_USEDEFAULT;
-  if (spec.placement == FirstPlacement::CentredOnScreen) {
-    x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  if (spec_.placement == FirstPlacement::CentredOnScreen) {
+    x = (::GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
+    y = (::GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   }
   // WM_NCCREATE attaches this object to the window before anything else runs.
-  ::CreateWindowExW(frame.ex_style, spec.class_name, spec.caption.c_str(), frame.style, x, y,
-                    width, height, context.owner, nullptr, instance_, this);
+  ::CreateWindowExW(frame.ex_style, spec_.class_name, spec_.caption.c_str(), frame.style, x, y,
+                    outer.cx, outer.cy, context.owner, nullptr, instance_, this);
   if (hwnd_ == nullptr) {
     throw std::runtime_error("cannot create a window");
   }
-  CreateControls(controls);
+  icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
+  CreateControls();
+  if (const int dpi = DpiOfWindow(hwnd_); dpi != dpi_) {
+    RECT placed;
+    ::GetWindowRect(hwnd_, &placed);
+    ScaleTo(dpi);
+    FitFrameToClientArea(POINT{placed.left, placed.top});
+  }
 }
 
 Form::~Form() {
@@ -116,9 +129,9 @@ Form::~Form() {
   }
 }
 
-void Form::CreateControls(std::span<const ControlSpec> controls) {
+void Form::CreateControls() {
   std::vector<const ControlSpec*> in_tab_order;
-  for (const auto& control : controls) {
+  for (const auto& control : controls_) {
     in_tab_order.push_back(&control);
   }
   std::stable_sort(in_tab_order.begin(), in_tab_order.end(),
@@ -133,23 +146,23 @@ void Form::AddControl(const ControlSpec& spec, int id) {
   HWND tab_stop = nullptr;
   switch (spec.kind) {
     case ControlKind::TextBox: {
-      auto box = std::make_unique<EditBox>(hwnd_, spec, id, font_, brushes_, contrast_);
+      auto box = std::make_unique<EditBox>(hwnd_, spec, id, dpi_, font_, brushes_, contrast_);
       tab_stop = box->hwnd();
       text_boxes_.emplace(spec.name, std::move(box));
       break;
     }
     case ControlKind::PushButton: {
-      auto button = std::make_unique<ButtonControl>(hwnd_, spec, id, font_);
+      auto button = std::make_unique<ButtonControl>(hwnd_, spec, id, dpi_, font_);
       tab_stop = button->hwnd();
       button_by_id_[static_cast<UINT_PTR>(id)] = button.get();
       buttons_.emplace(spec.name, std::move(button));
       break;
     }
     case ControlKind::Label:
-      labels_.emplace_back(spec, contrast_);
+      labels_.emplace_back(spec, dpi_, contrast_);
       break;
     case ControlKind::Picture:
-      pictures_.push_back(std::make_unique<Picture>(instance_, spec));
+      pictures_.push_back(std::make_unique<Picture>(instance_, spec, dpi_));
       break;
     case ControlKind::Timer: {
       auto timer = std::make_unique<WindowTimer>(hwnd_, static_cast<UINT_PTR>(id),
@@ -159,9 +172,59 @@ void Form::AddControl(const ControlSpec& spec, int id) {
       break;
     }
   }
+  if (tab_stop != nullptr) {
+    child_windows_.emplace_back(tab_stop, &spec);
+  }
   if (first_tab_stop_ == nullptr) {
     first_tab_stop_ = tab_stop;
   }
+}
+
+// Everything the window shows, made again for `dpi`. The window's own size
+// is its caller's business.
+void Form::ScaleTo(int dpi) {
+  dpi_ = dpi;
+  font_ = fonts_.At(dpi);
+  if (spec_.background_picture != 0) {
+    background_.emplace(instance_, spec_.background_picture, dpi, ToColorRef(back_));
+  }
+  for (const auto& [child, spec] : child_windows_) {
+    PlaceChild(child, *spec, dpi, font_);
+  }
+  for (auto& label : labels_) {
+    label.ScaleTo(dpi);
+  }
+  for (auto& picture : pictures_) {
+    picture->ScaleTo(dpi);
+  }
+  icons_.Apply(hwnd_, instance_, spec_.icon, dpi);
+  ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// The frame around the designed client area, its top-left corner at
+// `top_left`. The frame is measured again once placed, for a system that
+// draws it at another dpi than asked (Wine draws every frame at its one dpi).
+void Form::FitFrameToClientArea(POINT top_left) {
+  const SIZE client = ClientSizeAt(spec_, dpi_);
+  const Frame frame = FrameFor(spec_);
+  SIZE outer = OuterSizeAt(client, frame.style, frame.ex_style, dpi_);
+  constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+  ::SetWindowPos(hwnd_, nullptr, top_left.x, top_left.y, outer.cx, outer.cy, kFlags);
+  RECT placed;
+  ::GetClientRect(hwnd_, &placed);
+  if (placed.right != client.cx || placed.bottom != client.cy) {
+    outer.cx += client.cx - placed.right;
+    outer.cy += client.cy - placed.bottom;
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, kFlags | SWP_NOMOVE);
+  }
+}
+
+// The window has moved to a monitor of another dpi. The suggested rectangle
+// keeps it where the user is dragging it; its size is the design's own, so
+// that the client area stays exactly the designed twips.
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  ScaleTo(dpi);
+  FitFrameToClientArea(POINT{suggested.left, suggested.top});
 }
 
 EditBox& Form::TextBoxNamed(std::string_view name) const { return Find(text_boxes_, name); }
@@ -243,6 +306,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return ::DefWindowProcW(hwnd_, message, wparam, lparam);
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wparam));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
     case WM_ACTIVATE:
       OnActivate(wparam);

@@ -6,6 +6,11 @@
 // The window's life and the object's life are apart: a destroyed window
 // leaves its Form behind, reporting !Exists(), until its owner lets it go.
 // That keeps every handler on the stack safe when a click destroys its form.
+//
+// Everything is laid out at the dpi of the monitor the window is on: places
+// and sizes from the design's twips, the default font and the artwork made
+// for that dpi. When the window moves to a monitor of another dpi, all of it
+// is laid out again.
 #pragma once
 
 #include <windows.h>
@@ -19,23 +24,26 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/toolkit/artwork_bitmap.h"
 #include "ui/toolkit/brush_cache.h"
 #include "ui/toolkit/clock.h"
 #include "ui/toolkit/button_control.h"
+#include "ui/toolkit/default_fonts.h"
 #include "ui/toolkit/edit_box.h"
 #include "ui/toolkit/foreground.h"
 #include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/layout.h"
 #include "ui/toolkit/picture.h"
-#include "ui/toolkit/resource_bitmap.h"
 #include "ui/toolkit/system_menu.h"
+#include "ui/toolkit/window_icons.h"
 #include "ui/toolkit/window_timer.h"
 
 namespace morvane::toolkit {
 
 struct FormContext {
   HINSTANCE instance;
+  DefaultFonts& fonts;   // shared by the program's windows, one per dpi
   HWND owner = nullptr;  // a hidden owner keeps a window off the taskbar
   Clock clock;           // the time source of the form's interval timers
   std::function<void()> on_destroyed;  // the window is being destroyed
@@ -52,6 +60,10 @@ class Form {
 
   HWND hwnd() const { return hwnd_; }
   bool Exists() const { return hwnd_ != nullptr; }
+  // The dpi the window is laid out at.
+  int Dpi() const { return dpi_; }
+  // The font every box, button and label of the window shows its text in.
+  HFONT Font() const { return font_; }
 
   // Makes the window visible (restoring it when minimised) and brings it, or
   // the modal window that disables it, forward; see BringForward.
@@ -75,8 +87,11 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
-  void CreateControls(std::span<const ControlSpec> controls);
+  void CreateControls();
   void AddControl(const ControlSpec& spec, int id);
+  void ScaleTo(int dpi);
+  void FitFrameToClientArea(POINT top_left);
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   void OnPaint();
   void PaintContent(HDC dc) const;
@@ -91,10 +106,15 @@ class Form {
   void FocusRemembered();
 
   HINSTANCE instance_;
+  const FormSpec spec_;
+  const std::vector<ControlSpec> controls_;
   HWND hwnd_ = nullptr;
+  DefaultFonts& fonts_;
+  int dpi_;
   HFONT font_;
   Colour back_;
-  std::optional<ResourceBitmap> background_;
+  std::optional<ArtworkBitmap> background_;
+  WindowIcons icons_;
   Clock clock_;
   std::function<void()> on_destroyed_;
   ForegroundRequests foreground_;
@@ -109,6 +129,8 @@ class Form {
   std::map<std::string, std::unique_ptr<WindowTimer>, std::less<>> timers_;
   std::vector<Label> labels_;
   std::vector<std::unique_ptr<Picture>> pictures_;
+  // The boxes and buttons with their designs, to place them at a new dpi.
+  std::vector<std::pair<HWND, const ControlSpec*>> child_windows_;
   std::map<UINT_PTR, const ButtonControl*> button_by_id_;
   std::map<UINT_PTR, WindowTimer*> timer_by_id_;
 

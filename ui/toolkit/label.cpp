@@ -5,12 +5,14 @@
 
 namespace morvane::toolkit {
 
-Label::Label(const ControlSpec& spec, const ContrastMode& contrast)
+Label::Label(const ControlSpec& spec, int dpi, const ContrastMode& contrast)
     : contrast_(&contrast),
-      bounds_(BoundsOf(spec)),
-      text_(spec.text),
+      spec_(spec),
+      bounds_(BoundsOf(spec, dpi)),
       back_(spec.back.value_or(FromColorRef(::GetSysColor(COLOR_BTNFACE)))),
       fore_(spec.fore.value_or(FromColorRef(::GetSysColor(COLOR_BTNTEXT)))) {}
+
+void Label::ScaleTo(int dpi) { bounds_ = BoundsOf(spec_, dpi); }
 
 void Label::Paint(HDC dc, HFONT font) const {
   const SavedDcState saved(dc);
@@ -28,7 +30,7 @@ void Label::Paint(HDC dc, HFONT font) const {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, fore);
   RECT text_area = bounds_;
-  ::DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text_area,
+  ::DrawTextW(dc, spec_.text.c_str(), static_cast<int>(spec_.text.size()), &text_area,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
 }
 

@@ -15,14 +15,16 @@ namespace morvane::toolkit {
 class Label {
  public:
   // The contrast mode is the form's, kept as long as the label is.
-  Label(const ControlSpec& spec, const ContrastMode& contrast);
+  Label(const ControlSpec& spec, int dpi, const ContrastMode& contrast);
 
+  // Places the label as designed for a window at `dpi`.
+  void ScaleTo(int dpi);
   void Paint(HDC dc, HFONT font) const;
 
  private:
   const ContrastMode* contrast_;
+  ControlSpec spec_;
   RECT bounds_;
-  std::wstring text_;
   Colour back_;
   Colour fore_;
 };

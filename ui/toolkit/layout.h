@@ -1,5 +1,6 @@
 // A form's design: its window settings and a table of its controls, as
-// designed in twips. Twips become pixels here and nowhere else.
+// designed in twips. Twips become pixels here and nowhere else, at the dots
+// per inch of the window they are shown on.
 #pragma once
 
 #include <optional>
@@ -10,13 +11,21 @@
 
 namespace morvane::toolkit {
 
-// 1440 twips to the inch: 15 twips to a pixel at 96 dots per inch.
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
+// The scale the pictures were drawn for: 15 twips to a pixel.
+inline constexpr int kDesignDpi = 96;
 
-// Rounds to the nearest pixel, so that a designed edge that falls between two
-// pixels lands on the nearer one (1730 twips is 115.3 px: 115; 3700 is 246.7: 247).
-constexpr int TwipsToPixels(int twips) {
-  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+// Rounds to the nearest pixel, halves up, so that a designed edge that falls
+// between two pixels lands on the nearer one (at 96 dpi 1730 twips is
+// 115.3 px: 115; 3700 is 246.7: 247).
+constexpr int TwipsToPixels(int twips, int dpi) {
+  return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+// A length drawn in pixels at 96 dpi, as shown at `dpi`: the same rule, since
+// such a pixel is 15 twips (a 74-pixel picture is 93 pixels wide at 120 dpi).
+constexpr int ScaledFromDesign(int pixels, int dpi) {
+  return TwipsToPixels(pixels * (kTwipsPerInch / kDesignDpi), dpi);
 }
 
 enum class ControlKind {
@@ -35,7 +44,7 @@ struct ControlSpec {
   int width = 0;
   int height = 0;
   std::wstring text;                 // a box's text, a button's or label's caption
-  const wchar_t* picture = nullptr;  // a picture's bitmap resource, by name
+  int picture = 0;                   // a picture's artwork resource id
   std::optional<Colour> back;        // unset: the system's colour
   std::optional<Colour> fore;
   int input_limit = 0;               // characters a user may type or paste; 0: no limit
@@ -62,9 +71,9 @@ struct FormSpec {
   bool taskbar_button;
   FirstPlacement placement;
   Colour back;
-  // A palettized bitmap resource drawn unscaled at the client area's corner,
-  // whose magenta pixels are transparent; nullptr: none.
-  const wchar_t* background_picture = nullptr;
+  // Artwork drawn unscaled at the client area's corner, whose magenta pixels
+  // are transparent; 0: none.
+  int background_picture = 0;
   const wchar_t* icon = nullptr;  // an icon resource, by name
 };
 

@@ -8,16 +8,19 @@
 #include <functional>
 #include <string>
 
+#include "ui/toolkit/artwork_bitmap.h"
 #include "ui/toolkit/layout.h"
-#include "ui/toolkit/resource_bitmap.h"
 
 namespace morvane::toolkit {
 
 class Picture {
  public:
-  Picture(HINSTANCE instance, const ControlSpec& spec);
+  Picture(HINSTANCE instance, const ControlSpec& spec, int dpi);
 
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return spec_.name; }
+  // Shows the picture as drawn for a window at `dpi`, at its place there.
+  void ScaleTo(int dpi);
+  RECT Bounds() const { return bounds_; }
   bool Contains(POINT point) const { return ::PtInRect(&bounds_, point) != FALSE; }
   void Paint(HDC dc) const { bitmap_.Draw(dc, bounds_.left, bounds_.top); }
 
@@ -29,8 +32,11 @@ class Picture {
   }
 
  private:
-  std::string name_;
-  ResourceBitmap bitmap_;
+  static RECT BoundsAt(const ControlSpec& spec, int dpi, SIZE size);
+
+  HINSTANCE instance_;
+  ControlSpec spec_;
+  ArtworkBitmap bitmap_;
   RECT bounds_;
   std::function<void()> on_click_;
 };

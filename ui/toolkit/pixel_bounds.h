@@ -7,10 +7,11 @@
 
 namespace morvane::toolkit {
 
-inline RECT BoundsOf(const ControlSpec& spec) {
-  const int left = TwipsToPixels(spec.left);
-  const int top = TwipsToPixels(spec.top);
-  return RECT{left, top, left + TwipsToPixels(spec.width), top + TwipsToPixels(spec.height)};
+inline RECT BoundsOf(const ControlSpec& spec, int dpi) {
+  const int left = TwipsToPixels(spec.left, dpi);
+  const int top = TwipsToPixels(spec.top, dpi);
+  return RECT{left, top, left + TwipsToPixels(spec.width, dpi),
+              top + TwipsToPixels(spec.height, dpi)};
 }
 
 }  // namespace morvane::toolkit

@@ -1,0 +1,61 @@
+#include "ui/toolkit/artwork_bitmap.h"
+
+#include "ui/toolkit/layout.h"
+#include "ui/toolkit/scaled_rendering.h"
+
+namespace morvane::toolkit {
+
+namespace {
+
+// The bitmap resource as drawn, for 96 dpi.
+unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
+  return unique_hbitmap(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+// Rewrites the colour table of a palettized bitmap, so that the key colour
+// costs nothing on any paint.
+void ShowKeyAs(HBITMAP bitmap, COLORREF shown) {
+  const unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const SelectedObject selected(dc.get(), bitmap);
+  RGBQUAD table[256];
+  const UINT entries = ::GetDIBColorTable(dc.get(), 0, 256, table);
+  const RGBQUAD replacement{GetBValue(shown), GetGValue(shown), GetRValue(shown), 0};
+  for (UINT i = 0; i < entries; ++i) {
+    if (RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue) == kTransparentKey) {
+      table[i] = replacement;
+    }
+  }
+  ::SetDIBColorTable(dc.get(), 0, entries, table);
+}
+
+SIZE SizeOf(HBITMAP bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof info, &info) == 0) {
+    return SIZE{};
+  }
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
+}  // namespace
+
+ArtworkBitmap::ArtworkBitmap(HINSTANCE instance, int id, int dpi,
+                             std::optional<COLORREF> transparent_as) {
+  if (dpi == kDesignDpi) {
+    bitmap_ = DesignBitmap(instance, id);
+    if (bitmap_ && transparent_as) {
+      ShowKeyAs(bitmap_.get(), *transparent_as);
+    }
+  } else {
+    bitmap_ = ScaledRendering(instance, id, dpi, transparent_as);
+  }
+  size_ = SizeOf(bitmap_.get());
+}
+
+void ArtworkBitmap::Draw(HDC dc, int x, int y) const {
+  const unique_hdc source(::CreateCompatibleDC(dc));
+  const SelectedObject selected(source.get(), bitmap_.get());
+  ::BitBlt(dc, x, y, size_.cx, size_.cy, source.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace morvane::toolkit

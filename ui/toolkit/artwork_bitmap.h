@@ -1,0 +1,36 @@
+// A picture of the program's artwork at the scale of the window it is shown
+// on, owned for as long as it is shown at that scale.
+//
+// At 96 dpi it is the bitmap resource itself, as drawn. At any other dpi it
+// is made from the PNG renderings of the same picture (see scaled_rendering.h).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "ui/toolkit/gdi.h"
+
+namespace morvane::toolkit {
+
+// Pixels of the artwork in this colour are transparent.
+inline constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
+
+class ArtworkBitmap {
+ public:
+  // The artwork `id` at `dpi`. With `transparent_as`, its transparent pixels
+  // show that colour: a picture drawn straight on its window's back colour is
+  // then one plain copy, with nothing to mask.
+  ArtworkBitmap(HINSTANCE instance, int id, int dpi,
+                std::optional<COLORREF> transparent_as = std::nullopt);
+
+  SIZE Size() const { return size_; }
+  // Draws the bitmap unscaled with its top-left corner at (x, y).
+  void Draw(HDC dc, int x, int y) const;
+
+ private:
+  unique_hbitmap bitmap_;
+  SIZE size_{};
+};
+
+}  // namespace morvane::toolkit

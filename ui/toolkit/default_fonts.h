@@ -1,0 +1,22 @@
+// The toolkit's default user-interface font, one per dpi: the face and point
+// size of the stock default GUI font, made for each dpi a window is shown at
+// and kept until the program ends, shared by every window at that dpi.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "ui/toolkit/gdi.h"
+
+namespace morvane::toolkit {
+
+class DefaultFonts {
+ public:
+  HFONT At(int dpi);
+
+ private:
+  std::map<int, unique_hfont> fonts_;
+};
+
+}  // namespace morvane::toolkit

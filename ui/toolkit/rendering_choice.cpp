@@ -1,0 +1,51 @@
+#include "ui/toolkit/rendering_choice.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ui/toolkit/layout.h"
+
+namespace morvane::toolkit {
+
+namespace {
+
+// Digits only, with no sign and no leading zero; nothing otherwise.
+std::optional<int> Number(std::wstring_view digits) {
+  if (digits.empty() || digits.size() > 6 || digits.front() == L'0') {
+    return std::nullopt;
+  }
+  int value = 0;
+  for (const wchar_t digit : digits) {
+    if (digit < L'0' || digit > L'9') {
+      return std::nullopt;
+    }
+    value = value * 10 + (digit - L'0');
+  }
+  return value;
+}
+
+}  // namespace
+
+std::optional<int> RenderingPercent(std::wstring_view name, int id) {
+  const std::wstring prefix = L"PNG_" + std::to_wstring(id) + L"_";
+  if (!name.starts_with(prefix)) {
+    return std::nullopt;
+  }
+  return Number(name.substr(prefix.size()));
+}
+
+std::optional<int> ChooseRendering(std::span<const int> percents, int dpi) {
+  if (percents.empty()) {
+    return std::nullopt;
+  }
+  std::optional<int> chosen;
+  for (const int percent : percents) {
+    const bool large_enough = percent * kDesignDpi >= dpi * kDesignPercent;
+    if (large_enough && (!chosen || percent < *chosen)) {
+      chosen = percent;
+    }
+  }
+  return chosen ? chosen : *std::max_element(percents.begin(), percents.end());
+}
+
+}  // namespace morvane::toolkit

@@ -1,0 +1,48 @@
+#include "ui/toolkit/window_icons.h"
+
+#include "ui/toolkit/dpi.h"
+
+namespace morvane::toolkit {
+
+namespace {
+
+using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+
+// Version 6 of the common controls has it (the manifest asks for that one);
+// MinGW's import library does not, so it is looked up by name.
+LoadIconWithScaleDownFunction LoadIconWithScaleDownOrNull() {
+  static const auto function = reinterpret_cast<LoadIconWithScaleDownFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"comctl32.dll"),
+                                               "LoadIconWithScaleDown")));
+  return function;
+}
+
+unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, int dpi) {
+  const int size = SystemMetricAt(size_metric, dpi);
+  HICON icon = nullptr;
+  if (const auto load_scaled_down = LoadIconWithScaleDownOrNull()) {
+    if (SUCCEEDED(load_scaled_down(instance, name, size, size, &icon))) {
+      return unique_hicon(icon);
+    }
+  }
+  return unique_hicon(
+      static_cast<HICON>(::LoadImageW(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+}  // namespace
+
+// The window lets go of the old icons when it is given the new ones, so they
+// are released only after that.
+void WindowIcons::Apply(HWND hwnd, HINSTANCE instance, const wchar_t* name, int dpi) {
+  if (name == nullptr) {
+    return;
+  }
+  unique_hicon big = IconAt(instance, name, SM_CXICON, dpi);
+  unique_hicon small = IconAt(instance, name, SM_CXSMICON, dpi);
+  ::SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  ::SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  big_ = std::move(big);
+  small_ = std::move(small);
+}
+
+}  // namespace morvane::toolkit
