@@ -77,13 +77,22 @@ morvane_wine_fonts() {
 }
 
 # Keeps one wineserver alive for the whole session, so that each test does not
-# pay for starting Wine, and stops it when the calling script exits.
+# pay for starting Wine, and stops it when the calling script exits. Every
+# session starts at 96 dpi, whatever an interrupted run left behind.
 morvane_wine_session() {
   morvane_wine_prefix
   trap morvane_wine_end EXIT
   wineserver -p
   wine wineboot >>"$MORVANE_LOGS/wine-session.log" 2>&1 ||
     die "Wine did not start (log: $MORVANE_LOGS/wine-session.log)"
+  morvane_wine_dpi 96
+}
+
+# Sets the screen's dots per inch of the prefix (96 is 100 %, 144 is 150 %).
+# Wine reads it when a process starts: programs started afterwards see it.
+morvane_wine_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >>"$MORVANE_LOGS/wine-session.log" 2>&1 || die "could not set the prefix to $1 dpi"
 }
 
 morvane_wine_end() {

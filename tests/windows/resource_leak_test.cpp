@@ -239,5 +239,35 @@ TEST_F(ResourceLeakTest, ALongSessionHoldsNoMoreGdiOrUserObjectsThanItsFirstRoun
   EXPECT_EQ(TakeGuiCensus(), before);
 }
 
+// Moving between monitors of different dpi makes fonts, pictures and icons
+// for the new one: the fonts are kept, one per dpi, and the rest must go
+// with the dpi they were made for.
+TEST_F(ResourceLeakTest, MovingBetweenMonitorsHoldsNoMoreObjectsThanTheFirstMove) {
+  constexpr int kMoves = 10;
+  windows_.Show(FormName::Form2);
+  const auto move_both_to = [this](int dpi) {
+    for (HWND window : {Main().hwnd(), About().hwnd()}) {
+      RECT suggested;
+      ::GetWindowRect(window, &suggested);
+      ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+      ClientPixels{window};  // painted at that dpi
+    }
+  };
+  const int dpi = Main().Dpi();
+  const int other = dpi == 144 ? 192 : 144;
+  move_both_to(other);
+  move_both_to(dpi);
+  PumpMessages(windows_);
+  const GuiCensus before = TakeGuiCensus();
+
+  for (int move = 0; move < kMoves; ++move) {
+    move_both_to(other);
+    move_both_to(dpi);
+  }
+  PumpMessages(windows_);
+  EXPECT_EQ(TakeGuiCensus(), before);
+}
+
 }  // namespace
 }  // namespace morvane::testing

@@ -1,0 +1,45 @@
+// Which rendering a picture at a given dpi is drawn from, and which resource
+// names are renderings.
+#include "ui/toolkit/rendering_choice.h"
+
+#include <optional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace morvane::toolkit {
+namespace {
+
+TEST(RenderingChoiceTest, TakesTheSmallestRenderingNoSmallerThanThePictureAtThatDpi) {
+  const std::vector<int> percents = {200, 100, 125, 150};  // in the order they are found
+  struct Case {
+    int dpi;
+    int percent;
+  };
+  for (const Case& c : {Case{96, 100}, Case{120, 125}, Case{144, 150}, Case{192, 200},
+                        Case{97, 125}, Case{121, 150}, Case{168, 200}, Case{72, 100}}) {
+    EXPECT_EQ(ChooseRendering(percents, c.dpi), c.percent) << c.dpi << " dpi";
+  }
+}
+
+TEST(RenderingChoiceTest, AboveTheLargestRenderingTakesTheLargest) {
+  const std::vector<int> percents = {100, 150, 300};
+  EXPECT_EQ(ChooseRendering(percents, 288), 300);
+  EXPECT_EQ(ChooseRendering(percents, 480), 300);
+  EXPECT_EQ(ChooseRendering(std::vector<int>{}, 96), std::nullopt);
+}
+
+TEST(RenderingChoiceTest, ReadsThePercentOnlyFromThePictureOwnRenderingNames) {
+  EXPECT_EQ(RenderingPercent(L"PNG_101_150", 101), 150);
+  EXPECT_EQ(RenderingPercent(L"PNG_101_1000", 101), 1000);
+  for (const wchar_t* other : {L"PNG_101_150", L"PNG_1011_150", L"PNG_10_150"}) {
+    EXPECT_EQ(RenderingPercent(other, 102), std::nullopt) << other;
+  }
+  for (const wchar_t* malformed : {L"PNG_101_", L"PNG_101_15x", L"PNG_101_-150", L"PNG_101_0150",
+                                   L"PNG_101", L"BMP_101_150", L"PNG_101_150 "}) {
+    EXPECT_EQ(RenderingPercent(malformed, 101), std::nullopt) << malformed;
+  }
+}
+
+}  // namespace
+}  // namespace morvane::toolkit

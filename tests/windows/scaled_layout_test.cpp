@@ -1,0 +1,265 @@
+// The windows at the screen's dpi, whatever it is: scripts run these tests
+// again with the Wine prefix at 120, 144 and 192 dpi. Every place and size is
+// the design's twips at that dpi, every text fits its box in the font made
+// for it, the background covers the client area and the pictures click. A
+// window sent to a monitor of another dpi is laid out again for that one.
+#include <cmath>
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "countdown/countdown_row.h"
+#include "tests/windows/app_fixture.h"
+#include "ui/about/form2_layout.h"
+#include "ui/main/form1_layout.h"
+#include "ui/toolkit/dpi.h"
+#include "ui/toolkit/text_encoding.h"
+
+namespace morvane::testing {
+namespace {
+
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+using toolkit::FormName;
+
+using toolkit::SystemDpi;
+
+// 1440 twips to the inch, to the nearest pixel.
+int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 0.5)); }
+
+RECT TwipsRect(const ControlSpec& spec, int dpi) {
+  const int left = Pixels(spec.left, dpi);
+  const int top = Pixels(spec.top, dpi);
+  return RECT{left, top, left + Pixels(spec.width, dpi), top + Pixels(spec.height, dpi)};
+}
+
+RECT ClientRectOf(HWND control) {
+  RECT rect;
+  ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+SIZE ClientSize(HWND hwnd) {
+  RECT client;
+  ::GetClientRect(hwnd, &client);
+  return SIZE{client.right, client.bottom};
+}
+
+std::string Describe(const RECT& rect) {
+  return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+         std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+HWND ChildWindow(const toolkit::Form& form, const ControlSpec& spec) {
+  return spec.kind == ControlKind::TextBox ? form.TextBoxNamed(spec.name).hwnd()
+                                           : form.ButtonNamed(spec.name).hwnd();
+}
+
+// The room a line of text in `font` takes: the height of a line, and the
+// width to the last column its letters ink when drawn. A letter's advance can
+// end well before or after its ink, the more so in Wine's own fonts.
+SIZE TextSize(HFONT font, const std::wstring& text) {
+  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const toolkit::SelectedObject selected_font(dc.get(), font);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc.get(), &metrics);
+  SIZE advance{};
+  ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &advance);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, advance.cx + 2 * metrics.tmHeight, -metrics.tmHeight,
+                    1, 32, BI_RGB};
+  void* bits = nullptr;
+  const toolkit::unique_hbitmap canvas(
+      ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const toolkit::SelectedObject selected_canvas(dc.get(), canvas.get());
+  ::SetTextColor(dc.get(), RGB(255, 255, 255));
+  ::SetBkColor(dc.get(), RGB(0, 0, 0));
+  ::ExtTextOutW(dc.get(), 0, 0, ETO_OPAQUE, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                nullptr);
+  ::GdiFlush();
+  const int width = info.bmiHeader.biWidth;
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  int inked = 0;
+  for (int y = 0; y < metrics.tmHeight; ++y) {
+    for (int x = inked; x < width; ++x) {
+      if ((pixels[y * width + x] & 0xFFFFFF) != 0) inked = x + 1;
+    }
+  }
+  return SIZE{inked, metrics.tmHeight};
+}
+
+// The client sizes the design gives at each dpi the tests are run at.
+struct ClientSizes {
+  SIZE main;
+  SIZE about;
+};
+const std::map<int, ClientSizes> kClientSizes = {
+    {96, {{388, 408}, {304, 152}}},
+    {120, {{485, 510}, {380, 190}}},
+    {144, {{582, 612}, {456, 228}}},
+    {192, {{776, 816}, {608, 304}}},
+};
+
+// The pictures' sizes as drawn for 96 dpi.
+const std::map<std::string, SIZE> kDesignPictureSizes = {
+    {"Image4", {74, 22}}, {"Image2", {76, 22}}, {"Image3", {73, 22}}};
+
+class ScaledLayoutTest : public AppFixture {
+ protected:
+  // The form's client area, its boxes and buttons, its pictures and its font
+  // are all those of `dpi`.
+  static void ExpectLaidOutAt(const toolkit::Form& form, const std::vector<ControlSpec>& controls,
+                              SIZE client, int dpi) {
+    SCOPED_TRACE("at " + std::to_string(dpi) + " dpi");
+    EXPECT_EQ(form.Dpi(), dpi);
+    const SIZE actual = ClientSize(form.hwnd());
+    EXPECT_EQ(actual.cx, client.cx);
+    EXPECT_EQ(actual.cy, client.cy);
+    for (const ControlSpec& spec : controls) {
+      if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::PushButton) {
+        HWND child = ChildWindow(form, spec);
+        EXPECT_EQ(Describe(ClientRectOf(child)), Describe(TwipsRect(spec, dpi))) << spec.name;
+        EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0)), form.Font())
+            << spec.name;
+      } else if (spec.kind == ControlKind::Picture) {
+        const SIZE design = kDesignPictureSizes.at(spec.name);
+        const int left = Pixels(spec.left, dpi);
+        const int top = Pixels(spec.top, dpi);
+        const RECT expected{left, top, left + Pixels(design.cx * 15, dpi),
+                            top + Pixels(design.cy * 15, dpi)};
+        EXPECT_EQ(Describe(form.PictureNamed(spec.name).Bounds()), Describe(expected))
+            << spec.name;
+      }
+    }
+    ExpectTheDefaultFontAt(form.Font(), dpi);
+  }
+
+  // The stock default GUI font's face, at its 8 points made for `dpi`.
+  static void ExpectTheDefaultFontAt(HFONT font, int dpi) {
+    LOGFONTW stock{};
+    LOGFONTW made{};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    ::GetObjectW(font, sizeof made, &made);
+    EXPECT_STREQ(made.lfFaceName, stock.lfFaceName);
+    EXPECT_EQ(-made.lfHeight, std::lround(8 * dpi / 72.0)) << "font height in pixels";
+  }
+
+  static const ClientSizes& ClientSizesAt(int dpi) {
+    const auto found = kClientSizes.find(dpi);
+    if (found == kClientSizes.end()) {
+      ADD_FAILURE() << "no client sizes written down for " << dpi << " dpi";
+      static const ClientSizes none{};
+      return none;
+    }
+    return found->second;
+  }
+};
+
+TEST_F(ScaledLayoutTest, BothWindowsAreTheDesignedTwipsAtTheScreenDpi) {
+  const int dpi = SystemDpi();
+  windows_.Show(FormName::Form2);
+  ExpectLaidOutAt(Main(), main_window::Form1Controls(), ClientSizesAt(dpi).main, dpi);
+  ExpectLaidOutAt(About(), about_window::Form2Controls(), ClientSizesAt(dpi).about, dpi);
+}
+
+// Each box's and button's text, the time and caption a row shows while it
+// runs, and each label's caption, measured in the window's font against the
+// room its box gives: an edit box's formatting rectangle, a button's face
+// inside its edges, a label's rectangle where the client area does not cut it.
+TEST_F(ScaledLayoutTest, EveryTextFitsItsBoxInTheWindowsFont) {
+  windows_.Show(FormName::Form2);
+  struct Window {
+    const toolkit::Form* form;
+    std::vector<ControlSpec> controls;
+  };
+  for (const Window& window : {Window{&Main(), main_window::Form1Controls()},
+                               Window{&About(), about_window::Form2Controls()}}) {
+    const toolkit::Form& form = *window.form;
+    const int dpi = form.Dpi();
+    const SIZE client = ClientSize(form.hwnd());
+    for (const ControlSpec& spec : window.controls) {
+      std::vector<std::wstring> texts{spec.text};
+      RECT room{};
+      switch (spec.kind) {
+        case ControlKind::TextBox:
+          ::SendMessageW(ChildWindow(form, spec), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+          break;
+        case ControlKind::PushButton: {
+          ::GetClientRect(ChildWindow(form, spec), &room);
+          const int edge = ::GetSystemMetrics(SM_CXEDGE);
+          ::InflateRect(&room, -edge, -edge);
+          texts.push_back(toolkit::Widen(kStopCaption));
+          break;
+        }
+        case ControlKind::Label:
+          room = TwipsRect(spec, dpi);
+          room.bottom = std::min(room.bottom, client.cy);
+          break;
+        default:
+          continue;
+      }
+      for (const std::wstring& text : texts) {
+        const SIZE size = TextSize(form.Font(), text);
+        EXPECT_LE(size.cx, room.right - room.left) << spec.name << " \"" << toolkit::Narrow(text) << "\"";
+        EXPECT_LE(size.cy, room.bottom - room.top) << spec.name << " \"" << toolkit::Narrow(text) << "\"";
+      }
+    }
+  }
+}
+
+TEST_F(ScaledLayoutTest, TheBackgroundCoversTheClientAreaButItsTransparentColumn) {
+  const ClientPixels pixels(Main().hwnd());
+  int back_in_last_column = 0;
+  int magenta = 0;
+  for (int y = 0; y < pixels.Height(); ++y) {
+    ASSERT_EQ(pixels.At(0, y), 0x404040u) << "y " << y;
+    back_in_last_column += pixels.At(pixels.Width() - 1, y) == 0x404040u;
+    for (int x = 0; x < pixels.Width(); ++x) {
+      magenta += pixels.At(x, y) == 0xFF00FFu;
+    }
+  }
+  EXPECT_EQ(magenta, 0);
+  EXPECT_EQ(back_in_last_column, 0) << "the picture reaches the right edge";
+  int back_in_last_row = 0;
+  for (int x = pixels.Width() / 10; x < pixels.Width(); ++x) {
+    back_in_last_row += pixels.At(x, pixels.Height() - 1) == 0x404040u;
+  }
+  EXPECT_EQ(back_in_last_row, 0) << "the picture reaches the bottom edge";
+}
+
+TEST_F(ScaledLayoutTest, ThePicturesClickWhereTheyAreShown) {
+  Main().Show();
+  const RECT about = Main().PictureNamed("Image3").Bounds();
+  ClickAt(Main().hwnd(), POINT{about.right - 2, about.bottom - 2});
+  ASSERT_NE(windows_.Existing(FormName::Form2), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(About().hwnd()));
+  const RECT exit = Main().PictureNamed("Image2").Bounds();
+  ClickAt(Main().hwnd(), POINT{exit.left + 1, exit.top + 1});
+  EXPECT_EQ(windows_.Existing(FormName::Form1), nullptr);
+}
+
+// Wine has one dpi for the whole desktop: the move to another monitor is
+// played by sending the message Windows sends.
+TEST_F(ScaledLayoutTest, AWindowMovedToAMonitorOfAnotherDpiIsLaidOutAgainForIt) {
+  const int dpi = SystemDpi();
+  Main().Show();
+  HWND hwnd = Main().hwnd();
+  for (const int new_dpi : {dpi == 144 ? 192 : 144, dpi}) {
+    RECT suggested{40, 30, 40 + 600, 30 + 650};
+    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    RECT placed;
+    ::GetWindowRect(hwnd, &placed);
+    EXPECT_EQ(placed.left, 40);
+    EXPECT_EQ(placed.top, 30);
+    ExpectLaidOutAt(Main(), main_window::Form1Controls(), ClientSizesAt(new_dpi).main, new_dpi);
+    const ClientPixels pixels(hwnd);
+    EXPECT_EQ(pixels.At(0, pixels.Height() / 2), 0x404040u);
+    EXPECT_NE(pixels.At(pixels.Width() - 1, pixels.Height() / 2), 0x404040u);
+  }
+}
+
+}  // namespace
+}  // namespace morvane::testing
