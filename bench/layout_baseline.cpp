@@ -1,0 +1,131 @@
+// The start-up baseline: everything Morvane's main window shows, put up with
+// no logic behind it. The same frame around the same 388 x 408 client area,
+// the 28 child controls of the seven rows with their texts in the same font,
+// and the same pictures painted (the background, the two column captions and
+// the three picture buttons); no layout table, no rows, no timers, no cues.
+// Fixed at 96 dpi, where the benchmarks run.
+#include <windows.h>
+
+#include "assets/resource_ids.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"LayoutBaseline";
+constexpr wchar_t kTitle[] = L"Layout baseline";
+constexpr SIZE kClientSize{388, 408};
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr int kRowTops[] = {115, 148, 181, 213, 247, 280, 312};
+constexpr int kPictureTop = 376;
+
+struct Picture {
+  int id;
+  int left;
+};
+constexpr Picture kPictures[] = {{IDB_HELP_PICTURE, 64}, {IDB_EXIT_PICTURE, 160}, {IDB_ABOUT_PICTURE, 256}};
+
+struct Caption {
+  const wchar_t* text;
+  RECT bounds;
+};
+constexpr Caption kCaptions[] = {{L"Time", {224, 102, 249, 119}}, {L"Gold", {288, 102, 313, 119}}};
+
+HFONT font = nullptr;
+HBITMAP background = nullptr;
+HBITMAP pictures[3] = {};
+
+HBITMAP LoadPicture(HINSTANCE instance, int id) {
+  return static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+void DrawBitmap(HDC dc, HDC source, HBITMAP bitmap, int x, int y) {
+  BITMAP info{};
+  ::GetObjectW(bitmap, sizeof info, &info);
+  HGDIOBJ previous = ::SelectObject(source, bitmap);
+  ::BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  ::SelectObject(source, previous);
+}
+
+void Paint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(window, &paint);
+  HDC source = ::CreateCompatibleDC(dc);
+  DrawBitmap(dc, source, background, 0, 0);
+  for (int i = 0; i < 3; ++i) {
+    DrawBitmap(dc, source, pictures[i], kPictures[i].left, kPictureTop);
+  }
+  ::DeleteDC(source);
+  ::SelectObject(dc, font);
+  ::SetBkColor(dc, RGB(0, 0, 0));
+  ::SetTextColor(dc, RGB(255, 255, 0));
+  for (const Caption& caption : kCaptions) {
+    ::ExtTextOutW(dc, caption.bounds.left, caption.bounds.top, ETO_OPAQUE | ETO_CLIPPED,
+                  &caption.bounds, caption.text, 4, nullptr);
+  }
+  ::EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint(window);
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      return ::DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+void AddChild(HWND parent, const wchar_t* window_class, DWORD ex_style, const wchar_t* text, int x,
+              int y, int width, int height) {
+  HWND child = ::CreateWindowExW(ex_style, window_class, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                 x, y, width, height, parent, nullptr, nullptr, nullptr);
+  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  LOGFONTW description{};
+  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+  font = ::CreateFontIndirectW(&description);
+  background = LoadPicture(instance, IDB_BACKGROUND);
+  for (int i = 0; i < 3; ++i) {
+    pictures[i] = LoadPicture(instance, kPictures[i].id);
+  }
+
+  WNDCLASSW window_class{};
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hInstance = instance;
+  window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = kClassName;
+  ::RegisterClassW(&window_class);
+
+  RECT outer{0, 0, kClientSize.cx, kClientSize.cy};
+  ::AdjustWindowRect(&outer, kFrameStyle, FALSE);
+  HWND window = ::CreateWindowW(kClassName, kTitle, kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                                nullptr, instance, nullptr);
+  if (window == nullptr) {
+    return 1;
+  }
+  for (int row = 0; row < 7; ++row) {
+    wchar_t name[] = L"Character 0";
+    name[10] = static_cast<wchar_t>(L'1' + row);
+    const int top = kRowTops[row];
+    AddChild(window, L"EDIT", WS_EX_CLIENTEDGE, name, 56, top, 137, 19);
+    AddChild(window, L"EDIT", WS_EX_CLIENTEDGE, L"00:00:00", 216, top, 57, 19);
+    AddChild(window, L"EDIT", WS_EX_CLIENTEDGE, L"00 k", 280, top, 41, 19);
+    AddChild(window, L"BUTTON", 0, L"Start", 328, top, 41, 17);
+  }
+  ::ShowWindow(window, show);
+
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
