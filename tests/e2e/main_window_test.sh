@@ -6,12 +6,12 @@ set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=morvane_driver.sh
 source "$(dirname "${BASH_SOURCE[0]}")/morvane_driver.sh"
 
+e2e_begin "$@"
 readonly ROW_TOP=${ROW_TOPS[0]}
 
-e2e_begin "$@"
 start_morvane
 find_window "$MAIN_TITLE"
-shot="$ARTIFACTS/e2e-main.png"
+shot="$ARTIFACTS/e2e-main-${SCREEN_DPI}dpi.png"
 
 name_pixels() { count_colour "$shot" "$NAME_X" "$ROW_TOP" "$NAME_W" "$BOX_HEIGHT" "$1"; }
 gold_pixels() { count_colour "$shot" "$GOLD_X" "$ROW_TOP" "$GOLD_W" "$BOX_HEIGHT" "$1"; }

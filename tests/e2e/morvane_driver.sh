@@ -12,16 +12,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 readonly MAIN_TITLE="Morvane v1.0"
 readonly POLL_SECONDS=0.2
 
-# The countdown rows on the main window, in client pixels: each row's top
-# (rows 1 to 7), then the left and width of its boxes and button.
-# shellcheck disable=SC2034 # used by the tests that source this file
-{
-  readonly ROW_TOPS=(115 148 181 213 247 280 312) BOX_HEIGHT=19
-  readonly NAME_X=56 NAME_W=137
-  readonly TIME_X=216 TIME_W=57
-  readonly GOLD_X=280 GOLD_W=41
-  readonly START_X=328 START_W=41 START_H=17
-}
 
 fail() {
   printf 'FAIL: %s\n' "$*" >&2
@@ -36,6 +26,9 @@ e2e_begin() {
   [[ -f $MORVANE_EXE ]] || fail "$MORVANE_EXE is missing: build the windows preset first"
   [[ -f $PROBE_EXE ]] || fail "$PROBE_EXE is missing: build the windows preset first"
   morvane_wine_env
+  SCREEN_DPI=$(probe dpi)
+  [[ $SCREEN_DPI =~ ^[1-9][0-9]*$ ]] || fail "the probe could not tell the screen's dpi"
+  lay_out_rows
   ARTIFACTS="$MORVANE_ROOT/build/artifacts"
   mkdir -p "$ARTIFACTS"
   MORVANE_PID=
@@ -105,6 +98,27 @@ find_window() {
   origin=$(probe origin "$1") || fail "no window titled \"$1\""
   read -r WINDOW_X WINDOW_Y WINDOW_W WINDOW_H <<<"$rect"
   read -r CLIENT_X CLIENT_Y <<<"$origin"
+}
+
+# twips_to_pixels TWIPS...: the lengths of the design, 1440 twips to the inch,
+# in pixels at the screen's dpi, rounded as the program rounds them.
+twips_to_pixels() {
+  local twips
+  for twips in "$@"; do
+    printf '%d ' $(((twips * SCREEN_DPI + 720) / 1440))
+  done
+}
+
+# The countdown rows on the main window, in client pixels at the screen's dpi:
+# each row's top (rows 1 to 7), then the left and width of its boxes and button.
+# shellcheck disable=SC2034 # used by the tests that source this file
+lay_out_rows() {
+  read -r -a ROW_TOPS <<<"$(twips_to_pixels 1730 2220 2720 3200 3700 4200 4680)"
+  read -r BOX_HEIGHT START_H <<<"$(twips_to_pixels 285 255)"
+  read -r NAME_X NAME_W <<<"$(twips_to_pixels 840 2055)"
+  read -r TIME_X TIME_W <<<"$(twips_to_pixels 3240 855)"
+  read -r GOLD_X GOLD_W <<<"$(twips_to_pixels 4200 615)"
+  read -r START_X START_W <<<"$(twips_to_pixels 4920 615)"
 }
 
 # click_client X Y WIDTH HEIGHT: clicks the middle of a rectangle given in the

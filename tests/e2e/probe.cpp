@@ -5,6 +5,7 @@
 //   probe rect TITLE     the whole window on screen: "x y width height"
 //   probe state TITLE    "visible", "hidden" or "absent"
 //   probe foreground     the foreground window's title
+//   probe dpi            the screen's dots per inch
 //   probe focus-name TITLE  the name a screen reader reads for the control
 //                           that has the focus in that window
 //   probe text TITLE X Y  the text of the control at that point of the client area
@@ -113,8 +114,15 @@ int print_text(HWND window, POINT at) {
   return 0;
 }
 
+int print_dpi() {
+  HDC screen = GetDC(nullptr);
+  std::printf("%d\n", GetDeviceCaps(screen, LOGPIXELSY));
+  ReleaseDC(nullptr, screen);
+  return 0;
+}
+
 int usage() {
-  std::fputs("usage: probe origin|rect|state|focus-name TITLE | probe text TITLE X Y | probe foreground\n",
+  std::fputs("usage: probe origin|rect|state|focus-name TITLE | probe text TITLE X Y | probe foreground|dpi\n",
              stderr);
   return 2;
 }
@@ -128,6 +136,7 @@ int main() {
   const std::wstring_view command = arguments.get()[1];
 
   if (command == L"foreground" && count == 2) return print_foreground();
+  if (command == L"dpi" && count == 2) return print_dpi();
   const bool text = command == L"text";
   if (count != (text ? 5 : 3)) return usage();
 
