@@ -61,9 +61,13 @@ def save_rgb_png(picture, path):
     picture = picture.convert("RGB")
     colours = picture.getcolors(256)
     if colours is not None:
-        palette = Image.new("P", (1, 1))
-        palette.putpalette([channel for _, colour in sorted(colours) for channel in colour])
-        picture = picture.quantize(palette=palette, dither=Image.Dither.NONE)
+        # Indexed by hand: PIL's quantize to a given palette matches colours only approximately.
+        palette = sorted(colour for _, colour in colours)
+        index = {colour: position for position, colour in enumerate(palette)}
+        indexed = Image.new("P", picture.size)
+        indexed.putpalette([channel for colour in palette for channel in colour])
+        indexed.putdata([index[colour] for colour in picture.getdata()])
+        picture = indexed
     _save_png(picture, path)
 
 

@@ -12,9 +12,6 @@ class Scale:
     def __init__(self, percent):
         self.percent = percent
 
-    def __repr__(self):
-        return f"Scale({self.percent})"
-
     @property
     def factor(self):
         return self.percent / 100
