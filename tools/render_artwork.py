@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Re-renders Morvane's artwork into assets/: the window background, the three picture buttons and the icon.
+"""Re-renders Morvane's artwork into assets/: the window background, the three picture buttons and the icon,
+at 96 dpi as BMP files and at the larger scales the window is shown at as PNG files in assets/scaled/.
 
 Run with the system Python, which has PIL:  python3 tools/render_artwork.py [FOLDER]
 FOLDER defaults to assets/; the tests render into a scratch folder to compare with the committed files.
@@ -16,16 +17,32 @@ sys.path.insert(0, str(ASSETS / "src"))
 from morvane_art import output  # noqa: E402  (the path above must be set first)
 from morvane_art.buttons import render_buttons  # noqa: E402
 from morvane_art.car import render_car  # noqa: E402
-from morvane_art.panel import PORTRAIT, render_panel  # noqa: E402
+from morvane_art.panel import portrait_box, render_panel  # noqa: E402
+from morvane_art.scale import Scale  # noqa: E402
 
 ICON_SIZE = 200
+# The scales, in percent of 96 dpi, rendered besides 96 dpi itself (assets/README.md says why these);
+# the program reduces the next larger rendering for a scale in between.
+SCALES = (125, 150, 200)
 
 
 def render_all(folder):
-    output.save_keyed_bmp(render_panel(), folder / "background.bmp", detail_boxes=[PORTRAIT])
+    output.save_keyed_bmp(render_panel(), folder / "background.bmp", detail_boxes=[portrait_box()])
     for name, plate in render_buttons().items():
         output.save_rgb_bmp(plate, folder / f"{name}.bmp")
     output.save_opaque_icon(render_car(ICON_SIZE), folder / "morvane.ico")
+    (folder / "scaled").mkdir(exist_ok=True)
+    for stale in (folder / "scaled").glob("*.png"):  # a scale dropped from SCALES leaves nothing behind
+        stale.unlink()
+    for percent in SCALES:
+        render_scaled(Scale(percent), folder / "scaled")
+
+
+def render_scaled(scale, folder):
+    output.save_keyed_png(render_panel(scale), folder / f"background@{scale.percent}.png",
+                          detail_boxes=[portrait_box(scale)], key_width=scale.line)
+    for name, plate in render_buttons(scale).items():
+        output.save_rgb_png(plate, folder / f"{name}@{scale.percent}.png")
 
 
 if __name__ == "__main__":

@@ -2,7 +2,8 @@
 from PIL import ImageDraw
 
 from . import noise, text
-from .shapes import bevel, stud
+from .scale import ACTUAL_SIZE
+from .shapes import bevel, inset, stud
 
 HEIGHT = 22
 # Word, width in pixels and texture seed of each plate, left to right as they sit on the window.
@@ -15,19 +16,23 @@ RIVET_LIGHT, RIVET_SHADE = (236, 226, 190), (44, 30, 12)
 LETTERS, LETTER_SHADOW = (248, 238, 200), (40, 28, 10)
 
 
-def render_button(word, width, seed):
-    plate = noise.stone((width, HEIGHT), seed, STONE_DARK, STONE_LIGHT, pits=0)
+def render_button(word, width, seed, scale=ACTUAL_SIZE):
+    plate = noise.stone((width, HEIGHT), seed, STONE_DARK, STONE_LIGHT, pits=0, scale=scale)
     draw = ImageDraw.Draw(plate)
-    right, bottom = width - 1, HEIGHT - 1
-    draw.rectangle((0, 0, right, bottom), outline=BORDER)
-    bevel(draw, (1, 1, right - 1, bottom - 1), INNER_LIGHT, INNER_SHADE)
-    for x in (3, right - 5):
-        for y in (3, bottom - 5):
-            stud(draw, (x, y), RIVET_LIGHT, RIVET_SHADE)
-    text.draw_centred(draw, (0, 0, right, bottom), word, text.font(11, bold=True), LETTERS, LETTER_SHADOW)
+    line = scale.line
+    outer = (0, 0, plate.width - 1, plate.height - 1)
+    draw.rectangle(outer, outline=BORDER, width=line)
+    bevel(draw, inset(outer, line), INNER_LIGHT, INNER_SHADE, width=line)
+    # Each rivet, shadow included, sits as far from its own corner as the others.
+    cap, margin = scale.at(2), scale.at(3)
+    far = margin + cap + line - 1
+    for x in (margin, outer[2] - far):
+        for y in (margin, outer[3] - far):
+            stud(draw, (x, y), cap, RIVET_LIGHT, RIVET_SHADE, drop=line)
+    text.draw_centred(draw, outer, word, text.font(scale.at(11), bold=True), LETTERS, LETTER_SHADOW, drop=line)
     return plate
 
 
-def render_buttons():
+def render_buttons(scale=ACTUAL_SIZE):
     """Each plate keyed by its word, lower-cased as in its file name."""
-    return {word.lower(): render_button(word, width, seed) for word, width, seed in BUTTONS}
+    return {word.lower(): render_button(word, width, seed, scale) for word, width, seed in BUTTONS}

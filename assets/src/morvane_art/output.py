@@ -1,4 +1,5 @@
-"""Writing the pictures in the exact forms the program loads: keyed 8-bit BMP, 24-bit BMP, 24-bit icon."""
+"""Writing the pictures in the exact forms the program loads: keyed 8-bit BMP, 24-bit BMP, 24-bit icon,
+and PNG for the renderings at larger scales."""
 import subprocess
 import tempfile
 from pathlib import Path
@@ -12,8 +13,8 @@ KEY_INDEX = 255
 DETAIL_SHARE = 56
 
 
-def keyed_palette_image(picture, detail_boxes=()):
-    """`picture` in 256 colours whose leftmost column is the transparent key and nothing else is.
+def keyed_palette_image(picture, detail_boxes=(), key_width=1):
+    """`picture` in 256 colours whose leftmost `key_width` columns are the transparent key and nothing else is.
 
     The picture keeps 255 colours chosen for it, without dithering so lettering stays clean; the last
     palette entry is reserved for the key, so no other pixel can become transparent by accident.
@@ -31,7 +32,7 @@ def keyed_palette_image(picture, detail_boxes=()):
     palette = Image.new("P", (1, 1))
     palette.putpalette([channel for colour in colours for channel in colour])
     body = picture.quantize(palette=palette, dither=Image.Dither.NONE)
-    ImageDraw.Draw(body).line((0, 0, 0, body.height - 1), fill=KEY_INDEX)
+    ImageDraw.Draw(body).rectangle((0, 0, key_width - 1, body.height - 1), fill=KEY_INDEX)
     return body
 
 
@@ -49,6 +50,34 @@ def save_keyed_bmp(picture, path, detail_boxes=()):
 
 def save_rgb_bmp(picture, path):
     picture.convert("RGB").save(path, format="BMP")
+
+
+def save_keyed_png(picture, path, detail_boxes=(), key_width=1):
+    _save_png(keyed_palette_image(picture, detail_boxes, key_width), path)
+
+
+def save_rgb_png(picture, path):
+    """Exactly the picture's colours: as a palette if it has few enough, which packs much smaller."""
+    picture = picture.convert("RGB")
+    colours = picture.getcolors(256)
+    if colours is not None:
+        # Indexed by hand: PIL's quantize to a given palette matches colours only approximately.
+        palette = sorted(colour for _, colour in colours)
+        index = {colour: position for position, colour in enumerate(palette)}
+        indexed = Image.new("P", picture.size)
+        indexed.putpalette([channel for colour in palette for channel in colour])
+        indexed.putdata([index[colour] for colour in picture.getdata()])
+        picture = indexed
+    _save_png(picture, path)
+
+
+def _save_png(picture, path):
+    """Packed by zopflipng, which stores the same pixels about an eighth smaller than zlib at its best."""
+    with tempfile.TemporaryDirectory() as folder:
+        plain, packed = Path(folder) / "plain.png", Path(folder) / "packed.png"
+        picture.save(plain, format="PNG")
+        subprocess.run(["zopflipng", "-y", str(plain), str(packed)], check=True, stdout=subprocess.DEVNULL)
+        Path(path).write_bytes(packed.read_bytes())
 
 
 def save_opaque_icon(picture, path):

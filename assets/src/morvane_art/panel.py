@@ -1,14 +1,17 @@
-"""The main window's background: a dark stone party-list panel, 388 x 408, drawn band by band.
+"""The main window's background: a dark stone party-list panel, 388 x 408 at 96 dpi, drawn band by band.
 
-Every coordinate is a pixel of the window's client area and boxes are inclusive. The program lays
-its own controls over this picture, so the places below are fixed by the window's layout: the
-slot lines, the cell borders and the plain areas under the column captions and picture buttons.
+Every coordinate below is a design pixel, a pixel of the window's client area at 96 dpi, and boxes
+are inclusive. The program lays its own controls over this picture, so the places below are fixed by
+the window's layout: the slot lines, the cell borders and the plain areas under the column captions
+and picture buttons. At other scales boxes land where `Scale.box` puts them, lines keep one width,
+and what sits inside a frame is laid inside its drawn lines, so nothing overlaps or leaves a seam.
 """
 from PIL import Image, ImageDraw
 
 from . import noise, text
 from .car import render_car
-from .shapes import bevel, vertical_gradient
+from .scale import ACTUAL_SIZE
+from .shapes import bevel, edges, inset, vertical_gradient
 
 WIDTH, HEIGHT = 388, 408
 
@@ -29,9 +32,7 @@ LEADER_BAR = (64, 86, 196, 95)
 LEADER_BUTTON = (328, 74, 369, 92)
 SLOT_LINES = tuple(range(107, 339, 33))  # 107, 140, ..., 338: eight lines around seven slots
 SLOT_SQUARE_X = (18, 43)
-CELL_DIVIDERS = (47, 203)
-LEFT_CELL_X = (48, 202)
-RIGHT_CELL_X = (204, 374)
+CELL_DIVIDERS = (47, 203)  # a left cell between them, a right cell up to the inner frame
 FOOTER_BAR = (15, 342, 374, 370)
 BUTTON_STRIP = (5, 373, 384, 401)
 
@@ -55,20 +56,18 @@ TEXT_SHADOW = (6, 6, 8)
 BUTTON_FACE, BUTTON_LIGHT, BUTTON_DARK = (136, 136, 140), (208, 208, 212), (52, 52, 56)
 
 
-def render_panel():
-    """The full picture in RGB; the transparent key column is added when it is saved."""
-    canvas = noise.stone((WIDTH, HEIGHT), 11, PANEL_DARK, PANEL_LIGHT)
-    draw = ImageDraw.Draw(canvas)
-    _draw_title_strip(canvas, draw)
-    _draw_top_bar(canvas, draw)
-    _draw_outer_frame(draw)
-    _draw_list_well(canvas, draw)
-    _draw_header(canvas, draw)
-    _draw_leader_row(canvas, draw)
-    _draw_slots(canvas, draw)
-    _draw_footer(canvas, draw)
-    draw.rectangle(BUTTON_STRIP, fill=BLACK)
-    return canvas
+
+
+def render_panel(scale=ACTUAL_SIZE):
+    """The full picture in RGB; the transparent key band is added when it is saved."""
+    return _Painter(scale).paint()
+
+
+def portrait_box(scale=ACTUAL_SIZE):
+    """The car's framed portrait, kept square at every scale."""
+    left, top, right, _ = PORTRAIT
+    side = scale.at(right + 1 - left)
+    return scale.at(left), scale.at(top), scale.at(left) + side - 1, scale.at(top) + side - 1
 
 
 def _size(box):
@@ -76,129 +75,200 @@ def _size(box):
     return right - left + 1, bottom - top + 1
 
 
-def _lay(canvas, box, texture, *texture_args):
-    """Fill the box with a texture made to its size: texture(size, *texture_args)."""
-    canvas.paste(texture(_size(box), *texture_args), box[:2])
+class _Painter:
+    """Draws the panel at one scale: `box` maps design boxes, `line` is the width of every drawn line."""
 
+    def __init__(self, scale):
+        self.scale = scale
+        self.line = scale.line
+        self.box = scale.box
+        self.canvas = noise.stone((WIDTH, HEIGHT), 11, PANEL_DARK, PANEL_LIGHT, scale=scale)
+        self.draw = ImageDraw.Draw(self.canvas)
 
-def _draw_title_strip(canvas, draw):
-    left, _, right, bottom = TITLE_STRIP
-    draw.rectangle((left, 0, right, bottom + 1), fill=BLACK)  # and one black row to part it from the bar
-    left, top, right, bottom = TITLE_TAB
-    tab = noise.stone(_size(TITLE_TAB), 21, (44, 44, 48), (70, 70, 76))
-    mask = Image.new("L", tab.size, 0)
-    ImageDraw.Draw(mask).rounded_rectangle((0, 0, tab.width - 1, tab.height + 6), 5, fill=255)
-    canvas.paste(tab, (left, top), mask)
-    draw.rounded_rectangle((left, top, right, bottom + 6), 5, outline=(112, 112, 118))
-    draw.line((left + 4, top + 1, right - 4, top + 1), fill=(150, 150, 156))
-    draw.line((left, bottom, right, bottom), fill=(96, 96, 102))
-    name_face, version_face = text.font(12, bold=True), text.font(11)
-    gap = 5
-    name_w = name_face.getlength(PRODUCT)
-    total = name_w + gap + version_face.getlength(VERSION)
-    x = round((left + right + 1 - total) / 2)
-    _, baseline = text.centred_origin(PRODUCT, name_face, (left, top + 1, right, bottom))
-    text.draw_text(draw, (x, baseline), PRODUCT, name_face, TEXT_LIGHT, TEXT_SHADOW)
-    text.draw_text(draw, (x + round(name_w) + gap, baseline), VERSION, version_face, (176, 176, 182), TEXT_SHADOW)
+    def paint(self):
+        self._title_strip()
+        self._top_bar()
+        self._outer_frame()
+        self._list_well()
+        self._header()
+        self._leader_row()
+        self._slots()
+        self._footer()
+        self.draw.rectangle(self._button_strip(), fill=BLACK)
+        return self.canvas
 
+    def _lay(self, box, design_box, texture, *texture_args):
+        """Fill `box` with texture(size, *texture_args), its pattern made for the design box's size."""
+        surface = texture(_size(design_box), *texture_args, scale=self.scale, out=_size(box))
+        self.canvas.paste(surface, box[:2])
 
-def _draw_top_bar(canvas, draw):
-    _lay(canvas, TOP_BAR, noise.jointed_stone, 31, STONE_DARK, STONE_LIGHT)
-    left, top, right, bottom = TOP_BAR
-    draw.line((left, top, right, top), fill=EDGE_LIGHT)
-    draw.line((left, bottom, right, bottom), fill=EDGE_LIGHT)
-    draw.line((left, bottom - 1, right, bottom - 1), fill=EDGE_SHADE)
+    def _text(self, origin, words, face, fill, shadow):
+        text.draw_text(self.draw, origin, words, face, fill, shadow, drop=self.line)
 
+    def _centred(self, box, words, face, fill, shadow):
+        text.draw_centred(self.draw, box, words, face, fill, shadow, drop=self.line)
 
-def _draw_outer_frame(draw):
-    left, top, right, bottom = OUTER_FRAME
-    for inset, colour in enumerate((RIM_OUTER, RIM_MIDDLE, RIM_INNER)):
-        draw.line((left + inset, top, left + inset, bottom - inset,
-                   right - inset, bottom - inset, right - inset, top), fill=colour)
-    draw.line((left - 1, top, left - 1, HEIGHT - 1), fill=BLACK)
-    draw.rectangle((1, bottom + 1, right, HEIGHT - 1), fill=BLACK)
+    def _font(self, size, bold=False):
+        return text.font(self.scale.at(size), bold)
 
+    def _title_strip(self):
+        left, _, right, bottom = TITLE_STRIP
+        # The strip, and one black row below it that parts it from the bar.
+        self.draw.rectangle(self.box((left, 0, right, bottom + 1)), fill=BLACK)
+        self._title_tab()
+        self._title_lettering()
 
-def _draw_list_well(canvas, draw):
-    """The sunken area inside the inner frame that holds the header, leader row, slots and footer."""
-    left, top, right, bottom = INNER_FRAME
-    well = (left + 1, top + 1, right - 1, bottom - 1)
-    _lay(canvas, well, noise.stone, 41, WELL_DARK, WELL_LIGHT)
-    draw.rectangle(INNER_FRAME, outline=FRAME_LINE)
-    # A dark lip outside the frame makes the well read as set into the stone.
-    draw.line((left - 1, bottom, left - 1, top - 1, right, top - 1), fill=SLOT_LINE_SHADE)
+    def _title_tab(self):
+        tab_box = self.box(TITLE_TAB)
+        left, top, right, bottom = tab_box
+        radius, below = self.scale.at(5), self.scale.at(6)  # the tab's lower corners hide under the bar
+        tab = noise.stone(_size(TITLE_TAB), 21, (44, 44, 48), (70, 70, 76), scale=self.scale, out=_size(tab_box))
+        mask = Image.new("L", tab.size, 0)
+        ImageDraw.Draw(mask).rounded_rectangle((0, 0, tab.width - 1, tab.height + below), radius, fill=255)
+        self.canvas.paste(tab, (left, top), mask)
+        self.draw.rounded_rectangle((left, top, right, bottom + below), radius, outline=(112, 112, 118),
+                                    width=self.line)
+        clear_of_corners = self.scale.at(4)
+        self.draw.rectangle((left + clear_of_corners, top + self.line, right - clear_of_corners,
+                             top + 2 * self.line - 1), fill=(150, 150, 156))
+        edges(self.draw, tab_box, ["bottom"], (96, 96, 102), self.line)
 
+    def _title_lettering(self):
+        left, top, right, bottom = self.box(TITLE_TAB)
+        name_face, version_face = self._font(12, bold=True), self._font(11)
+        gap = self.scale.at(5)
+        name_w = name_face.getlength(PRODUCT)
+        total = name_w + gap + version_face.getlength(VERSION)
+        x = round((left + right + 1 - total) / 2)
+        _, baseline = text.centred_origin(PRODUCT, name_face, (left, top + self.line, right, bottom))
+        self._text((x, baseline), PRODUCT, name_face, TEXT_LIGHT, TEXT_SHADOW)
+        self._text((x + round(name_w) + gap, baseline), VERSION, version_face, (176, 176, 182), TEXT_SHADOW)
 
-def _draw_header(canvas, draw):
-    left, top, right, bottom = HEADER_BAR
-    _lay(canvas, HEADER_BAR, vertical_gradient, SLATE_TOP, SLATE_BOTTOM)
-    draw.line((left, top, right, top), fill=SLATE_EDGE_LIGHT)
-    draw.line((left, bottom, right, bottom), fill=SLATE_EDGE_DARK)
-    draw.line((left, top, left, bottom), fill=FRAME_LINE)
-    draw.line((right, top, right, bottom), fill=FRAME_LINE)
-    text.draw_centred(draw, (left, top + 1, right, bottom - 1), HEADER_LINE, text.font(9, bold=True),
+    def _top_bar(self):
+        bar = self.box(TOP_BAR)
+        self._lay(bar, TOP_BAR, noise.jointed_stone, 31, STONE_DARK, STONE_LIGHT)
+        edges(self.draw, bar, ["top", "bottom"], EDGE_LIGHT, self.line)
+        left, top, right, bottom = bar
+        edges(self.draw, (left, top, right, bottom - self.line), ["bottom"], EDGE_SHADE, self.line)
+
+    def _outer_frame(self):
+        left, top, right, bottom = frame = self.box(OUTER_FRAME)
+        for rim, colour in enumerate((RIM_OUTER, RIM_MIDDLE, RIM_INNER)):
+            rim_left, _, rim_right, rim_bottom = inset(frame, rim * self.line)
+            edges(self.draw, (rim_left, top, rim_right, rim_bottom), ["left", "bottom", "right"], colour, self.line)
+        # Black between the transparent column and the frame, and below the frame.
+        design_left, design_top, design_right, design_bottom = OUTER_FRAME
+        self.draw.rectangle(self.box((design_left - 1, design_top, design_left - 1, HEIGHT - 1)), fill=BLACK)
+        self.draw.rectangle(self.box((1, design_bottom + 1, design_right, HEIGHT - 1)), fill=BLACK)
+
+    def _button_strip(self):
+        """Inside the rims of the outer frame, one line of stone above its bottom rim."""
+        left, _, right, bottom = inset(self.box(OUTER_FRAME), 3 * self.line)
+        return left, self.scale.at(BUTTON_STRIP[1]), right, bottom - self.line
+
+    def _list_well(self):
+        """The sunken area inside the inner frame that holds the header, leader row, slots and footer."""
+        frame = self.box(INNER_FRAME)
+        self._lay(inset(frame, self.line), inset(INNER_FRAME, 1), noise.stone, 41, WELL_DARK, WELL_LIGHT)
+        self.draw.rectangle(frame, outline=FRAME_LINE, width=self.line)
+        # A dark lip outside the frame makes the well read as set into the stone.
+        left, top, right, bottom = frame
+        lip = (left - self.line, top - self.line, right, bottom)
+        edges(self.draw, lip, ["left", "top"], SLOT_LINE_SHADE, self.line)
+
+    def _header(self):
+        bar = self.box(HEADER_BAR)
+        left, top, right, bottom = bar
+        self.canvas.paste(vertical_gradient(_size(bar), SLATE_TOP, SLATE_BOTTOM), (left, top))
+        edges(self.draw, bar, ["top"], SLATE_EDGE_LIGHT, self.line)
+        edges(self.draw, bar, ["bottom"], SLATE_EDGE_DARK, self.line)
+        edges(self.draw, bar, ["left", "right"], FRAME_LINE, self.line)
+        self._centred((left, top + self.line, right, bottom - self.line), HEADER_LINE, self._font(9, bold=True),
                       (238, 242, 250), SLATE_EDGE_DARK)
 
+    def _leader_row(self):
+        self._portrait()
+        origin = tuple(map(self.scale.at, LEADER_NAME_ORIGIN))
+        self._text(origin, PRODUCT, self._font(12, bold=True), TEXT_CREAM, TEXT_SHADOW)
+        bar = self.box(LEADER_BAR)
+        left, top, right, _ = bar
+        self.draw.rectangle(bar, fill=(6, 6, 8))
+        bevel(self.draw, bar, SLOT_LINE_SHADE, (96, 96, 102), self.line)
+        self.draw.rectangle((left + self.line, top + self.line, right - self.line, top + 2 * self.line - 1),
+                            fill=BLACK)
+        self._grey_button(self.box(LEADER_BUTTON))
 
-def _draw_leader_row(canvas, draw):
-    _draw_portrait(canvas, draw, PORTRAIT)
-    text.draw_text(draw, LEADER_NAME_ORIGIN, PRODUCT, text.font(12, bold=True), TEXT_CREAM, TEXT_SHADOW)
-    left, top, right, bottom = LEADER_BAR
-    draw.rectangle(LEADER_BAR, fill=(6, 6, 8))
-    bevel(draw, LEADER_BAR, SLOT_LINE_SHADE, (96, 96, 102))
-    draw.line((left + 1, top + 1, right - 1, top + 1), fill=(0, 0, 0))
-    _draw_grey_button(draw, LEADER_BUTTON)
+    def _portrait(self):
+        box = portrait_box(self.scale)
+        bevel(self.draw, box, (150, 150, 156), (40, 40, 44), self.line)
+        self.draw.rectangle(inset(box, self.line), outline=(8, 8, 10), width=self.line)
+        picture = inset(box, 2 * self.line)
+        self.canvas.paste(render_car(_size(picture)[0]), picture[:2])
+
+    def _grey_button(self, box):
+        left, top, right, bottom = box
+        self.draw.rectangle(box, fill=BUTTON_FACE)
+        self.draw.rectangle(box, outline=BLACK, width=self.line)
+        bevel(self.draw, inset(box, self.line), BUTTON_LIGHT, BUTTON_DARK, self.line)
+        # A small downward arrow, so it reads as a drop-down button: rows narrowing by a pixel each side.
+        half = self.scale.at(4)
+        arrow_left, arrow_top = (left + right + 1) // 2 - half, (top + bottom) // 2
+        for row in range(half):
+            self.draw.rectangle((arrow_left + row, arrow_top + row, arrow_left + 2 * half - 1 - row, arrow_top + row),
+                                fill=(34, 34, 38))
+
+    def _slots(self):
+        design_cells = _slot_cells(ACTUAL_SIZE)
+        for slot, (cells, design) in enumerate(zip(_slot_cells(self.scale), design_cells)):
+            for side, (cell, design_cell) in enumerate(zip(cells, design)):
+                self._lay(cell, design_cell, noise.stone, 100 + slot * 2 + side, CELL_DARK, CELL_LIGHT)
+                # Sunken cells: shade along the top and left, a faint light along the bottom.
+                left, top, right, bottom = cell
+                edges(self.draw, cell, ["left", "top"], (14, 14, 16), self.line)
+                edges(self.draw, (left + self.line, top, right, bottom), ["bottom"], (52, 52, 58), self.line)
+            top, bottom = cells[0][1], cells[0][3]
+            for x in CELL_DIVIDERS:
+                x = self.scale.at(x)
+                self.draw.rectangle((x, top, x + self.line - 1, bottom), fill=SLOT_LINE)
+            self._slot_square(top + self.scale.at(3))
+        frame = self.box(INNER_FRAME)
+        for y in map(self.scale.at, SLOT_LINES):
+            left, right = frame[0] + self.line, frame[2] - self.line
+            self.draw.rectangle((left, y, right, y + self.line - 1), fill=SLOT_LINE)
+            self.draw.rectangle((left, y + self.line, right, y + 2 * self.line - 1), fill=SLOT_LINE_SHADE)
+
+    def _slot_square(self, top):
+        left, right = SLOT_SQUARE_X
+        left, side = self.scale.at(left), self.scale.at(right + 1 - left)
+        box = (left, top, left + side - 1, top + side - 1)
+        self.draw.rectangle(box, fill=(8, 8, 10))
+        bevel(self.draw, box, (26, 26, 30), (110, 110, 116), self.line)
+        bevel(self.draw, inset(box, self.line), (4, 4, 6), (60, 60, 66), self.line)
+
+    def _footer(self):
+        # Inside the inner frame's lines, with its own top.
+        frame = inset(self.box(INNER_FRAME), self.line)
+        bar = (frame[0], self.scale.at(FOOTER_BAR[1]), frame[2], frame[3])
+        left, top, right, bottom = bar
+        # One darker, unjointed slab, so neither a joint nor a bright patch runs through the lettering.
+        self._lay(bar, FOOTER_BAR, noise.stone, 51, STONE_DARK, FOOTER_STONE_LIGHT)
+        edges(self.draw, bar, ["top"], EDGE_LIGHT, self.line)
+        edges(self.draw, (left, top + self.line, right, bottom), ["top"], EDGE_SHADE, self.line)
+        edges(self.draw, bar, ["bottom"], EDGE_SHADE, self.line)
+        band = (left, top + 2 * self.line, right, bottom - self.line)
+        self._centred(band, FOOTER_LINE, self._font(9), (232, 230, 224), TEXT_SHADOW)
 
 
-def _draw_portrait(canvas, draw, box):
-    left, top, right, bottom = box
-    bevel(draw, box, (150, 150, 156), (40, 40, 44), width=1)
-    draw.rectangle((left + 1, top + 1, right - 1, bottom - 1), outline=(8, 8, 10))
-    inner = right - left - 3
-    canvas.paste(render_car(inner), (left + 2, top + 2))
-
-
-def _draw_grey_button(draw, box):
-    left, top, right, bottom = box
-    draw.rectangle(box, fill=BUTTON_FACE)
-    draw.rectangle(box, outline=BLACK)
-    bevel(draw, (left + 1, top + 1, right - 1, bottom - 1), BUTTON_LIGHT, BUTTON_DARK)
-    # A small downward arrow, so it reads as a drop-down button.
-    cx, cy = (left + right + 1) // 2, (top + bottom) // 2 + 2
-    draw.polygon(((cx - 4, cy - 2), (cx + 3, cy - 2), (cx, cy + 1), (cx - 1, cy + 1)), fill=(34, 34, 38))
-
-
-def _draw_slots(canvas, draw):
-    right_edge = INNER_FRAME[2] - 1
-    for slot, (top_line, bottom_line) in enumerate(zip(SLOT_LINES, SLOT_LINES[1:])):
-        top, bottom = top_line + 1, bottom_line - 1
-        for side, (x0, x1) in enumerate((LEFT_CELL_X, RIGHT_CELL_X)):
-            _lay(canvas, (x0, top, x1, bottom), noise.stone, 100 + slot * 2 + side, CELL_DARK, CELL_LIGHT)
-            # Sunken cells: shade along the top and left, a faint light along the bottom.
-            draw.line((x0, bottom, x0, top, x1, top), fill=(14, 14, 16))
-            draw.line((x0 + 1, bottom, x1, bottom), fill=(52, 52, 58))
-        for x in CELL_DIVIDERS:
-            draw.line((x, top, x, bottom), fill=SLOT_LINE)
-        _draw_slot_square(draw, SLOT_SQUARE_X, top + 3)
-    for y in SLOT_LINES:
-        draw.line((INNER_FRAME[0] + 1, y, right_edge, y), fill=SLOT_LINE)
-        draw.line((INNER_FRAME[0] + 1, y + 1, right_edge, y + 1), fill=SLOT_LINE_SHADE)
-
-
-def _draw_slot_square(draw, x_range, top):
-    left, right = x_range
-    box = (left, top, right, top + right - left)
-    draw.rectangle(box, fill=(8, 8, 10))
-    bevel(draw, box, (26, 26, 30), (110, 110, 116))
-    bevel(draw, (left + 1, top + 1, right - 1, box[3] - 1), (4, 4, 6), (60, 60, 66))
-
-
-def _draw_footer(canvas, draw):
-    left, top, right, bottom = FOOTER_BAR
-    # One darker, unjointed slab, so neither a joint nor a bright patch runs through the lettering.
-    _lay(canvas, FOOTER_BAR, noise.stone, 51, STONE_DARK, FOOTER_STONE_LIGHT)
-    draw.line((left, top, right, top), fill=EDGE_LIGHT)
-    draw.line((left, top + 1, right, top + 1), fill=EDGE_SHADE)
-    draw.line((left, bottom, right, bottom), fill=EDGE_SHADE)
-    band = (left, top + 2, right, bottom - 1)
-    text.draw_centred(draw, band, FOOTER_LINE, text.font(9), (232, 230, 224), TEXT_SHADOW)
+def _slot_cells(scale):
+    """Each slot's left and right cell: from under the shade of its slot line to its next slot line, the
+    left cell between the dividers, the right one from the second divider to the inner frame's line."""
+    line = scale.line
+    lines = [scale.at(y) for y in SLOT_LINES]
+    first_divider, second_divider = (scale.at(x) for x in CELL_DIVIDERS)
+    right_edge = scale.box(INNER_FRAME)[2] - line
+    slots = []
+    for top_line, bottom_line in zip(lines, lines[1:]):
+        top, bottom = top_line + line, bottom_line - 1
+        slots.append(((first_divider + line, top, second_divider - 1, bottom),
+                      (second_divider + line, top, right_edge, bottom)))
+    return slots

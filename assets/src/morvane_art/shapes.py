@@ -1,5 +1,22 @@
-"""Flat-pixel building blocks shared by the panel and the buttons: bevels, frames and gradients."""
+"""Flat-pixel building blocks shared by the panel and the buttons: bands, bevels, studs and gradients.
+
+Boxes are inclusive and in the pixels of the picture being drawn; widths are whole pixels.
+"""
 from PIL import Image, ImageOps
+
+
+def inset(box, by):
+    left, top, right, bottom = box
+    return left + by, top + by, right - by, bottom - by
+
+
+def edges(draw, box, sides, colour, width=1):
+    """Bands `width` pixels thick just inside the named sides ("left", "top", "right", "bottom") of the box."""
+    left, top, right, bottom = box
+    bands = {"left": (left, top, left + width - 1, bottom), "top": (left, top, right, top + width - 1),
+             "right": (right - width + 1, top, right, bottom), "bottom": (left, bottom - width + 1, right, bottom)}
+    for side in sides:
+        draw.rectangle(bands[side], fill=colour)
 
 
 def bevel(draw, box, light, dark, width=1):
@@ -11,11 +28,11 @@ def bevel(draw, box, light, dark, width=1):
                   fill=dark)
 
 
-def stud(draw, top_left, light, shade):
-    """A 3 x 3 rivet head: a lit 2 x 2 cap with a shadow below and to the right."""
+def stud(draw, top_left, cap, light, shade, drop=1):
+    """A rivet head: a lit `cap` x `cap` square over its shadow, cast `drop` pixels down and to the right."""
     x, y = top_left
-    draw.rectangle((x, y, x + 1, y + 1), fill=light)
-    draw.line((x + 2, y + 1, x + 2, y + 2, x + 1, y + 2), fill=shade)
+    draw.rectangle((x + drop, y + drop, x + drop + cap - 1, y + drop + cap - 1), fill=shade)
+    draw.rectangle((x, y, x + cap - 1, y + cap - 1), fill=light)
 
 
 def vertical_gradient(size, top, bottom):

@@ -28,13 +28,13 @@ def centred_origin(text, face, box):
     return x, y
 
 
-def draw_text(draw, origin, text, face, fill, shadow=None):
-    """Text with its baseline at origin; an optional shadow one pixel down and right keeps it readable on stone."""
+def draw_text(draw, origin, text, face, fill, shadow=None, drop=1):
+    """Text with its baseline at origin; an optional shadow `drop` pixels down and right keeps it readable on stone."""
     x, y = origin
     if shadow is not None:
-        draw.text((x + 1, y + 1), text, font=face, fill=shadow, anchor="ls")
+        draw.text((x + drop, y + drop), text, font=face, fill=shadow, anchor="ls")
     draw.text((x, y), text, font=face, fill=fill, anchor="ls")
 
 
-def draw_centred(draw, box, text, face, fill, shadow=None):
-    draw_text(draw, centred_origin(text, face, box), text, face, fill, shadow)
+def draw_centred(draw, box, text, face, fill, shadow=None, drop=1):
+    draw_text(draw, centred_origin(text, face, box), text, face, fill, shadow, drop)

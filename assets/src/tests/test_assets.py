@@ -1,9 +1,10 @@
 """Checks on the committed artwork and sound files: the forms the program loads and the layout it draws over.
 
 Run from the repository root:  python3 -m unittest discover -s assets/src/tests
+The renderings at larger scales are PNG files; the checks on them need PIL, which the system Python has.
 """
-import importlib
 import math
+import re
 import shutil
 import struct
 import subprocess
@@ -13,10 +14,63 @@ import unittest
 import wave
 from pathlib import Path
 
+try:
+    from PIL import Image
+except ImportError:
+    Image = None
+
 ROOT = Path(__file__).resolve().parents[3]
 ASSETS = ROOT / "assets"
+SCALED = ASSETS / "scaled"
 MAGENTA = (255, 0, 255)
 SLOT_LINES = range(107, 339, 33)
+# Each picture, its resource id's name and its size at 96 dpi.
+PICTURES = {"background": ("IDB_BACKGROUND", (388, 408)), "help": ("IDB_HELP_PICTURE", (74, 22)),
+            "exit": ("IDB_EXIT_PICTURE", (76, 22)), "about": ("IDB_ABOUT_PICTURE", (73, 22))}
+BUTTONS = ("help", "exit", "about")
+# What the program lays over the background, in twips: the tops of the seven rows; each row's boxes
+# as left, width, height, and the cell they sit in (0 left, 1 right); the two column captions; the
+# three picture buttons' lefts and their top.
+ROW_TOPS = (1730, 2220, 2720, 3200, 3700, 4200, 4680)
+ROW_BOXES = ((840, 2055, 285, 0), (3240, 855, 285, 1), (4200, 615, 285, 1), (4920, 615, 255, 1))
+CAPTIONS = ((3360, 1530, 375, 255), (4320, 1530, 375, 255))
+PICTURE_BUTTON_LEFTS, PICTURE_BUTTON_TOP = (960, 2400, 3840), 5640
+
+
+def scaled(length, percent):
+    """A length in 96-dpi pixels at `percent` of 96 dpi, rounded half up as the renderings are made."""
+    return (length * percent + 50) // 100
+
+
+def twips_to_pixels(twips, percent):
+    """round(twips x dpi / 1440), half up, at dpi = 96 x percent / 100."""
+    return (twips * percent + 750) // 1500
+
+
+def laid_span(start, length, percent):
+    """First and last pixel of a control laid from `start` over `length` twips. The far edge is taken
+    the farther of rounding the length or the far edge itself, so either way of laying it passes."""
+    first = twips_to_pixels(start, percent)
+    end = max(first + twips_to_pixels(length, percent), twips_to_pixels(start + length, percent))
+    return first, end - 1
+
+
+def scaled_percents():
+    """The scales rendered besides 96 dpi, read from the files' names."""
+    return sorted({int(path.stem.split("@")[1]) for path in SCALED.glob("*@*.png")})
+
+
+def rendered_percents():
+    return [100] + scaled_percents()
+
+
+def rendering(picture, percent):
+    """A picture as the program stores it at a scale: the BMP at 96 dpi, the PNG otherwise."""
+    if percent == 100:
+        return Bitmap(ASSETS / f"{picture}.bmp")
+    if Image is None:
+        raise unittest.SkipTest("the PNG renderings need PIL to decode them")
+    return Png(SCALED / f"{picture}@{percent}.png")
 
 
 class Bitmap:
@@ -50,41 +104,129 @@ class Bitmap:
         left, top, right, bottom = box
         return [self.pixel(x, y) for y in range(top, bottom + 1) for x in range(left, right + 1)]
 
+    def colours(self, box):
+        return set(self.pixels(box))
+
+
+class Png:
+    """A PNG decoded by PIL, read through the same calls as `Bitmap`."""
+
+    def __init__(self, path):
+        with Image.open(path) as picture:
+            self._picture = picture.convert("RGB")
+        self.width, self.height = self._picture.size
+        self.pixel = lambda x, y: self._picture.getpixel((x, y))
+
+    def pixels(self, box):
+        left, top, right, bottom = box
+        return list(self._picture.crop((left, top, right + 1, bottom + 1)).getdata())
+
+    def colours(self, box):
+        left, top, right, bottom = box
+        return {colour for _, colour in self._picture.crop((left, top, right + 1, bottom + 1)).getcolors(1 << 24)}
+
+
+def runs(values, wanted):
+    """(first, last) index of each run of consecutive values equal to `wanted`."""
+    found = []
+    for index, value in enumerate(values):
+        if value != wanted:
+            continue
+        if found and found[-1][1] == index - 1:
+            found[-1] = (found[-1][0], index)
+        else:
+            found.append((index, index))
+    return found
+
+
+class DrawnSlots:
+    """The slot lines and cell dividers as a background rendering draws them, found by the slot line's colour."""
+
+    def __init__(self, picture, percent):
+        self.picture, self.percent = picture, percent
+        self.line_colour = picture.pixel(scaled(120, percent), scaled(SLOT_LINES[0], percent))
+        # The first slot line's columns: from the inner frame's left line to its right one.
+        across = runs([picture.pixel(x, scaled(SLOT_LINES[0], percent)) for x in range(picture.width)],
+                      self.line_colour)
+        self.span = next(run for run in across if run[0] <= scaled(120, percent) <= run[1])
+
+    def lines_down(self, x):
+        """The runs of slot-line rows down design column x, from the top to below the last slot."""
+        p = self.picture
+        return runs([p.pixel(scaled(x, self.percent), y) for y in range(scaled(346, self.percent))], self.line_colour)
+
+    def dividers(self, slot):
+        """The runs of slot-line colour across the middle of the slot, within the slot lines' span."""
+        y = (scaled(SLOT_LINES[slot], self.percent) + scaled(SLOT_LINES[slot + 1], self.percent)) // 2
+        first, last = self.span
+        return [(start + first, end + first) for start, end in
+                runs([self.picture.pixel(x, y) for x in range(first, last + 1)], self.line_colour)]
+
+    def cells(self, slot):
+        """The slot's left and right cell, (left, top, right, bottom): below its slot line and the line of
+        shade under that, above the next slot line; between the dividers, and up to the inner frame."""
+        lines = self.lines_down(120)
+        top, bottom = lines[slot][1] + scaled(1, self.percent) + 1, lines[slot + 1][0] - 1
+        (_, first_end), (second_start, second_end) = self.dividers(slot)
+        return ((first_end + 1, top, second_start - 1, bottom), (second_end + 1, top, self.span[1], bottom))
+
 
 class BackgroundTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.picture = Bitmap(ASSETS / "background.bmp")
-
     def test_is_an_uncompressed_bottom_up_256_colour_picture_of_the_client_area(self):
-        p = self.picture
+        p = Bitmap(ASSETS / "background.bmp")
         self.assertEqual((p.header_size, p.width, p.height, p.planes, p.bits, p.compression),
                          (40, 388, 408, 1, 8, 0))
         self.assertEqual(len(p.palette), 256)
 
-    def test_only_the_leftmost_column_is_the_transparent_key(self):
-        self.assertEqual(set(self.picture.pixels((0, 0, 0, 407))), {MAGENTA})
-        keyed = [(x, y) for y in range(408) for x in range(1, 388) if self.picture.pixel(x, y) == MAGENTA]
-        self.assertEqual(keyed, [])
+    def test_only_the_band_that_column_0_covers_is_the_transparent_key(self):
+        for percent in rendered_percents():
+            with self.subTest(percent=percent):
+                p = rendering("background", percent)
+                self.assertEqual((p.width, p.height), (scaled(388, percent), scaled(408, percent)))
+                band = scaled(1, percent)
+                self.assertEqual(p.colours((0, 0, band - 1, p.height - 1)), {MAGENTA})
+                self.assertNotIn(MAGENTA, p.colours((band, 0, p.width - 1, p.height - 1)))
 
-    def test_slot_lines_lie_exactly_where_the_rows_are_laid(self):
-        for x in (30, 120, 300, 372):
-            line = self.picture.pixel(x, SLOT_LINES[0])
-            drawn = [y for y in range(100, 346) if self.picture.pixel(x, y) == line]
-            self.assertEqual(drawn, list(SLOT_LINES), f"column {x}")
+    def test_slot_lines_and_cell_dividers_lie_where_the_design_puts_them_one_line_wide(self):
+        for percent in rendered_percents():
+            with self.subTest(percent=percent):
+                slots = DrawnSlots(rendering("background", percent), percent)
+                width = scaled(1, percent)
+                placed = lambda x: (scaled(x, percent), scaled(x, percent) + width - 1)  # noqa: E731
+                for x in (30, 120, 300, 372):
+                    self.assertEqual(slots.lines_down(x), [placed(y) for y in SLOT_LINES], f"column {x}")
+                for slot in range(len(ROW_TOPS)):
+                    self.assertEqual(slots.dividers(slot), [placed(47), placed(203)], f"slot {slot + 1}")
 
-    def test_cells_are_divided_at_their_borders_in_every_slot(self):
-        for top in SLOT_LINES[:-1]:
-            y = top + 16
-            row = [self.picture.pixel(x, y) for x in range(44, 207)]
-            divider = self.picture.pixel(47, y)
-            self.assertEqual([x for x, colour in zip(range(44, 207), row) if colour == divider], [47, 203])
+    def test_each_rows_boxes_lie_inside_their_cells(self):
+        for percent in rendered_percents():
+            with self.subTest(percent=percent):
+                slots = DrawnSlots(rendering("background", percent), percent)
+                for slot, row_top in enumerate(ROW_TOPS):
+                    cells = slots.cells(slot)
+                    for left, width, height, cell in ROW_BOXES:
+                        with self.subTest(row=slot + 1, box_left=left):
+                            cell_left, cell_top, cell_right, cell_bottom = cells[cell]
+                            first, last = laid_span(left, width, percent)
+                            top, bottom = laid_span(row_top, height, percent)
+                            self.assertTrue(cell_left <= first and last <= cell_right, (first, last, cells[cell]))
+                            self.assertTrue(cell_top <= top and bottom <= cell_bottom, (top, bottom, cells[cell]))
 
     def test_areas_the_program_draws_over_stay_plain(self):
-        under_captions = self.picture.pixels((222, 96, 314, 106))
-        self.assertLess(max(max(colour) for colour in under_captions), 64)
-        button_strip = self.picture.pixels((5, 373, 384, 401))
-        self.assertEqual(set(button_strip), {(0, 0, 0)})
+        for percent in rendered_percents():
+            with self.subTest(percent=percent):
+                p = rendering("background", percent)
+                for left, top, width, _ in CAPTIONS:
+                    # The captions' upper part, above the first slot line; the time and gold boxes cover the rest.
+                    first, last = laid_span(left, width, percent)
+                    top = twips_to_pixels(top, percent)
+                    under_caption = p.colours((first, top, last, scaled(SLOT_LINES[0], percent) - 1))
+                    self.assertLess(max(max(colour) for colour in under_caption), 64)
+                top = twips_to_pixels(PICTURE_BUTTON_TOP, percent)
+                for left, name in zip(PICTURE_BUTTON_LEFTS, BUTTONS):
+                    width, height = (scaled(length, percent) for length in PICTURES[name][1])
+                    left = twips_to_pixels(left, percent)
+                    self.assertEqual(p.colours((left, top, left + width - 1, top + height - 1)), {(0, 0, 0)}, name)
 
 
 def brightness(colour):
@@ -96,19 +238,42 @@ def mean_brightness(colours):
 
 
 class ButtonPicturesTest(unittest.TestCase):
-    CASES = (("help.bmp", 74), ("exit.bmp", 76), ("about.bmp", 73))
-
-    def test_each_is_an_opaque_24_bit_picture_of_its_control_size_with_a_lettered_face(self):
-        for name, width in self.CASES:
+    def test_each_is_an_uncompressed_24_bit_picture(self):
+        for name in BUTTONS:
             with self.subTest(name):
-                p = Bitmap(ASSETS / name)
-                self.assertEqual((p.header_size, p.width, p.height, p.bits, p.compression), (40, width, 22, 24, 0))
-                self.assertNotIn(MAGENTA, p.pixels((0, 0, width - 1, 21)))
-                border = p.pixels((0, 0, width - 1, 0)) + p.pixels((0, 21, width - 1, 21))
-                face = p.pixels((8, 6, width - 9, 15))
-                self.assertLess(mean_brightness(border), mean_brightness(face), "the border is darker than the face")
-                letters = [colour for colour in face if brightness(colour) > 200]
-                self.assertGreater(len(letters), 20, "the word is missing or too faint")
+                p = Bitmap(ASSETS / f"{name}.bmp")
+                self.assertEqual((p.header_size, p.bits, p.compression), (40, 24, 0))
+
+    def test_each_is_an_opaque_picture_of_its_control_size_with_a_lettered_face(self):
+        for percent in rendered_percents():
+            for name in BUTTONS:
+                with self.subTest(name, percent=percent):
+                    p = rendering(name, percent)
+                    width, height = (scaled(length, percent) for length in PICTURES[name][1])
+                    self.assertEqual((p.width, p.height), (width, height))
+                    self.assertNotIn(MAGENTA, p.colours((0, 0, width - 1, height - 1)))
+                    border = p.pixels((0, 0, width - 1, 0)) + p.pixels((0, height - 1, width - 1, height - 1))
+                    margin = scaled(8, percent)
+                    face = p.pixels((margin, scaled(6, percent), width - 1 - margin, scaled(16, percent) - 1))
+                    self.assertLess(mean_brightness(border), mean_brightness(face),
+                                    "the border is darker than the face")
+                    letters = [colour for colour in face if brightness(colour) > 200]
+                    self.assertGreater(len(letters), 20, "the word is missing or too faint")
+
+
+class ScaledRenderingsTest(unittest.TestCase):
+    def test_every_picture_is_rendered_at_the_same_scales_and_at_least_125_150_and_200_percent(self):
+        percents = scaled_percents()
+        self.assertLessEqual({125, 150, 200}, set(percents))
+        expected = {f"{picture}@{percent}.png" for picture in PICTURES for percent in percents}
+        self.assertEqual({path.name for path in SCALED.iterdir()}, expected)
+
+    def test_the_resource_script_links_each_rendering_by_its_bitmap_id_and_scale(self):
+        ids = dict(re.findall(r"#define (IDB_\w+) (\d+)", (ASSETS / "resource_ids.h").read_text()))
+        linked = re.findall(r'^(\w+) RCDATA "([^"]+)"$', (ASSETS / "artwork.rc").read_text(), re.MULTILINE)
+        expected = [(f"PNG_{ids[id_name]}_{percent}", f"assets/scaled/{picture}@{percent}.png")
+                    for picture, (id_name, _) in PICTURES.items() for percent in scaled_percents()]
+        self.assertEqual(sorted(linked), sorted(expected))
 
 
 class IconTest(unittest.TestCase):
@@ -148,11 +313,7 @@ class SoundCuesTest(unittest.TestCase):
 
 
 def _has_artwork_tools():
-    try:
-        importlib.import_module("PIL")
-    except ImportError:
-        return False
-    return shutil.which("icotool") is not None
+    return Image is not None and shutil.which("icotool") is not None and shutil.which("zopflipng") is not None
 
 
 class RegenerationTest(unittest.TestCase):
@@ -168,10 +329,12 @@ class RegenerationTest(unittest.TestCase):
     def test_sound_cues(self):
         self._assert_script_reproduces("make_cues.py", ASSETS / "sounds", ["Clock.wav", "Alarm.wav"])
 
-    @unittest.skipUnless(_has_artwork_tools(), "needs PIL and icotool")
+    @unittest.skipUnless(_has_artwork_tools(), "needs PIL, icotool and zopflipng")
     def test_artwork(self):
+        renderings = [f"scaled/{path.name}" for path in sorted(SCALED.iterdir())]
         self._assert_script_reproduces("render_artwork.py", ASSETS,
-                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico"])
+                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico"]
+                                       + renderings)
 
 
 if __name__ == "__main__":
