@@ -7,12 +7,12 @@
 #include <windows.h>
 
 #include "assets/resource_ids.h"
+#include "bench/baseline_window.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"LayoutBaseline";
 constexpr wchar_t kTitle[] = L"Layout baseline";
-constexpr SIZE kClientSize{388, 408};
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int kRowTops[] = {115, 148, 181, 213, 247, 280, 312};
 constexpr int kPictureTop = 376;
@@ -96,18 +96,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     pictures[i] = LoadPicture(instance, kPictures[i].id);
   }
 
-  WNDCLASSW window_class{};
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  window_class.lpszClassName = kClassName;
-  ::RegisterClassW(&window_class);
-
-  RECT outer{0, 0, kClientSize.cx, kClientSize.cy};
-  ::AdjustWindowRect(&outer, kFrameStyle, FALSE);
-  HWND window = ::CreateWindowW(kClassName, kTitle, kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                                nullptr, instance, nullptr);
+  HWND window = morvane::bench::CreateBaselineWindow(instance, kClassName, kTitle, WindowProc,
+                                                     kFrameStyle, nullptr);
   if (window == nullptr) {
     return 1;
   }
@@ -121,11 +111,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     AddChild(window, L"BUTTON", 0, L"Start", 328, top, 41, 17);
   }
   ::ShowWindow(window, show);
-
-  MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return morvane::bench::RunMessages();
 }
