@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <random>
+#include <string>
 
 namespace morvane::toolkit {
 namespace {

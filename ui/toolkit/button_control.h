@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/layout.h"

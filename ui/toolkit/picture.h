@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "ui/toolkit/layout.h"
 #include "ui/toolkit/resource_bitmap.h"

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
+#include <utility>
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/clock.h"
