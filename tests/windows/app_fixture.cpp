@@ -54,6 +54,19 @@ bool PumpMessages(const WindowRegistry& windows) {
   return false;
 }
 
+bool DeliverMessagesUntil(const WindowRegistry& windows, const std::function<bool()>& done,
+                          std::chrono::milliseconds limit) {
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(limit.count());
+  while (!done()) {
+    const ULONGLONG now = ::GetTickCount64();
+    if (now >= end || PumpMessages(windows)) {
+      return done();
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+  }
+  return true;
+}
+
 void ClickButton(const toolkit::ButtonControl& button) {
   ::SendMessageW(button.hwnd(), BM_CLICK, 0, 0);
 }

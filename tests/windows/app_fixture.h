@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,12 @@ class AppFixture : public ::testing::Test {
 // included, as the program's message loop would; leaves WM_QUIT in the queue
 // and reports whether one is there.
 bool PumpMessages(const WindowRegistry& windows);
+
+// Delivers messages through the program's loop as they arrive, timers'
+// included, until `done` holds or `limit` has passed; reports whether `done`
+// held. The limit only keeps a failing test from waiting for ever.
+bool DeliverMessagesUntil(const WindowRegistry& windows, const std::function<bool()>& done,
+                          std::chrono::milliseconds limit);
 
 // A click as the user makes it: press and release of the left button.
 void ClickButton(const toolkit::ButtonControl& button);
