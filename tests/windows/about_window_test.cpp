@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -102,32 +101,32 @@ toolkit::unique_hfont EightPointFont(const wchar_t* face) {
                                              DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
-// A label painted alone in `font`, as its form paints it, read back row by row.
+// What a font really is once selected: one that is not installed falls
+// back to another face.
+struct FontFacts {
+  std::wstring face;
+  int line_height;
+};
+
+FontFacts FactsOf(HFONT font) {
+  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const toolkit::SelectedObject selected(dc.get(), font);
+  wchar_t face[LF_FACESIZE] = {};
+  ::GetTextFaceW(dc.get(), LF_FACESIZE, face);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc.get(), &metrics);
+  return FontFacts{face, metrics.tmHeight};
+}
+
+// A label painted alone in `font`, as its form paints it, read row by row.
 class PaintedLabel {
  public:
   PaintedLabel(const toolkit::ControlSpec& spec, HFONT font)
-      : bounds_(toolkit::BoundsOf(spec)), back_(spec.back.value_or(0)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = bounds_.right;
-    info.bmiHeader.biHeight = -bounds_.bottom;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
-    const toolkit::unique_hbitmap bitmap(
-        ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const toolkit::SelectedObject selected(dc.get(), bitmap.get());
-    toolkit::Label(spec).Paint(dc.get(), font);
-    ::GdiFlush();
-    const toolkit::SelectedObject selected_font(dc.get(), font);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc.get(), &metrics);
-    line_height_ = metrics.tmHeight;
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    pixels_.assign(pixels, pixels + static_cast<size_t>(bounds_.right * bounds_.bottom));
-  }
+      : bounds_(toolkit::BoundsOf(spec)),
+        back_(spec.back.value_or(0)),
+        line_height_(FactsOf(font).line_height),
+        pixels_(bounds_.right, bounds_.bottom,
+                [&spec, font](HDC dc) { toolkit::Label(spec).Paint(dc, font); }) {}
 
   // Rows of the label's first line of text, and of the lines below it, that
   // hold anything but the label's back colour.
@@ -141,7 +140,7 @@ class PaintedLabel {
     int inked = 0;
     for (int y = bounds_.top + from; y < bounds_.top + to; ++y) {
       for (int x = bounds_.left; x < bounds_.right; ++x) {
-        if ((pixels_[static_cast<size_t>(y * bounds_.right + x)] & 0xFFFFFF) != back_) {
+        if (pixels_.At(x, y) != back_) {
           ++inked;
           break;
         }
@@ -152,8 +151,8 @@ class PaintedLabel {
 
   RECT bounds_;
   Colour back_;
-  int line_height_ = 0;
-  std::vector<std::uint32_t> pixels_;
+  int line_height_;
+  ClientPixels pixels_;
 };
 
 // Every label of both windows holds a one-line caption: it stays on one line
@@ -163,10 +162,13 @@ TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
   std::vector<toolkit::ControlSpec> labels = main_window::Form1Controls();
   const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
   labels.insert(labels.end(), about.begin(), about.end());
-  std::erase_if(labels, [](const auto& control) { return control.kind != toolkit::ControlKind::Label; });
+  std::erase_if(labels,
+                [](const auto& control) { return control.kind != toolkit::ControlKind::Label; });
   ASSERT_EQ(labels.size(), 6u) << "the main window's two captions, the About window's four lines";
   const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma");
   const toolkit::unique_hfont ms_sans_serif = EightPointFont(L"MS Sans Serif");
+  ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
+  ASSERT_EQ(FactsOf(ms_sans_serif.get()).face, L"MS Sans Serif");
   const std::pair<const wchar_t*, HFONT> fonts[] = {
       {L"the default font", static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))},
       {L"Tahoma", tahoma.get()},
@@ -187,6 +189,7 @@ TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
 // its line, while a longer text still wraps.
 TEST_F(AboutWindowTest, TheVersionKeepsItsLineInAFontAPixelWiderWhileLongerTextWraps) {
   const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma");
+  ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
   const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
   toolkit::ControlSpec version = *std::find_if(
       about.begin(), about.end(), [](const auto& control) { return control.name == "Label2"; });

@@ -92,11 +92,23 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
-ClientPixels::ClientPixels(HWND hwnd) {
+namespace {
+
+SIZE ClientSize(HWND hwnd) {
   RECT client;
   ::GetClientRect(hwnd, &client);
-  width_ = client.right;
-  height_ = client.bottom;
+  return SIZE{client.right, client.bottom};
+}
+
+}  // namespace
+
+ClientPixels::ClientPixels(HWND hwnd)
+    : ClientPixels(ClientSize(hwnd).cx, ClientSize(hwnd).cy, [hwnd](HDC dc) {
+        ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+      }) {}
+
+ClientPixels::ClientPixels(int width, int height, const std::function<void(HDC)>& paint)
+    : width_(width), height_(height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width_;
@@ -110,7 +122,7 @@ ClientPixels::ClientPixels(HWND hwnd) {
       ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   {
     const toolkit::SelectedObject selected(dc.get(), bitmap.get());
-    ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    paint(dc.get());
     ::GdiFlush();
   }
   const auto* words = static_cast<const std::uint32_t*>(bits);

@@ -70,6 +70,8 @@ std::wstring WindowText(HWND hwnd);
 class ClientPixels {
  public:
   explicit ClientPixels(HWND hwnd);
+  // What `paint` draws on a canvas of `width` × `height` pixels.
+  ClientPixels(int width, int height, const std::function<void(HDC)>& paint);
   Colour At(int x, int y) const;
   int Width() const { return width_; }
   int Height() const { return height_; }
