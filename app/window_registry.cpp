@@ -1,5 +1,7 @@
 #include "app/window_registry.h"
 
+#include <utility>
+
 #include "app/identity.h"
 #include "countdown/locale_date_order.h"
 #include "countdown/sound_cues.h"

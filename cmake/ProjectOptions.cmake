@@ -25,6 +25,19 @@ if(MORVANE_SANITIZE)
   target_link_options(morvane_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# An executable whose resource script embeds the application manifest
+# (1 RT_MANIFEST). The Visual Studio linker would add a default manifest of
+# its own under the same id and fail (CVT1100, LNK1123); the resource is
+# rebuilt when the manifest changes, which the resource compiler's dependency
+# scan does not see.
+function(morvane_manifest_from_resources target resource_script)
+  set_property(SOURCE ${resource_script} APPEND PROPERTY OBJECT_DEPENDS
+    ${MORVANE_ROOT}/app/Morvane.manifest)
+  if(MSVC)
+    target_link_options(${target} PRIVATE /MANIFEST:NO)
+  endif()
+endfunction()
+
 # Release binaries are shipped stripped.
 if(MINGW)
   set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")

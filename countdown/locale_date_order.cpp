@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 #include "countdown/date_order.h"
 
@@ -16,7 +18,9 @@ DateOrder UserShortDateOrder() {
   if (length <= 0) {
     return DateOrder::MonthDayYear;
   }
-  return DateOrderFromShortDatePattern(std::wstring_view(pattern.data(), length - 1));
+  // The length counts the terminating null.
+  return DateOrderFromShortDatePattern(
+      std::wstring_view(pattern.data(), static_cast<std::size_t>(length) - 1));
 }
 
 }  // namespace morvane

@@ -66,14 +66,16 @@ morvane_wine_prefix() {
   touch "$marker"
 }
 
-# Debian's Wine does not find the fonts it ships (Tahoma, behind the default
-# GUI font) and falls back to a wider one, which overflows the fixed layout.
-# A copy in the prefix's own Fonts folder is found.
+# Debian's Wine does not find the fonts it ships, and falls back to wider
+# ones, which overflow the fixed layout: Tahoma, behind the default GUI font,
+# and MS Sans Serif (sserife.fon), the face that font stands for on Windows,
+# which the tests measure the captions in too. Copies in the prefix's own
+# Fonts folder are found.
 morvane_wine_fonts() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  [[ -f $fonts/tahoma.ttf || ! -d /usr/share/wine/fonts ]] && return 0
+  [[ -f $fonts/sserife.fon || ! -d /usr/share/wine/fonts ]] && return 0
   mkdir -p "$fonts"
-  cp /usr/share/wine/fonts/*.ttf "$fonts/"
+  cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife.fon "$fonts/"
 }
 
 # Keeps one wineserver alive for the whole session, so that each test does not

@@ -1,12 +1,20 @@
 // The About window: one instance, shown modelessly, hidden by Close, and
 // created anew only after the title-bar close.
+#include <algorithm>
 #include <array>
-#include <cwchar>
+#include <chrono>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tests/windows/app_fixture.h"
+#include "ui/about/form2_layout.h"
+#include "ui/main/form1_layout.h"
+#include "ui/toolkit/gdi.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/pixel_bounds.h"
 
 namespace morvane::testing {
 namespace {
@@ -85,21 +93,122 @@ BOOL CALLBACK CountAboutWindows(HWND hwnd, LPARAM counter) {
   return TRUE;
 }
 
-TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ previous = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-  struct Case {
-    const wchar_t* text;
-    int width;  // pixels
-  };
-  for (const Case& c : {Case{L"Morvane", 57}, Case{L"Version 1.0", 57},
-                        Case{L"Written by Mia Solvang", 129}, Case{L"https://mv.example/1.0", 121}}) {
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, c.text, static_cast<int>(std::wcslen(c.text)), &size);
-    EXPECT_LE(size.cx, c.width) << std::wstring(c.text).c_str();
+// The size the layouts were made for: 8 points at 96 dpi.
+toolkit::unique_hfont EightPointFont(const wchar_t* face) {
+  return toolkit::unique_hfont(::CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                             DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+// What a font really is once selected: one that is not installed falls
+// back to another face.
+struct FontFacts {
+  std::wstring face;
+  int line_height;
+};
+
+FontFacts FactsOf(HFONT font) {
+  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const toolkit::SelectedObject selected(dc.get(), font);
+  wchar_t face[LF_FACESIZE] = {};
+  ::GetTextFaceW(dc.get(), LF_FACESIZE, face);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc.get(), &metrics);
+  return FontFacts{face, metrics.tmHeight};
+}
+
+// A label painted alone in `font`, as its form paints it at `dpi` with the
+// designed colours, read row by row.
+class PaintedLabel {
+ public:
+  PaintedLabel(const toolkit::ControlSpec& spec, HFONT font, int dpi = toolkit::kDesignDpi)
+      : bounds_(toolkit::BoundsOf(spec, dpi)),
+        back_(spec.back.value_or(0)),
+        line_height_(FactsOf(font).line_height),
+        pixels_(bounds_.right, bounds_.bottom, [&spec, font, dpi](HDC dc) {
+          const toolkit::ContrastMode designed_colours([] { return false; });
+          toolkit::Label(spec, dpi, designed_colours).Paint(dc, font);
+        }) {}
+
+  // Rows of the label's first line of text, and of the lines below it, that
+  // hold anything but the label's back colour.
+  int InkedRowsInFirstLine() const { return InkedRows(0, line_height_); }
+  int InkedRowsBelowFirstLine() const {
+    return InkedRows(line_height_, bounds_.bottom - bounds_.top);
   }
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(nullptr, dc);
+
+ private:
+  int InkedRows(int from, int to) const {
+    int inked = 0;
+    for (int y = bounds_.top + from; y < bounds_.top + to; ++y) {
+      for (int x = bounds_.left; x < bounds_.right; ++x) {
+        if (pixels_.At(x, y) != back_) {
+          ++inked;
+          break;
+        }
+      }
+    }
+    return inked;
+  }
+
+  RECT bounds_;
+  Colour back_;
+  int line_height_;
+  ClientPixels pixels_;
+};
+
+// Every label of both windows holds a one-line caption: it stays on one line
+// in the default font, and in the two faces that font stands for under Wine
+// (Tahoma) and on Windows (MS Sans Serif, or its TrueType twin).
+TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
+  std::vector<toolkit::ControlSpec> labels = main_window::Form1Controls();
+  const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
+  labels.insert(labels.end(), about.begin(), about.end());
+  std::erase_if(labels,
+                [](const auto& control) { return control.kind != toolkit::ControlKind::Label; });
+  ASSERT_EQ(labels.size(), 6u) << "the main window's two captions, the About window's four lines";
+  const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma");
+  const toolkit::unique_hfont ms_sans_serif = EightPointFont(L"MS Sans Serif");
+  ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
+  ASSERT_EQ(FactsOf(ms_sans_serif.get()).face, L"MS Sans Serif");
+  const std::pair<const wchar_t*, HFONT> fonts[] = {
+      {L"the default font", static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))},
+      {L"Tahoma", tahoma.get()},
+      {L"MS Sans Serif", ms_sans_serif.get()}};
+  for (const auto& [face, font] : fonts) {
+    SCOPED_TRACE(face);
+    for (const auto& label : labels) {
+      SCOPED_TRACE(label.name);
+      const PaintedLabel painted(label, font);
+      EXPECT_GT(painted.InkedRowsInFirstLine(), 0) << "its caption shows";
+      EXPECT_EQ(painted.InkedRowsBelowFirstLine(), 0) << "on one line";
+    }
+  }
+}
+
+// A label wraps only text that really is longer than itself. "Version 1.0"
+// fills its label to the pixel in Tahoma: in a font one pixel wider it keeps
+// its line, while a longer text still wraps.
+TEST_F(AboutWindowTest, TheVersionKeepsItsLineInAFontAPixelWiderWhileLongerTextWraps) {
+  const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma");
+  ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
+  const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
+  toolkit::ControlSpec version = *std::find_if(
+      about.begin(), about.end(), [](const auto& control) { return control.name == "Label2"; });
+  ASSERT_EQ(version.text, L"Version 1.0");
+  SIZE extent{};
+  {
+    const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    const toolkit::SelectedObject selected(dc.get(), tahoma.get());
+    ::GetTextExtentPoint32W(dc.get(), version.text.c_str(), static_cast<int>(version.text.size()),
+                            &extent);
+  }
+  // The same as the text one pixel wider than the label.
+  version.width = (extent.cx - 1) * (toolkit::kTwipsPerInch / toolkit::kDesignDpi);
+  EXPECT_EQ(PaintedLabel(version, tahoma.get()).InkedRowsBelowFirstLine(), 0);
+  version.text = L"Version 1.0 of the program";
+  EXPECT_GT(PaintedLabel(version, tahoma.get()).InkedRowsBelowFirstLine(), 0);
 }
 
 TEST_F(AboutWindowTest, ShowingTwiceGivesOneWindow) {
@@ -155,14 +264,19 @@ TEST_F(AboutWindowTest, EscapeDoesNothingWhileEnterAndSpaceOnCloseHideIt) {
   EXPECT_FALSE(::IsWindowVisible(about));
 }
 
+// The row's own timer message, from the system, through the program's loop
+// while the About window is the active one.
 TEST_F(AboutWindowTest, RowsKeepCountingWhileItIsOpen) {
   Main().Show();
   TimeBox(1).SetText("0:0:5");
   ClickButton(Button(1));
   windows_.Show(FormName::Form2);
-  Tick(1);
-  Tick(1);
-  EXPECT_EQ(TimeBox(1).Text(), "00:00:03");
+  PumpMessages(windows_);
+  ASSERT_EQ(::GetActiveWindow(), About().hwnd());
+  clock_.now += std::chrono::milliseconds{1000};
+  EXPECT_TRUE(DeliverMessagesUntil(windows_, [this] { return TimeBox(1).Text() != "0:0:5"; },
+                                   std::chrono::seconds{5}));
+  EXPECT_EQ(TimeBox(1).Text(), "00:00:04");
   EXPECT_TRUE(::IsWindowEnabled(Main().hwnd())) << "modeless: the main window stays usable";
 }
 

@@ -67,6 +67,19 @@ bool PumpMessages(const WindowRegistry& windows) {
   return false;
 }
 
+bool DeliverMessagesUntil(const WindowRegistry& windows, const std::function<bool()>& done,
+                          std::chrono::milliseconds limit) {
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(limit.count());
+  while (!done()) {
+    const ULONGLONG now = ::GetTickCount64();
+    if (now >= end || PumpMessages(windows)) {
+      return done();
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+  }
+  return true;
+}
+
 void ClickButton(const toolkit::ButtonControl& button) {
   ::SendMessageW(button.hwnd(), BM_CLICK, 0, 0);
 }
@@ -96,11 +109,23 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
-ClientPixels::ClientPixels(HWND hwnd) {
+namespace {
+
+SIZE ClientSize(HWND hwnd) {
   RECT client;
   ::GetClientRect(hwnd, &client);
-  width_ = client.right;
-  height_ = client.bottom;
+  return SIZE{client.right, client.bottom};
+}
+
+}  // namespace
+
+ClientPixels::ClientPixels(HWND hwnd)
+    : ClientPixels(ClientSize(hwnd).cx, ClientSize(hwnd).cy, [hwnd](HDC dc) {
+        ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+      }) {}
+
+ClientPixels::ClientPixels(int width, int height, const std::function<void(HDC)>& paint)
+    : width_(width), height_(height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width_;
@@ -114,7 +139,7 @@ ClientPixels::ClientPixels(HWND hwnd) {
       ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   {
     const toolkit::SelectedObject selected(dc.get(), bitmap.get());
-    ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    paint(dc.get());
     ::GdiFlush();
   }
   const auto* words = static_cast<const std::uint32_t*>(bits);

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +64,12 @@ class AppFixture : public ::testing::Test {
 // and reports whether one is there.
 bool PumpMessages(const WindowRegistry& windows);
 
+// Delivers messages through the program's loop as they arrive, timers'
+// included, until `done` holds or `limit` has passed; reports whether `done`
+// held. The limit only keeps a failing test from waiting for ever.
+bool DeliverMessagesUntil(const WindowRegistry& windows, const std::function<bool()>& done,
+                          std::chrono::milliseconds limit);
+
 // A click as the user makes it: press and release of the left button.
 void ClickButton(const toolkit::ButtonControl& button);
 void ClickAt(HWND window, POINT client_point);
@@ -75,6 +83,8 @@ std::wstring WindowText(HWND hwnd);
 class ClientPixels {
  public:
   explicit ClientPixels(HWND hwnd);
+  // What `paint` draws on a canvas of `width` × `height` pixels.
+  ClientPixels(int width, int height, const std::function<void(HDC)>& paint);
   Colour At(int x, int y) const;
   int Width() const { return width_; }
   int Height() const { return height_; }

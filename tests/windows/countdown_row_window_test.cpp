@@ -1,7 +1,9 @@
 // A countdown row with its real controls on the main window: what the user
 // sees and can do while it starts, counts, stops and expires.
+#include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -248,36 +250,34 @@ TEST_F(RowTest, LockedBoxesRefuseTyping) {
   }
 }
 
+// Read back from what each box paints: an editable box asks its form for
+// its colours with one message, a locked (read-only) one with another.
 TEST_F(RowTest, BoxesArePaintedInTheirOwnColoursLockedOrNot) {
   Main().Show();
   StartRow(1, "0:0:1");
-  Tick(1);  // name red, gold green
+  Tick(1);  // unlocked again, the name red and the gold green
   StartRow(2, "1:00:00");  // locked
   struct Case {
     toolkit::EditBox* box;
-    UINT message;
     Colour text;
   };
-  const Case cases[] = {
-      {&NameBox(1), WM_CTLCOLOREDIT, kRed},
-      {&GoldBox(1), WM_CTLCOLOREDIT, kGreen},
-      {&TimeBox(1), WM_CTLCOLOREDIT, kWhite},
-      {&NameBox(2), WM_CTLCOLORSTATIC, kWhite},  // read-only boxes ask this
-      {&TimeBox(2), WM_CTLCOLORSTATIC, kWhite},
-  };
-  HDC screen = ::GetDC(nullptr);
-  for (const auto& c : cases) {
-    HDC dc = ::CreateCompatibleDC(screen);
-    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
-        Main().hwnd(), c.message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(c.box->hwnd())));
-    LOGBRUSH logbrush{};
-    ASSERT_TRUE(::GetObjectW(brush, sizeof logbrush, &logbrush));
-    EXPECT_EQ(toolkit::FromColorRef(logbrush.lbColor), 0x808080u);
-    EXPECT_EQ(toolkit::FromColorRef(::GetTextColor(dc)), c.text);
-    EXPECT_EQ(toolkit::FromColorRef(::GetBkColor(dc)), 0x808080u);
-    ::DeleteDC(dc);
+  for (const Case& c : {Case{&NameBox(1), kRed}, Case{&GoldBox(1), kGreen},
+                        Case{&TimeBox(1), kWhite}, Case{&NameBox(2), kWhite},
+                        Case{&GoldBox(2), kWhite}}) {
+    SCOPED_TRACE(WindowText(c.box->hwnd()).c_str());
+    ASSERT_EQ(c.box->Locked(), c.box == &NameBox(2) || c.box == &GoldBox(2));
+    const ClientPixels pixels(c.box->hwnd());
+    int back = 0;
+    int text = 0;
+    for (int y = 0; y < pixels.Height(); ++y) {
+      for (int x = 0; x < pixels.Width(); ++x) {
+        back += pixels.At(x, y) == 0x808080u;
+        text += pixels.At(x, y) == c.text;
+      }
+    }
+    EXPECT_GT(back, pixels.Width() * pixels.Height() / 2) << "grey behind the text";
+    EXPECT_GT(text, 10) << "text in its own colour";
   }
-  ::ReleaseDC(nullptr, screen);
 }
 
 TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {

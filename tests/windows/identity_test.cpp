@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>

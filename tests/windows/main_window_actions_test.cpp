@@ -1,4 +1,7 @@
 // The main window's own pictures, and how the program ends.
+#include <chrono>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "app/message_loop.h"
@@ -50,18 +53,24 @@ TEST_F(MainWindowActionsTest, HelpTheLabelsAndTheBackgroundReactToNoClick) {
   EXPECT_EQ(TimeBox(1).Text(), "0:0:9");
 }
 
+// A click on the Exit picture, queued for the program's own loop.
+void PostExitClick(HWND main_window) {
+  const LPARAM where = MAKELPARAM(kExit.x, kExit.y);
+  ::PostMessageW(main_window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  ::PostMessageW(main_window, WM_LBUTTONUP, 0, where);
+}
+
 TEST_F(MainWindowActionsTest, ExitWhileRowsRunEndsTheLoopWithNoAlarmLater) {
   Main().Show();
   TimeBox(1).SetText("0:0:1");
   ClickButton(Button(1));
-  ClickAt(Main().hwnd(), kExit);
-  EXPECT_EQ(windows_.Existing(FormName::Form1), nullptr);
-  EXPECT_TRUE(PumpMessages(windows_)) << "the main window's end is the program's end";
-  MSG quit;
-  ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // it would hide what follows
-  clock_.now += std::chrono::milliseconds{5000};
-  ::Sleep(1100);  // a timer left behind would fire now
-  PumpMessages(windows_);
+  clock_.now += std::chrono::milliseconds{5000};  // the row's next tick would sound the alarm
+  PostExitClick(Main().hwnd());
+  EXPECT_EQ(RunMessageLoop(windows_), 0);
+  // The row's timer was due a second after its start: a row still counting
+  // anywhere would tick, and sound, within this wait.
+  EXPECT_FALSE(DeliverMessagesUntil(windows_, [this] { return cues_.size() > 1; },
+                                    std::chrono::milliseconds{1100}));
   EXPECT_EQ(cues_, std::vector<Cue>{Cue::Start});
 }
 
@@ -70,9 +79,7 @@ TEST_F(MainWindowActionsTest, ExitEndsTheProgramEvenWithTheAboutWindowHidden) {
   ClickAt(Main().hwnd(), kAbout);
   ClickButton(About().ButtonNamed("Command1"));
   ASSERT_NE(windows_.Existing(FormName::Form2), nullptr);
-  const LPARAM where = MAKELPARAM(kExit.x, kExit.y);
-  ::PostMessageW(Main().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, where);
-  ::PostMessageW(Main().hwnd(), WM_LBUTTONUP, 0, where);
+  PostExitClick(Main().hwnd());
   EXPECT_EQ(RunMessageLoop(windows_), 0);
 }
 
@@ -80,6 +87,8 @@ TEST_F(MainWindowActionsTest, TheTitleBarCloseEndsTheProgramSilentlyWhileRowsRun
   Main().Show();
   TimeBox(2).SetText("0:0:1");
   ClickButton(Button(2));
+  // Due now: any tick the close let through would end the countdown with the alarm.
+  clock_.now += std::chrono::milliseconds{1000};
   ::PostMessageW(Main().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(RunMessageLoop(windows_), 0);
   EXPECT_EQ(cues_, std::vector<Cue>{Cue::Start});

@@ -1,7 +1,10 @@
 // The main window as the user first sees it: frame, every control's place,
 // texts, limits, tab order and the painted background.
+#include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,17 @@ TEST_F(MainWindowLayoutTest, EveryRowControlIsAtItsPlaceWithItsTextAndLimit) {
   }
 }
 
+// Text copied in another program.
+void PutOnClipboard(HWND owner, const std::wstring& text) {
+  ASSERT_TRUE(::OpenClipboard(owner));
+  ::EmptyClipboard();
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(::GlobalLock(memory)));
+  ::GlobalUnlock(memory);
+  ::SetClipboardData(CF_UNICODETEXT, memory);
+  ::CloseClipboard();
+}
+
 TEST_F(MainWindowLayoutTest, TypingOrPastingPastALimitIsRefused) {
   struct Case {
     toolkit::EditBox* box;
@@ -85,22 +99,43 @@ TEST_F(MainWindowLayoutTest, TypingOrPastingPastALimitIsRefused) {
   };
   for (const Case& c : {Case{&NameBox(2), 12}, Case{&TimeBox(2), 8}, Case{&GoldBox(2), 8}}) {
     c.box->SetText("");
-    for (int i = 0; i < 20; ++i) {
-      ::SendMessageW(c.box->hwnd(), WM_CHAR, L'a' + i, 1);
+    for (wchar_t typed = L'a'; typed < L'a' + 20; ++typed) {
+      ::SendMessageW(c.box->hwnd(), WM_CHAR, typed, 1);
     }
     EXPECT_EQ(c.box->Text().size(), c.limit);
 
     c.box->SetText("");
-    const std::wstring long_text(30, L'x');
-    ASSERT_TRUE(::OpenClipboard(Main().hwnd()));
-    ::EmptyClipboard();
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (long_text.size() + 1) * sizeof(wchar_t));
-    std::copy_n(long_text.c_str(), long_text.size() + 1, static_cast<wchar_t*>(::GlobalLock(memory)));
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
+    PutOnClipboard(Main().hwnd(), std::wstring(30, L'x'));
     ::SendMessageW(c.box->hwnd(), WM_PASTE, 0, 0);
     EXPECT_EQ(c.box->Text(), std::string(c.limit, 'x'));
+  }
+}
+
+// The limits count UTF-16 units, and a character outside the basic plane is
+// two of them: one that straddles a limit is left out whole, never halved.
+TEST_F(MainWindowLayoutTest, APasteOrAKeystrokeAtTheLimitNeverLeavesHalfACharacter) {
+  const std::wstring emoji = {wchar_t{0xD83D}, wchar_t{0xDE00}};
+  const std::pair<toolkit::EditBox*, size_t> boxes[] = {{&NameBox(3), 12}, {&GoldBox(3), 8}};
+  for (const auto& [box, limit] : boxes) {
+    SCOPED_TRACE(limit);
+    const std::wstring one_short(limit - 1, L'a');
+    const std::wstring two_short(limit - 2, L'a');
+    box->SetText("");
+    PutOnClipboard(Main().hwnd(), one_short + emoji + L"b");
+    ::SendMessageW(box->hwnd(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(box->hwnd()), one_short) << "pasted";
+
+    box->SetText("");
+    PutOnClipboard(Main().hwnd(), two_short + emoji + L"b");
+    ::SendMessageW(box->hwnd(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(box->hwnd()), two_short + emoji) << "a pair that fits is pasted whole";
+
+    box->SetText(std::string(limit - 1, 'a'));
+    ::SendMessageW(box->hwnd(), EM_SETSEL, limit - 1, static_cast<LPARAM>(limit - 1));
+    for (const wchar_t half : emoji) {
+      ::SendMessageW(box->hwnd(), WM_CHAR, half, 1);
+    }
+    EXPECT_EQ(WindowText(box->hwnd()), one_short) << "typed";
   }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/about/form2.h"
 
+#include <utility>
+
 #include "ui/about/form2_layout.h"
 
 namespace morvane::about_window {

@@ -1,6 +1,7 @@
 #include "ui/main/form1.h"
 
 #include <string>
+#include <utility>
 
 #include "ui/main/form1_layout.h"
 #include "ui/main/row_accessible_names.h"

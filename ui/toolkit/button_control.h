@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessible_name.h"

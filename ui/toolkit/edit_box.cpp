@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <utility>
 
 #include "ui/toolkit/child_window.h"
+#include "ui/toolkit/clipboard_text.h"
 #include "ui/toolkit/gdi.h"
 #include "ui/toolkit/reflected_message.h"
+#include "ui/toolkit/whole_characters.h"
 
 namespace morvane::toolkit {
 
@@ -81,6 +84,51 @@ LRESULT EditBox::OnControlColour(HDC dc) const {
   return reinterpret_cast<LRESULT>(brushes_.For(back_));
 }
 
+// How many units the box still takes in place of its selection.
+std::size_t EditBox::Room() const {
+  DWORD start = 0;
+  DWORD end = 0;
+  ::SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  const auto kept = static_cast<std::size_t>(::GetWindowTextLengthW(hwnd_)) - (end - start);
+  const auto limit = static_cast<std::size_t>(::SendMessageW(hwnd_, EM_GETLIMITTEXT, 0, 0));
+  return limit > kept ? limit - kept : 0;
+}
+
+// The edit control cuts a paste at its limit wherever that falls, even
+// between the two halves of a surrogate pair. Where it would, the whole
+// characters that fit are pasted here instead, as one undoable replacement;
+// any other paste, one that a line break ends first included, is its own.
+LRESULT EditBox::OnPaste(WPARAM wparam, LPARAM lparam) const {
+  if (Locked()) {
+    return ::DefSubclassProc(hwnd_, WM_PASTE, wparam, lparam);
+  }
+  const std::wstring pasted = ClipboardText(hwnd_);
+  const std::size_t room = Room();
+  const std::wstring whole(WholeCharactersWithin(pasted, room));
+  const bool splits_a_pair = pasted.size() > room && whole.size() < room;
+  if (!splits_a_pair || pasted.find(L'\n') < room) {
+    return ::DefSubclassProc(hwnd_, WM_PASTE, wparam, lparam);
+  }
+  ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(whole.c_str()));
+  return 0;
+}
+
+// A character outside the basic plane is typed as two WM_CHARs, one for each
+// half of its pair. With room for one unit only, the control would take the
+// first half and refuse the second; both are refused instead.
+bool EditBox::RefusesHalfACharacter(wchar_t unit) {
+  if (IsFirstHalf(unit)) {
+    refusing_second_half_ = Room() < 2;
+    return refusing_second_half_;
+  }
+  if (IsSecondHalf(unit)) {
+    return std::exchange(refusing_second_half_, false);
+  }
+  refusing_second_half_ = false;
+  return false;
+}
+
 // A click is a press and a release of the left button inside the box.
 void EditBox::TrackClick(UINT message, LPARAM lparam) {
   if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
@@ -110,6 +158,13 @@ LRESULT CALLBACK EditBox::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, L
       self->TrackClick(message, lparam);
       return result;
     }
+    case WM_PASTE:
+      return self->OnPaste(wparam, lparam);
+    case WM_CHAR:
+      if (self->RefusesHalfACharacter(static_cast<wchar_t>(wparam))) {
+        return 0;
+      }
+      break;
     case Reflected(WM_CTLCOLOREDIT):
     case Reflected(WM_CTLCOLORSTATIC):
       return self->OnControlColour(reinterpret_cast<HDC>(wparam));

@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessible_name.h"
@@ -49,6 +53,9 @@ class EditBox final : public TextBox {
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void TrackClick(UINT message, LPARAM lparam);
   LRESULT OnControlColour(HDC dc) const;
+  LRESULT OnPaste(WPARAM wparam, LPARAM lparam) const;
+  bool RefusesHalfACharacter(wchar_t unit);
+  std::size_t Room() const;
 
   HWND hwnd_;
   BrushCache& brushes_;
@@ -58,6 +65,7 @@ class EditBox final : public TextBox {
   Colour fore_;
   AccessibleName name_;
   bool pressed_ = false;
+  bool refusing_second_half_ = false;
   std::function<void()> on_click_;
 };
 

@@ -5,6 +5,23 @@
 
 namespace morvane::toolkit {
 
+namespace {
+
+// Text that really is longer than its label wraps at the label's width. A
+// caption that overflows it by less than half an average character is a
+// one-line caption met in a font a little wider than the one it was laid out
+// in: it keeps its one line, cut at the label's edge like any label's text,
+// rather than losing its last word to a second line.
+UINT LineBreaking(HDC dc, const std::wstring& text, LONG width) {
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  return 2 * (extent.cx - width) < metrics.tmAveCharWidth ? DT_SINGLELINE : DT_WORDBREAK;
+}
+
+}  // namespace
+
 Label::Label(const ControlSpec& spec, int dpi, const ContrastMode& contrast)
     : contrast_(&contrast),
       spec_(spec),
@@ -30,8 +47,9 @@ void Label::Paint(HDC dc, HFONT font) const {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, fore);
   RECT text_area = bounds_;
+  const UINT breaking = LineBreaking(dc, spec_.text, bounds_.right - bounds_.left);
   ::DrawTextW(dc, spec_.text.c_str(), static_cast<int>(spec_.text.size()), &text_area,
-              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+              DT_LEFT | DT_TOP | DT_NOPREFIX | breaking);
 }
 
 }  // namespace morvane::toolkit

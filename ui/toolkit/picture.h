@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "ui/toolkit/artwork_bitmap.h"
 #include "ui/toolkit/layout.h"

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/clock.h"
