@@ -68,14 +68,15 @@ morvane_wine_prefix() {
 
 # Debian's Wine does not find the fonts it ships, and falls back to wider
 # ones, which overflow the fixed layout: Tahoma, behind the default GUI font,
-# and MS Sans Serif (sserife.fon), the face that font stands for on Windows,
-# which the tests measure the captions in too. Copies in the prefix's own
-# Fonts folder are found.
+# and MS Sans Serif, the face that font stands for on Windows, which the
+# tests measure the captions in too: sserife.fon at 96 dpi, sseriff.fon (its
+# large-fonts set) above. Copies in the prefix's own Fonts folder are found.
 morvane_wine_fonts() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  [[ -f $fonts/sserife.fon || ! -d /usr/share/wine/fonts ]] && return 0
+  [[ -f $fonts/sseriff.fon || ! -d /usr/share/wine/fonts ]] && return 0
   mkdir -p "$fonts"
-  cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife.fon "$fonts/"
+  cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife.fon \
+    /usr/share/wine/fonts/sseriff.fon "$fonts/"
 }
 
 # Keeps one wineserver alive for the whole session, so that each test does not

@@ -12,6 +12,8 @@
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
+#include "ui/toolkit/default_fonts.h"
+#include "ui/toolkit/dpi.h"
 #include "ui/toolkit/gdi.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/pixel_bounds.h"
@@ -93,9 +95,10 @@ BOOL CALLBACK CountAboutWindows(HWND hwnd, LPARAM counter) {
   return TRUE;
 }
 
-// The size the layouts were made for: 8 points at 96 dpi.
-toolkit::unique_hfont EightPointFont(const wchar_t* face) {
-  return toolkit::unique_hfont(::CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+// The size the layouts were made for, 8 points, at `dpi`.
+toolkit::unique_hfont EightPointFont(const wchar_t* face, int dpi = toolkit::kDesignDpi) {
+  return toolkit::unique_hfont(::CreateFontW(-::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
+                                             FALSE, FALSE,
                                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                              DEFAULT_PITCH | FF_DONTCARE, face));
@@ -158,31 +161,37 @@ class PaintedLabel {
   ClientPixels pixels_;
 };
 
-// Every label of both windows holds a one-line caption: it stays on one line
-// in the default font, and in the two faces that font stands for under Wine
-// (Tahoma) and on Windows (MS Sans Serif, or its TrueType twin).
+// Every label of both windows holds a one-line caption: it stays on one line,
+// and ends within its label, in the windows' default font at the screen's dpi
+// and in the two faces that font stands for under Wine (Tahoma) and on
+// Windows (MS Sans Serif, or its TrueType twin), all at 8 points. Scripts run
+// this again with the Wine prefix at 120, 144 and 192 dpi.
 TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
+  const int dpi = toolkit::SystemDpi();
   std::vector<toolkit::ControlSpec> labels = main_window::Form1Controls();
   const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
   labels.insert(labels.end(), about.begin(), about.end());
   std::erase_if(labels,
                 [](const auto& control) { return control.kind != toolkit::ControlKind::Label; });
   ASSERT_EQ(labels.size(), 6u) << "the main window's two captions, the About window's four lines";
-  const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma");
-  const toolkit::unique_hfont ms_sans_serif = EightPointFont(L"MS Sans Serif");
+  toolkit::DefaultFonts default_fonts;
+  const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma", dpi);
+  const toolkit::unique_hfont ms_sans_serif = EightPointFont(L"MS Sans Serif", dpi);
   ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
   ASSERT_EQ(FactsOf(ms_sans_serif.get()).face, L"MS Sans Serif");
   const std::pair<const wchar_t*, HFONT> fonts[] = {
-      {L"the default font", static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))},
+      {L"the default font", default_fonts.At(dpi)},
       {L"Tahoma", tahoma.get()},
       {L"MS Sans Serif", ms_sans_serif.get()}};
   for (const auto& [face, font] : fonts) {
     SCOPED_TRACE(face);
     for (const auto& label : labels) {
       SCOPED_TRACE(label.name);
-      const PaintedLabel painted(label, font);
+      const PaintedLabel painted(label, font, dpi);
       EXPECT_GT(painted.InkedRowsInFirstLine(), 0) << "its caption shows";
       EXPECT_EQ(painted.InkedRowsBelowFirstLine(), 0) << "on one line";
+      const RECT bounds = toolkit::BoundsOf(label, dpi);
+      EXPECT_LE(InkedSize(font, label.text).cx, bounds.right - bounds.left) << "whole";
     }
   }
 }

@@ -146,6 +146,31 @@ ClientPixels::ClientPixels(int width, int height, const std::function<void(HDC)>
   pixels_.assign(words, words + static_cast<size_t>(width_) * static_cast<size_t>(height_));
 }
 
+SIZE InkedSize(HFONT font, const std::wstring& text) {
+  TEXTMETRICW metrics{};
+  SIZE advance{};
+  {
+    const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    const toolkit::SelectedObject selected(dc.get(), font);
+    ::GetTextMetricsW(dc.get(), &metrics);
+    ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &advance);
+  }
+  const ClientPixels pixels(advance.cx + 2 * metrics.tmHeight, metrics.tmHeight, [&](HDC dc) {
+    const toolkit::SelectedObject selected(dc, font);
+    ::SetTextColor(dc, RGB(255, 255, 255));
+    ::SetBkColor(dc, RGB(0, 0, 0));
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                  nullptr);
+  });
+  int inked = 0;
+  for (int y = 0; y < pixels.Height(); ++y) {
+    for (int x = inked; x < pixels.Width(); ++x) {
+      if (pixels.At(x, y) != 0) inked = x + 1;
+    }
+  }
+  return SIZE{inked, metrics.tmHeight};
+}
+
 Colour ClientPixels::At(int x, int y) const {
   return pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] &
          0xFFFFFF;

@@ -95,4 +95,9 @@ class ClientPixels {
   std::vector<std::uint32_t> pixels_;
 };
 
+// The room one line of `text` in `font` takes: the height of a line, and the
+// width to the last column its letters ink, drawn unclipped. A letter's
+// advance can end well before or after its ink, the more so in Wine's fonts.
+SIZE InkedSize(HFONT font, const std::wstring& text);
+
 }  // namespace morvane::testing
