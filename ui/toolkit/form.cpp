@@ -93,9 +93,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       on_destroyed_(std::move(context.on_destroyed)),
       foreground_(std::move(context.foreground)),
       contrast_(std::move(context.high_contrast)) {
-  if (spec_.background_picture != 0) {
-    background_.emplace(instance_, spec_.background_picture, dpi_, ToColorRef(back_));
-  }
+  LoadBackground();
   RegisterFormClass(instance_, spec_, WindowProc);
 
   const Frame frame = FrameFor(spec_);
@@ -185,9 +183,7 @@ void Form::AddControl(const ControlSpec& spec, int id) {
 void Form::ScaleTo(int dpi) {
   dpi_ = dpi;
   font_ = fonts_.At(dpi);
-  if (spec_.background_picture != 0) {
-    background_.emplace(instance_, spec_.background_picture, dpi, ToColorRef(back_));
-  }
+  LoadBackground();
   for (const auto& [child, spec] : child_windows_) {
     PlaceChild(child, *spec, dpi, font_);
   }
@@ -199,6 +195,14 @@ void Form::ScaleTo(int dpi) {
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi);
   ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// The background picture as drawn for the window's dpi, its transparent
+// pixels showing the back colour.
+void Form::LoadBackground() {
+  if (spec_.background_picture != 0) {
+    background_.emplace(instance_, spec_.background_picture, dpi_, ToColorRef(back_));
+  }
 }
 
 // The frame around the designed client area, its top-left corner at

@@ -90,6 +90,7 @@ class Form {
   void CreateControls();
   void AddControl(const ControlSpec& spec, int id);
   void ScaleTo(int dpi);
+  void LoadBackground();
   void FitFrameToClientArea(POINT top_left);
   void OnDpiChanged(int dpi, const RECT& suggested);
 
