@@ -16,8 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/com_apartment.h"
 #include "tests/windows/app_fixture.h"
+#include "tests/windows/com_apartment.h"
 #include "ui/main/form1_layout.h"
 #include "ui/toolkit/gdi.h"
 #include "ui/toolkit/text_encoding.h"

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "ui/toolkit/com_functions.h"
+#include "ui/toolkit/system_library.h"
 #include "ui/toolkit/text_encoding.h"
 
 namespace morvane::toolkit {
@@ -14,6 +16,38 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0xACC;
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+struct AccessibilityFunctions {
+  decltype(&::CreateStdAccessibleObject) create_standard = nullptr;
+  decltype(&::LresultFromObject) result_from_object = nullptr;
+  decltype(&::SysAllocString) allocate_string = nullptr;
+};
+
+// Most runs of the program meet no screen reader, so the accessibility
+// libraries are loaded when the first client asks, not at start. The objects
+// handed out are marshalled from this thread, which COM allows only in an
+// apartment: the thread joins one then, and stays in it for the rest of the
+// program, since clients may hold the objects for as long as they like.
+// Everything is nullptr when any of it is missing.
+const AccessibilityFunctions& Accessibility() {
+  static const AccessibilityFunctions functions = []() -> AccessibilityFunctions {
+    const ComFunctions& com = Com();
+    if (!com.Available() || FAILED(com.initialise(nullptr, COINIT_APARTMENTTHREADED))) {
+      return {};
+    }
+    HMODULE oleacc = SystemLibrary(L"oleacc.dll");
+    AccessibilityFunctions found{
+        FunctionIn<decltype(found.create_standard)>(oleacc, "CreateStdAccessibleObject"),
+        FunctionIn<decltype(found.result_from_object)>(oleacc, "LresultFromObject"),
+        FunctionIn<decltype(found.allocate_string)>(SystemLibrary(L"oleaut32.dll"),
+                                                    "SysAllocString")};
+    if (!found.create_standard || !found.result_from_object || !found.allocate_string) {
+      return {};
+    }
+    return found;
+  }();
+  return functions;
+}
 
 // The control's standard accessible object with its own name replaced:
 // everything else (role, state, value, location, navigation) is the
@@ -73,7 +107,8 @@ class NamedAccessible final : public IAccessible {
     if (name == nullptr) {
       return E_POINTER;
     }
-    *name = ::SysAllocString(Widen((*source_)()).c_str());
+    // The library is loaded: this object came from it.
+    *name = Accessibility().allocate_string(Widen((*source_)()).c_str());
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -178,13 +213,15 @@ LRESULT AccessibleName::OnGetObject(WPARAM flags, LPARAM object_id) const {
   if (static_cast<DWORD>(object_id) != static_cast<DWORD>(OBJID_CLIENT) || !*source_) {
     return 0;
   }
+  const AccessibilityFunctions& accessibility = Accessibility();
   IAccessible* standard = nullptr;
-  if (FAILED(::CreateStdAccessibleObject(control_, OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&standard)))) {
+  if (accessibility.create_standard == nullptr ||
+      FAILED(accessibility.create_standard(control_, OBJID_CLIENT, IID_IAccessible,
+                                           reinterpret_cast<void**>(&standard)))) {
     return 0;
   }
   auto* named = new NamedAccessible(standard, source_);
-  const LRESULT result = ::LresultFromObject(IID_IAccessible, flags, named);
+  const LRESULT result = accessibility.result_from_object(IID_IAccessible, flags, named);
   named->Release();
   return result > 0 ? result : 0;
 }

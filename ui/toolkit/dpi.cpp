@@ -1,5 +1,7 @@
 #include "ui/toolkit/dpi.h"
 
+#include "ui/toolkit/system_library.h"
+
 namespace morvane::toolkit {
 
 namespace {
@@ -8,12 +10,10 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
-// user32 is loaded for as long as the program runs; a function missing from
-// this Windows is nullptr.
+// Windows 10's: a function missing from this Windows is nullptr.
 template <typename Function>
 Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+  return FunctionIn<Function>(SystemLibrary(L"user32.dll"), name);
 }
 
 }  // namespace

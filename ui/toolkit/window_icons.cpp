@@ -1,6 +1,7 @@
 #include "ui/toolkit/window_icons.h"
 
 #include "ui/toolkit/dpi.h"
+#include "ui/toolkit/system_library.h"
 
 namespace morvane::toolkit {
 
@@ -11,9 +12,8 @@ using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, i
 // Version 6 of the common controls has it (the manifest asks for that one);
 // MinGW's import library does not, so it is looked up by name.
 LoadIconWithScaleDownFunction LoadIconWithScaleDownOrNull() {
-  static const auto function = reinterpret_cast<LoadIconWithScaleDownFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"comctl32.dll"),
-                                               "LoadIconWithScaleDown")));
+  static const auto function = FunctionIn<LoadIconWithScaleDownFunction>(
+      ::GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown");
   return function;
 }
 

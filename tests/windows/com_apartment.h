@@ -1,8 +1,6 @@
-// The user-interface thread's COM apartment, for the life of the program.
-// The controls hand screen readers COM objects through WM_GETOBJECT, and
-// those are marshalled from this thread, which COM allows only in an
-// apartment. (Wine's input-method layer gives every window thread one of its
-// own accord; Windows promises nothing of the kind.)
+// A COM apartment for the test thread, for the life of the object: the tests
+// read the controls' accessible objects as a screen reader does, and a COM
+// client needs one.
 #pragma once
 
 #include <objbase.h>
