@@ -26,8 +26,8 @@
 
 #include "ui/toolkit/artwork_bitmap.h"
 #include "ui/toolkit/brush_cache.h"
-#include "ui/toolkit/clock.h"
 #include "ui/toolkit/button_control.h"
+#include "ui/toolkit/clock.h"
 #include "ui/toolkit/default_fonts.h"
 #include "ui/toolkit/edit_box.h"
 #include "ui/toolkit/foreground.h"
@@ -123,8 +123,8 @@ class Form {
   ContrastMode contrast_;
   SystemMenuCommands system_menu_;
 
-  // Each control is owned once, in the map of its kind; the by-handle and
-  // by-id maps only point into them, for routing messages.
+  // Each control is owned once, in the map of its kind; the by-id maps only
+  // point into them, for routing messages.
   std::map<std::string, std::unique_ptr<EditBox>, std::less<>> text_boxes_;
   std::map<std::string, std::unique_ptr<ButtonControl>, std::less<>> buttons_;
   std::map<std::string, std::unique_ptr<WindowTimer>, std::less<>> timers_;
