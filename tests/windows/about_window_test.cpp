@@ -58,7 +58,8 @@ TEST_F(AboutWindowTest, IsASmallFixedBlackDialogOffTheTaskbarAndNotOwnedByTheMai
   EXPECT_NE(owner, Main().hwnd());
   EXPECT_FALSE(::IsWindowVisible(owner));
   EXPECT_TRUE(IsCentredOnScreen(about));
-  EXPECT_NE(::GetClassLongPtrW(about, GCLP_HICON), 0u);
+  EXPECT_NE(::SendMessageW(about, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(::SendMessageW(about, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
 TEST_F(AboutWindowTest, ShowsItsTextsWhiteOnBlackWithCloseHoldingTheFocus) {

@@ -42,7 +42,8 @@ TEST_F(MainWindowLayoutTest, HasAFixedFrameAroundA388By408ClientArea) {
   EXPECT_EQ(::GetWindow(hwnd, GW_OWNER), nullptr);
   EXPECT_TRUE(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_EQ(WindowText(hwnd), L"Morvane v1.0");
-  EXPECT_NE(::GetClassLongPtrW(hwnd, GCLP_HICON), 0u);
+  EXPECT_NE(::SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(::SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
 TEST_F(MainWindowLayoutTest, EveryRowControlIsAtItsPlaceWithItsTextAndLimit) {

@@ -1,6 +1,5 @@
 #include "ui/toolkit/accessible_name.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <utility>
@@ -12,8 +11,6 @@
 namespace morvane::toolkit {
 
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0xACC;
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -184,9 +181,7 @@ class NamedAccessible final : public IAccessible {
 }  // namespace
 
 AccessibleName::AccessibleName(HWND control)
-    : control_(control), source_(std::make_shared<Source>()) {
-  ::SetWindowSubclass(control_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
+    : control_(control), source_(std::make_shared<Source>()) {}
 
 AccessibleName::~AccessibleName() { Detach(); }
 
@@ -209,42 +204,29 @@ void AccessibleName::Refresh() {
 // A new wrapper for every request, as the interface allows: the client's
 // reference is the only one kept, so the object lives exactly as long as the
 // client holds it.
-LRESULT AccessibleName::OnGetObject(WPARAM flags, LPARAM object_id) const {
+std::optional<LRESULT> AccessibleName::OnGetObject(WPARAM flags, LPARAM object_id) const {
   if (static_cast<DWORD>(object_id) != static_cast<DWORD>(OBJID_CLIENT) || !*source_) {
-    return 0;
+    return std::nullopt;
   }
   const AccessibilityFunctions& accessibility = Accessibility();
   IAccessible* standard = nullptr;
   if (accessibility.create_standard == nullptr ||
       FAILED(accessibility.create_standard(control_, OBJID_CLIENT, IID_IAccessible,
                                            reinterpret_cast<void**>(&standard)))) {
-    return 0;
+    return std::nullopt;
   }
   auto* named = new NamedAccessible(standard, source_);
   const LRESULT result = accessibility.result_from_object(IID_IAccessible, flags, named);
   named->Release();
-  return result > 0 ? result : 0;
+  if (result <= 0) {
+    return std::nullopt;
+  }
+  return result;
 }
 
 void AccessibleName::Detach() {
   *source_ = nullptr;
-  if (control_ != nullptr) {
-    ::RemoveWindowSubclass(control_, SubclassProc, kSubclassId);
-    control_ = nullptr;
-  }
-}
-
-LRESULT CALLBACK AccessibleName::SubclassProc(HWND hwnd, UINT message, WPARAM wparam,
-                                              LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<AccessibleName*>(data);
-  if (message == WM_GETOBJECT) {
-    if (const LRESULT object = self->OnGetObject(wparam, lparam)) {
-      return object;
-    }
-  } else if (message == WM_NCDESTROY) {
-    self->Detach();
-  }
-  return ::DefSubclassProc(hwnd, message, wparam, lparam);
+  control_ = nullptr;
 }
 
 }  // namespace morvane::toolkit

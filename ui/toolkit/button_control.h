@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessible_name.h"
+#include "ui/toolkit/control_hook.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
@@ -35,9 +37,12 @@ class ButtonControl final : public PushButton {
   }
 
  private:
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
   HWND hwnd_;
   AccessibleName name_;
   std::function<void()> on_click_;
+  ControlHook hook_;  // last: it hands messages to everything above
 };
 
 }  // namespace morvane::toolkit

@@ -1,7 +1,5 @@
 #include "ui/toolkit/edit_box.h"
 
-#include <commctrl.h>
-
 #include <optional>
 #include <utility>
 
@@ -14,8 +12,6 @@
 namespace morvane::toolkit {
 
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 // Boxes without a designed colour follow the system's window colours.
 Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
@@ -33,16 +29,12 @@ EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT fo
       back_(OrSystem(spec.back, COLOR_WINDOW)),
       designed_fore_(OrSystem(spec.fore, COLOR_WINDOWTEXT)),
       fore_(designed_fore_),
-      name_(hwnd_) {
+      name_(hwnd_),
+      hook_(hwnd_, [this](UINT message, WPARAM wparam, LPARAM lparam) {
+        return OnMessage(message, wparam, lparam);
+      }) {
   if (spec.input_limit > 0) {
     ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.input_limit), 0);
-  }
-  ::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-EditBox::~EditBox() {
-  if (::IsWindow(hwnd_)) {
-    ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
   }
 }
 
@@ -99,16 +91,16 @@ std::size_t EditBox::Room() const {
 // between the two halves of a surrogate pair. Where it would, the whole
 // characters that fit are pasted here instead, as one undoable replacement;
 // any other paste, one that a line break ends first included, is its own.
-LRESULT EditBox::OnPaste(WPARAM wparam, LPARAM lparam) const {
+std::optional<LRESULT> EditBox::OnPaste() const {
   if (Locked()) {
-    return ::DefSubclassProc(hwnd_, WM_PASTE, wparam, lparam);
+    return std::nullopt;
   }
   const std::wstring pasted = ClipboardText(hwnd_);
   const std::size_t room = Room();
   const std::wstring whole(WholeCharactersWithin(pasted, room));
   const bool splits_a_pair = pasted.size() > room && whole.size() < room;
   if (!splits_a_pair || pasted.find(L'\n') < room) {
-    return ::DefSubclassProc(hwnd_, WM_PASTE, wparam, lparam);
+    return std::nullopt;
   }
   ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(whole.c_str()));
   return 0;
@@ -144,37 +136,36 @@ void EditBox::TrackClick(UINT message, LPARAM lparam) {
   }
 }
 
-LRESULT CALLBACK EditBox::SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<EditBox*>(data);
+std::optional<LRESULT> EditBox::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      self->TrackClick(message, lparam);
-      break;
+      TrackClick(message, lparam);
+      return std::nullopt;
     case WM_LBUTTONUP: {
       // The edit control ends its selection and releases the mouse first.
-      const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
-      self->TrackClick(message, lparam);
+      const LRESULT result = hook_.CallControl(message, wparam, lparam);
+      TrackClick(message, lparam);
       return result;
     }
     case WM_PASTE:
-      return self->OnPaste(wparam, lparam);
+      return OnPaste();
     case WM_CHAR:
-      if (self->RefusesHalfACharacter(static_cast<wchar_t>(wparam))) {
+      if (RefusesHalfACharacter(static_cast<wchar_t>(wparam))) {
         return 0;
       }
-      break;
+      return std::nullopt;
     case Reflected(WM_CTLCOLOREDIT):
     case Reflected(WM_CTLCOLORSTATIC):
-      return self->OnControlColour(reinterpret_cast<HDC>(wparam));
+      return OnControlColour(reinterpret_cast<HDC>(wparam));
+    case WM_GETOBJECT:
+      return name_.OnGetObject(wparam, lparam);
     case WM_NCDESTROY:
-      ::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-      break;
+      name_.Detach();
+      return std::nullopt;
     default:
-      break;
+      return std::nullopt;
   }
-  return ::DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
 }  // namespace morvane::toolkit

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessible_name.h"
 #include "ui/toolkit/brush_cache.h"
+#include "ui/toolkit/control_hook.h"
 #include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/layout.h"
 
@@ -27,7 +29,6 @@ class EditBox final : public TextBox {
           BrushCache& brushes, const ContrastMode& contrast);
   EditBox(const EditBox&) = delete;
   EditBox& operator=(const EditBox&) = delete;
-  ~EditBox();
 
   std::string Text() const override;
   void SetText(std::string_view text) override;
@@ -50,10 +51,10 @@ class EditBox final : public TextBox {
   void SetAccessibleName(AccessibleName::Source name) { name_.SetSource(std::move(name)); }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void TrackClick(UINT message, LPARAM lparam);
   LRESULT OnControlColour(HDC dc) const;
-  LRESULT OnPaste(WPARAM wparam, LPARAM lparam) const;
+  std::optional<LRESULT> OnPaste() const;
   bool RefusesHalfACharacter(wchar_t unit);
   std::size_t Room() const;
 
@@ -67,6 +68,7 @@ class EditBox final : public TextBox {
   bool pressed_ = false;
   bool refusing_second_half_ = false;
   std::function<void()> on_click_;
+  ControlHook hook_;  // last: it hands messages to everything above
 };
 
 }  // namespace morvane::toolkit

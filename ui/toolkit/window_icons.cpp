@@ -9,11 +9,13 @@ namespace {
 
 using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
 
-// Version 6 of the common controls has it (the manifest asks for that one);
-// MinGW's import library does not, so it is looked up by name.
+// Version 6 of the common controls has it; MinGW's import library does not,
+// so it is looked up by name. Loaded by its plain name, the library is the one
+// the manifest asks for, from the side-by-side store, which the boxes and
+// buttons then use as well; the system folder holds only version 5.
 LoadIconWithScaleDownFunction LoadIconWithScaleDownOrNull() {
   static const auto function = FunctionIn<LoadIconWithScaleDownFunction>(
-      ::GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown");
+      ::LoadLibraryW(L"comctl32.dll"), "LoadIconWithScaleDown");
   return function;
 }
 
