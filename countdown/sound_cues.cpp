@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "countdown/cue_path.h"
+#include "ui/toolkit/system_library.h"
 
 namespace morvane {
 
@@ -17,21 +18,9 @@ constexpr UINT kAsyncWithoutDefault = 0x0001 /* SND_ASYNC */ | 0x0002 /* SND_NOD
 // never need. It is taken from the system folder only, never from beside
 // the executable.
 PlaySoundFunction SystemPlayer() {
-  static const PlaySoundFunction player = []() -> PlaySoundFunction {
-    wchar_t folder[MAX_PATH];
-    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-      return nullptr;
-    }
-    const std::wstring path = std::wstring(folder, length) + L"\\winmm.dll";
-    HMODULE library = ::LoadLibraryW(path.c_str());
-    if (library == nullptr) {
-      return nullptr;
-    }
-    // The wide form: a folder named outside the system's code page still plays.
-    return reinterpret_cast<PlaySoundFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "sndPlaySoundW")));
-  }();
+  // The wide form: a folder named outside the system's code page still plays.
+  static const auto player = toolkit::FunctionIn<PlaySoundFunction>(
+      toolkit::SystemLibrary(L"winmm.dll"), "sndPlaySoundW");
   return player;
 }
 
