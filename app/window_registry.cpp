@@ -11,8 +11,8 @@ namespace morvane {
 using toolkit::FormName;
 
 SystemServices RealSystemServices() {
-  return SystemServices{toolkit::UptimeClock(), &PlayCue, &UserShortDateOrder,
-                        &toolkit::SystemHighContrast, toolkit::SystemForegroundRequests()};
+  return SystemServices{platform::UptimeClock(), &PlayCue, &UserShortDateOrder,
+                        &platform::SystemHighContrast, platform::SystemForegroundRequests()};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)

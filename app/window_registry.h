@@ -9,24 +9,24 @@
 
 #include "countdown/cue.h"
 #include "countdown/time_text.h"
+#include "platform/clock.h"
+#include "platform/foreground.h"
+#include "platform/high_contrast.h"
 #include "ui/about/form2.h"
 #include "ui/main/form1.h"
-#include "ui/toolkit/clock.h"
 #include "ui/toolkit/default_fonts.h"
-#include "ui/toolkit/foreground.h"
 #include "ui/toolkit/form_registry.h"
-#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/unique_window.h"
 
 namespace morvane {
 
 // What the windows need from the system, replaceable in tests.
 struct SystemServices {
-  toolkit::Clock clock;
+  platform::Clock clock;
   std::function<void(Cue)> play_cue;
   std::function<DateOrder()> date_order;
-  toolkit::HighContrastQuery high_contrast;
-  toolkit::ForegroundRequests foreground;
+  platform::HighContrastQuery high_contrast;
+  platform::ForegroundRequests foreground;
 };
 
 SystemServices RealSystemServices();

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "countdown/cue_path.h"
-#include "ui/toolkit/system_library.h"
+#include "platform/system_library.h"
 
 namespace morvane {
 
@@ -19,8 +19,8 @@ constexpr UINT kAsyncWithoutDefault = 0x0001 /* SND_ASYNC */ | 0x0002 /* SND_NOD
 // the executable.
 PlaySoundFunction SystemPlayer() {
   // The wide form: a folder named outside the system's code page still plays.
-  static const auto player = toolkit::FunctionIn<PlaySoundFunction>(
-      toolkit::SystemLibrary(L"winmm.dll"), "sndPlaySoundW");
+  static const auto player = platform::FunctionIn<PlaySoundFunction>(
+      platform::SystemLibrary(L"winmm.dll"), "sndPlaySoundW");
   return player;
 }
 

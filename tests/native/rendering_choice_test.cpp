@@ -1,13 +1,13 @@
 // Which rendering a picture at a given dpi is drawn from, and which resource
 // names are renderings.
-#include "ui/toolkit/rendering_choice.h"
+#include "ui/artwork/rendering_choice.h"
 
 #include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 namespace {
 
 TEST(RenderingChoiceTest, TakesTheSmallestRenderingNoSmallerThanThePictureAtThatDpi) {
@@ -42,4 +42,4 @@ TEST(RenderingChoiceTest, ReadsThePercentOnlyFromThePictureOwnRenderingNames) {
 }
 
 }  // namespace
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

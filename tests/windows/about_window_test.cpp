@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/dpi.h"
+#include "platform/gdi.h"
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
 #include "ui/toolkit/default_fonts.h"
-#include "ui/toolkit/dpi.h"
-#include "ui/toolkit/gdi.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/pixel_bounds.h"
 
@@ -97,12 +97,10 @@ BOOL CALLBACK CountAboutWindows(HWND hwnd, LPARAM counter) {
 }
 
 // The size the layouts were made for, 8 points, at `dpi`.
-toolkit::unique_hfont EightPointFont(const wchar_t* face, int dpi = toolkit::kDesignDpi) {
-  return toolkit::unique_hfont(::CreateFontW(-::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
-                                             FALSE, FALSE,
-                                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                             DEFAULT_PITCH | FF_DONTCARE, face));
+platform::unique_hfont EightPointFont(const wchar_t* face, int dpi = toolkit::kDesignDpi) {
+  return platform::unique_hfont(::CreateFontW(
+      -::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
 // What a font really is once selected: one that is not installed falls
@@ -113,8 +111,8 @@ struct FontFacts {
 };
 
 FontFacts FactsOf(HFONT font) {
-  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
-  const toolkit::SelectedObject selected(dc.get(), font);
+  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const platform::SelectedObject selected(dc.get(), font);
   wchar_t face[LF_FACESIZE] = {};
   ::GetTextFaceW(dc.get(), LF_FACESIZE, face);
   TEXTMETRICW metrics{};
@@ -168,7 +166,7 @@ class PaintedLabel {
 // Windows (MS Sans Serif, or its TrueType twin), all at 8 points. Scripts run
 // this again with the Wine prefix at 120, 144 and 192 dpi.
 TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
-  const int dpi = toolkit::SystemDpi();
+  const int dpi = platform::SystemDpi();
   std::vector<toolkit::ControlSpec> labels = main_window::Form1Controls();
   const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
   labels.insert(labels.end(), about.begin(), about.end());
@@ -176,8 +174,8 @@ TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
                 [](const auto& control) { return control.kind != toolkit::ControlKind::Label; });
   ASSERT_EQ(labels.size(), 6u) << "the main window's two captions, the About window's four lines";
   toolkit::DefaultFonts default_fonts;
-  const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma", dpi);
-  const toolkit::unique_hfont ms_sans_serif = EightPointFont(L"MS Sans Serif", dpi);
+  const platform::unique_hfont tahoma = EightPointFont(L"Tahoma", dpi);
+  const platform::unique_hfont ms_sans_serif = EightPointFont(L"MS Sans Serif", dpi);
   ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
   ASSERT_EQ(FactsOf(ms_sans_serif.get()).face, L"MS Sans Serif");
   const std::pair<const wchar_t*, HFONT> fonts[] = {
@@ -201,7 +199,7 @@ TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
 // fills its label to the pixel in Tahoma: in a font one pixel wider it keeps
 // its line, while a longer text still wraps.
 TEST_F(AboutWindowTest, TheVersionKeepsItsLineInAFontAPixelWiderWhileLongerTextWraps) {
-  const toolkit::unique_hfont tahoma = EightPointFont(L"Tahoma");
+  const platform::unique_hfont tahoma = EightPointFont(L"Tahoma");
   ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
   const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
   toolkit::ControlSpec version = *std::find_if(
@@ -209,8 +207,8 @@ TEST_F(AboutWindowTest, TheVersionKeepsItsLineInAFontAPixelWiderWhileLongerTextW
   ASSERT_EQ(version.text, L"Version 1.0");
   SIZE extent{};
   {
-    const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
-    const toolkit::SelectedObject selected(dc.get(), tahoma.get());
+    const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    const platform::SelectedObject selected(dc.get(), tahoma.get());
     ::GetTextExtentPoint32W(dc.get(), version.text.c_str(), static_cast<int>(version.text.size()),
                             &extent);
   }

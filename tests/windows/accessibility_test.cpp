@@ -16,11 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi.h"
+#include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
 #include "tests/windows/com_apartment.h"
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/gdi.h"
-#include "ui/toolkit/text_encoding.h"
 
 namespace morvane::testing {
 namespace {
@@ -187,7 +187,7 @@ TEST_F(AccessibilityTest, TheSystemMenuOpensTheAboutWindowOnALetterOfItsOwn) {
   ASSERT_NE(about_item.letter, L'\0');
   for (const auto& other : others) {
     // Two items on one letter: the letter alone no longer chooses ours.
-    EXPECT_NE(other.letter, about_item.letter) << toolkit::Narrow(other.shown);
+    EXPECT_NE(other.letter, about_item.letter) << platform::Narrow(other.shown);
   }
 
   ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, about_command, 0);
@@ -246,13 +246,13 @@ struct Painted {
 
 // What a box is painted with: its answer to the colour message it sends.
 Painted PaintedColours(HWND form, const toolkit::EditBox& box, UINT message) {
-  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
   const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
       form, message, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(box.hwnd())));
   LOGBRUSH logbrush{};
   ::GetObjectW(brush, sizeof logbrush, &logbrush);
-  return {toolkit::FromColorRef(::GetTextColor(dc.get())),
-          toolkit::FromColorRef(::GetBkColor(dc.get())), toolkit::FromColorRef(logbrush.lbColor)};
+  return {platform::FromColorRef(::GetTextColor(dc.get())),
+          platform::FromColorRef(::GetBkColor(dc.get())), platform::FromColorRef(logbrush.lbColor)};
 }
 
 bool operator==(const Painted& a, const Painted& b) {
@@ -272,8 +272,8 @@ TEST_F(AccessibilityTest, HighContrastPaintsInTheSystemsColoursAndExpiryInHighli
   high_contrast_ = true;
   const SystemColours colours(
       {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
-      {toolkit::ToColorRef(kWindow), toolkit::ToColorRef(kWindowText), toolkit::ToColorRef(kHighlight),
-       toolkit::ToColorRef(kHighlightText)});
+      {platform::ToColorRef(kWindow), platform::ToColorRef(kWindowText),
+       platform::ToColorRef(kHighlight), platform::ToColorRef(kHighlightText)});
   PumpMessages(windows_);
 
   struct Case {

@@ -1,7 +1,7 @@
 #include "tests/windows/app_fixture.h"
 
 #include "app/message_loop.h"
-#include "ui/toolkit/gdi.h"
+#include "platform/gdi.h"
 
 namespace morvane::testing {
 
@@ -11,9 +11,11 @@ AppFixture::AppFixture()
                               [this] { return date_order_; }, [this] { return high_contrast_; },
                               TestForeground()}) {}
 
-toolkit::ForegroundRequests AppFixture::TestForeground() {
-  return toolkit::ForegroundRequests{
-      [this](HWND window) { return !foreground_refused_ && ::SetForegroundWindow(window) != FALSE; },
+platform::ForegroundRequests AppFixture::TestForeground() {
+  return platform::ForegroundRequests{
+      [this](HWND window) {
+        return !foreground_refused_ && ::SetForegroundWindow(window) != FALSE;
+      },
       [this](const FLASHWINFO& flash) { flashes_.push_back(flash); }};
 }
 
@@ -134,11 +136,11 @@ ClientPixels::ClientPixels(int width, int height, const std::function<void(HDC)>
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
-  const toolkit::unique_hbitmap bitmap(
+  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const platform::unique_hbitmap bitmap(
       ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   {
-    const toolkit::SelectedObject selected(dc.get(), bitmap.get());
+    const platform::SelectedObject selected(dc.get(), bitmap.get());
     paint(dc.get());
     ::GdiFlush();
   }
@@ -150,13 +152,13 @@ SIZE InkedSize(HFONT font, const std::wstring& text) {
   TEXTMETRICW metrics{};
   SIZE advance{};
   {
-    const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
-    const toolkit::SelectedObject selected(dc.get(), font);
+    const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    const platform::SelectedObject selected(dc.get(), font);
     ::GetTextMetricsW(dc.get(), &metrics);
     ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &advance);
   }
   const ClientPixels pixels(advance.cx + 2 * metrics.tmHeight, metrics.tmHeight, [&](HDC dc) {
-    const toolkit::SelectedObject selected(dc, font);
+    const platform::SelectedObject selected(dc, font);
     ::SetTextColor(dc, RGB(255, 255, 255));
     ::SetBkColor(dc, RGB(0, 0, 0));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, nullptr, text.c_str(), static_cast<UINT>(text.size()),

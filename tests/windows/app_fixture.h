@@ -20,7 +20,7 @@ namespace morvane::testing {
 class ManualClock {
  public:
   std::chrono::milliseconds now{1'000'000};
-  toolkit::Clock AsClock() {
+  platform::Clock AsClock() {
     return [this] { return now; };
   }
 };
@@ -56,7 +56,7 @@ class AppFixture : public ::testing::Test {
 
  private:
   // Grants the foreground unless the test refuses it; records the flashes.
-  toolkit::ForegroundRequests TestForeground();
+  platform::ForegroundRequests TestForeground();
 };
 
 // Delivers the messages already queued for this thread, keyboard navigation

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "assets/resource_ids.h"
+#include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
-#include "ui/toolkit/text_encoding.h"
 
 namespace morvane::testing {
 namespace {
@@ -175,7 +175,7 @@ TEST_F(MainWindowLayoutTest, TheBackgroundFillsTheClientAreaButItsLeftColumn) {
   int differing = 0;
   for (int y = 0; y < 100; y += 3) {
     for (int x = 1; x < pixels.Width(); x += 3) {
-      if (pixels.At(x, y) != toolkit::FromColorRef(::GetPixel(dc, x, y))) ++differing;
+      if (pixels.At(x, y) != platform::FromColorRef(::GetPixel(dc, x, y))) ++differing;
     }
   }
   ::SelectObject(dc, previous);
@@ -218,7 +218,8 @@ TEST_F(MainWindowLayoutTest, ThePicturesShowTheirBitmapsAlongTheBottom) {
     HDC dc = ::CreateCompatibleDC(nullptr);
     HGDIOBJ previous = ::SelectObject(dc, picture);
     for (const POINT at : {POINT{0, 0}, POINT{c.width - 1, 21}, POINT{c.width / 2, 11}}) {
-      EXPECT_EQ(pixels.At(c.left + at.x, 376 + at.y), toolkit::FromColorRef(::GetPixel(dc, at.x, at.y)));
+      EXPECT_EQ(pixels.At(c.left + at.x, 376 + at.y),
+                platform::FromColorRef(::GetPixel(dc, at.x, at.y)));
     }
     ::SelectObject(dc, previous);
     ::DeleteDC(dc);

@@ -13,9 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi.h"
 #include "tests/windows/app_fixture.h"
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/gdi.h"
 
 namespace morvane::testing {
 namespace {
@@ -204,7 +204,7 @@ class ResourceLeakTest : public AppFixture {
 
   // What an edit box asks its parent before it paints: editable, and locked.
   void AskColours(int row) {
-    const toolkit::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
     const auto as_wparam = reinterpret_cast<WPARAM>(dc.get());
     for (auto* box : {&NameBox(row), &TimeBox(row), &GoldBox(row)}) {
       const auto as_lparam = reinterpret_cast<LPARAM>(box->hwnd());

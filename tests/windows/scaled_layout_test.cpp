@@ -10,11 +10,11 @@
 #include <gtest/gtest.h>
 
 #include "countdown/countdown_row.h"
+#include "platform/dpi.h"
+#include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/dpi.h"
-#include "ui/toolkit/text_encoding.h"
 
 namespace morvane::testing {
 namespace {
@@ -23,7 +23,7 @@ using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::FormName;
 
-using toolkit::SystemDpi;
+using platform::SystemDpi;
 
 // 1440 twips to the inch, to the nearest pixel.
 int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 0.5)); }
@@ -125,7 +125,7 @@ class ScaledLayoutTest : public AppFixture {
 };
 
 TEST_F(ScaledLayoutTest, BothWindowsAreTheDesignedTwipsAtTheScreenDpi) {
-  const int dpi = SystemDpi();
+  const int dpi = platform::SystemDpi();
   windows_.Show(FormName::Form2);
   ExpectLaidOutAt(Main(), main_window::Form1Controls(), ClientSizesAt(dpi).main, dpi);
   ExpectLaidOutAt(About(), about_window::Form2Controls(), ClientSizesAt(dpi).about, dpi);
@@ -155,7 +155,7 @@ TEST_F(ScaledLayoutTest, EveryBoxAndButtonTextFitsInTheWindowsFont) {
           ::GetClientRect(ChildWindow(form, spec), &room);
           const int edge = ::GetSystemMetrics(SM_CXEDGE);
           ::InflateRect(&room, -edge, -edge);
-          texts.push_back(toolkit::Widen(kStopCaption));
+          texts.push_back(platform::Widen(kStopCaption));
           break;
         }
         default:
@@ -163,8 +163,10 @@ TEST_F(ScaledLayoutTest, EveryBoxAndButtonTextFitsInTheWindowsFont) {
       }
       for (const std::wstring& text : texts) {
         const SIZE size = InkedSize(form.Font(), text);
-        EXPECT_LE(size.cx, room.right - room.left) << spec.name << " \"" << toolkit::Narrow(text) << "\"";
-        EXPECT_LE(size.cy, room.bottom - room.top) << spec.name << " \"" << toolkit::Narrow(text) << "\"";
+        EXPECT_LE(size.cx, room.right - room.left)
+            << spec.name << " \"" << platform::Narrow(text) << "\"";
+        EXPECT_LE(size.cy, room.bottom - room.top)
+            << spec.name << " \"" << platform::Narrow(text) << "\"";
       }
     }
   }
@@ -204,7 +206,7 @@ TEST_F(ScaledLayoutTest, ThePicturesClickWhereTheyAreShown) {
 // Wine has one dpi for the whole desktop: the move to another monitor is
 // played by sending the message Windows sends.
 TEST_F(ScaledLayoutTest, AWindowMovedToAMonitorOfAnotherDpiIsLaidOutAgainForIt) {
-  const int dpi = SystemDpi();
+  const int dpi = platform::SystemDpi();
   Main().Show();
   HWND hwnd = Main().hwnd();
   for (const int new_dpi : {dpi == 144 ? 192 : 144, dpi}) {

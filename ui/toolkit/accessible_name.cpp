@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "ui/toolkit/com_functions.h"
-#include "ui/toolkit/system_library.h"
-#include "ui/toolkit/text_encoding.h"
+#include "platform/com_functions.h"
+#include "platform/system_library.h"
+#include "platform/text_encoding.h"
 
 namespace morvane::toolkit {
 
@@ -28,16 +28,16 @@ struct AccessibilityFunctions {
 // Everything is nullptr when any of it is missing.
 const AccessibilityFunctions& Accessibility() {
   static const AccessibilityFunctions functions = []() -> AccessibilityFunctions {
-    const ComFunctions& com = Com();
+    const platform::ComFunctions& com = platform::Com();
     if (!com.Available() || FAILED(com.initialise(nullptr, COINIT_APARTMENTTHREADED))) {
       return {};
     }
-    HMODULE oleacc = SystemLibrary(L"oleacc.dll");
+    HMODULE oleacc = platform::SystemLibrary(L"oleacc.dll");
     AccessibilityFunctions found{
-        FunctionIn<decltype(found.create_standard)>(oleacc, "CreateStdAccessibleObject"),
-        FunctionIn<decltype(found.result_from_object)>(oleacc, "LresultFromObject"),
-        FunctionIn<decltype(found.allocate_string)>(SystemLibrary(L"oleaut32.dll"),
-                                                    "SysAllocString")};
+        platform::FunctionIn<decltype(found.create_standard)>(oleacc, "CreateStdAccessibleObject"),
+        platform::FunctionIn<decltype(found.result_from_object)>(oleacc, "LresultFromObject"),
+        platform::FunctionIn<decltype(found.allocate_string)>(
+            platform::SystemLibrary(L"oleaut32.dll"), "SysAllocString")};
     if (!found.create_standard || !found.result_from_object || !found.allocate_string) {
       return {};
     }
@@ -105,7 +105,7 @@ class NamedAccessible final : public IAccessible {
       return E_POINTER;
     }
     // The library is loaded: this object came from it.
-    *name = Accessibility().allocate_string(Widen((*source_)()).c_str());
+    *name = Accessibility().allocate_string(platform::Widen((*source_)()).c_str());
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {

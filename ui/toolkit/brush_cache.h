@@ -8,7 +8,7 @@
 #include <map>
 
 #include "countdown/colour.h"
-#include "ui/toolkit/gdi.h"
+#include "platform/gdi.h"
 
 namespace morvane::toolkit {
 
@@ -17,13 +17,13 @@ class BrushCache {
   HBRUSH For(Colour colour) {
     auto& brush = brushes_[colour];
     if (!brush) {
-      brush.reset(::CreateSolidBrush(ToColorRef(colour)));
+      brush.reset(::CreateSolidBrush(platform::ToColorRef(colour)));
     }
     return brush.get();
   }
 
  private:
-  std::map<Colour, unique_hbrush> brushes_;
+  std::map<Colour, platform::unique_hbrush> brushes_;
 };
 
 }  // namespace morvane::toolkit

@@ -1,7 +1,7 @@
 #include "ui/toolkit/child_window.h"
 
+#include "platform/text_encoding.h"
 #include "ui/toolkit/pixel_bounds.h"
-#include "ui/toolkit/text_encoding.h"
 
 namespace morvane::toolkit {
 
@@ -29,11 +29,11 @@ std::string ReadText(HWND hwnd) {
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
   text.resize(static_cast<size_t>(copied));
-  return Narrow(text);
+  return platform::Narrow(text);
 }
 
 void WriteText(HWND hwnd, std::string_view utf8) {
-  ::SetWindowTextW(hwnd, Widen(utf8).c_str());
+  ::SetWindowTextW(hwnd, platform::Widen(utf8).c_str());
 }
 
 }  // namespace morvane::toolkit

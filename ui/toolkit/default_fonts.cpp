@@ -1,6 +1,6 @@
 #include "ui/toolkit/default_fonts.h"
 
-#include "ui/toolkit/dpi.h"
+#include "platform/dpi.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
@@ -21,7 +21,8 @@ HFONT DefaultFonts::At(int dpi) {
     // makes any font of a point size: 13 pixels at 120 dpi, 16 at 144.
     LOGFONTW font_description{};
     ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font_description, &font_description);
-    const int design_height = ::MulDiv(font_description.lfHeight, kDesignDpi, SystemDpi());
+    const int design_height =
+        ::MulDiv(font_description.lfHeight, kDesignDpi, platform::SystemDpi());
     const int points = ::MulDiv(design_height, kPointsPerInch, kDesignDpi);
     font_description.lfHeight = ::MulDiv(points, dpi, kPointsPerInch);
     font.reset(::CreateFontIndirectW(&font_description));

@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "ui/toolkit/gdi.h"
+#include "platform/gdi.h"
 
 namespace morvane::toolkit {
 
@@ -16,7 +16,7 @@ class DefaultFonts {
   HFONT At(int dpi);
 
  private:
-  std::map<int, unique_hfont> fonts_;
+  std::map<int, platform::unique_hfont> fonts_;
 };
 
 }  // namespace morvane::toolkit

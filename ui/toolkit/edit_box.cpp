@@ -3,9 +3,9 @@
 #include <optional>
 #include <utility>
 
+#include "platform/clipboard_text.h"
+#include "platform/gdi.h"
 #include "ui/toolkit/child_window.h"
-#include "ui/toolkit/clipboard_text.h"
-#include "ui/toolkit/gdi.h"
 #include "ui/toolkit/reflected_message.h"
 #include "ui/toolkit/whole_characters.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 // Boxes without a designed colour follow the system's window colours.
 Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
-  return colour ? *colour : FromColorRef(::GetSysColor(system_colour));
+  return colour ? *colour : platform::FromColorRef(::GetSysColor(system_colour));
 }
 
 }  // namespace
@@ -71,8 +71,8 @@ LRESULT EditBox::OnControlColour(HDC dc) const {
     ::SetBkColor(dc, ::GetSysColor(colours.back));
     return reinterpret_cast<LRESULT>(::GetSysColorBrush(colours.back));
   }
-  ::SetTextColor(dc, ToColorRef(fore_));
-  ::SetBkColor(dc, ToColorRef(back_));
+  ::SetTextColor(dc, platform::ToColorRef(fore_));
+  ::SetBkColor(dc, platform::ToColorRef(back_));
   return reinterpret_cast<LRESULT>(brushes_.For(back_));
 }
 
@@ -95,7 +95,7 @@ std::optional<LRESULT> EditBox::OnPaste() const {
   if (Locked()) {
     return std::nullopt;
   }
-  const std::wstring pasted = ClipboardText(hwnd_);
+  const std::wstring pasted = platform::ClipboardText(hwnd_);
   const std::size_t room = Room();
   const std::wstring whole(WholeCharactersWithin(pasted, room));
   const bool splits_a_pair = pasted.size() > room && whole.size() < room;

@@ -15,8 +15,8 @@
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessible_name.h"
 #include "ui/toolkit/brush_cache.h"
+#include "ui/toolkit/contrast_mode.h"
 #include "ui/toolkit/control_hook.h"
-#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dpi.h"
 #include "ui/toolkit/child_window.h"
-#include "ui/toolkit/dpi.h"
 #include "ui/toolkit/reflected_message.h"
 
 namespace morvane::toolkit {
@@ -86,7 +86,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       spec_(spec),
       controls_(controls.begin(), controls.end()),
       fonts_(context.fonts),
-      dpi_(SystemDpi()),
+      dpi_(platform::SystemDpi()),
       font_(fonts_.At(dpi_)),
       back_(spec.back),
       clock_(std::move(context.clock)),
@@ -97,7 +97,8 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
   RegisterFormClass(instance_, spec_, WindowProc);
 
   const Frame frame = FrameFor(spec_);
-  const SIZE outer = OuterSizeAt(ClientSizeAt(spec_, dpi_), frame.style, frame.ex_style, dpi_);
+  const SIZE outer =
+      platform::OuterSizeAt(ClientSizeAt(spec_, dpi_), frame.style, frame.ex_style, dpi_);
   int x = CW_USEDEFAULT;
   int y = CW_USEDEFAULT;
   if (spec_.placement == FirstPlacement::CentredOnScreen) {
@@ -112,7 +113,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
   CreateControls();
-  if (const int dpi = DpiOfWindow(hwnd_); dpi != dpi_) {
+  if (const int dpi = platform::DpiOfWindow(hwnd_); dpi != dpi_) {
     RECT placed;
     ::GetWindowRect(hwnd_, &placed);
     ScaleTo(dpi);
@@ -201,7 +202,7 @@ void Form::ScaleTo(int dpi) {
 // pixels showing the back colour.
 void Form::LoadBackground() {
   if (spec_.background_picture != 0) {
-    background_.emplace(instance_, spec_.background_picture, dpi_, ToColorRef(back_));
+    background_.emplace(instance_, spec_.background_picture, dpi_, platform::ToColorRef(back_));
   }
 }
 
@@ -211,7 +212,7 @@ void Form::LoadBackground() {
 void Form::FitFrameToClientArea(POINT top_left) {
   const SIZE client = ClientSizeAt(spec_, dpi_);
   const Frame frame = FrameFor(spec_);
-  SIZE outer = OuterSizeAt(client, frame.style, frame.ex_style, dpi_);
+  SIZE outer = platform::OuterSizeAt(client, frame.style, frame.ex_style, dpi_);
   constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
   ::SetWindowPos(hwnd_, nullptr, top_left.x, top_left.y, outer.cx, outer.cy, kFlags);
   RECT placed;
@@ -248,7 +249,7 @@ void Form::Show() {
   if (hwnd_ == nullptr) {
     return;
   }
-  BringForward(hwnd_, foreground_);
+  platform::BringForward(hwnd_, foreground_);
 }
 
 void Form::Hide() {
@@ -341,12 +342,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 // Painted into a memory bitmap and copied in one go, so that nothing flickers.
 void Form::OnPaint() {
-  const PaintDc dc(hwnd_);
+  const platform::PaintDc dc(hwnd_);
   RECT client;
   ::GetClientRect(hwnd_, &client);
-  const unique_hdc buffer_dc(::CreateCompatibleDC(dc.get()));
-  const unique_hbitmap buffer(::CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
-  const SelectedObject selected(buffer_dc.get(), buffer.get());
+  const platform::unique_hdc buffer_dc(::CreateCompatibleDC(dc.get()));
+  const platform::unique_hbitmap buffer(
+      ::CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
+  const platform::SelectedObject selected(buffer_dc.get(), buffer.get());
   PaintContent(buffer_dc.get());
   ::BitBlt(dc.get(), 0, 0, client.right, client.bottom, buffer_dc.get(), 0, 0, SRCCOPY);
 }
@@ -355,8 +357,8 @@ void Form::PaintContent(HDC dc) const {
   RECT client;
   ::GetClientRect(hwnd_, &client);
   {
-    const SavedDcState saved(dc);
-    ::SetBkColor(dc, ToColorRef(back_));
+    const platform::SavedDcState saved(dc);
+    ::SetBkColor(dc, platform::ToColorRef(back_));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
   }
   if (background_) {

@@ -24,14 +24,14 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/toolkit/artwork_bitmap.h"
+#include "platform/clock.h"
+#include "platform/foreground.h"
+#include "ui/artwork/artwork_bitmap.h"
 #include "ui/toolkit/brush_cache.h"
 #include "ui/toolkit/button_control.h"
-#include "ui/toolkit/clock.h"
+#include "ui/toolkit/contrast_mode.h"
 #include "ui/toolkit/default_fonts.h"
 #include "ui/toolkit/edit_box.h"
-#include "ui/toolkit/foreground.h"
-#include "ui/toolkit/high_contrast.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/layout.h"
 #include "ui/toolkit/picture.h"
@@ -45,10 +45,10 @@ struct FormContext {
   HINSTANCE instance;
   DefaultFonts& fonts;   // shared by the program's windows, one per dpi
   HWND owner = nullptr;  // a hidden owner keeps a window off the taskbar
-  Clock clock;           // the time source of the form's interval timers
+  platform::Clock clock;               // the time source of the form's interval timers
   std::function<void()> on_destroyed;  // the window is being destroyed
-  HighContrastQuery high_contrast;     // the colours to draw with follow it
-  ForegroundRequests foreground;       // how Show brings the window forward
+  platform::HighContrastQuery high_contrast;  // the colours to draw with follow it
+  platform::ForegroundRequests foreground;    // how Show brings the window forward
 };
 
 class Form {
@@ -114,11 +114,11 @@ class Form {
   int dpi_;
   HFONT font_;
   Colour back_;
-  std::optional<ArtworkBitmap> background_;
+  std::optional<artwork::ArtworkBitmap> background_;
   WindowIcons icons_;
-  Clock clock_;
+  platform::Clock clock_;
   std::function<void()> on_destroyed_;
-  ForegroundRequests foreground_;
+  platform::ForegroundRequests foreground_;
   BrushCache brushes_;
   ContrastMode contrast_;
   SystemMenuCommands system_menu_;

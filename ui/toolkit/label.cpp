@@ -1,6 +1,6 @@
 #include "ui/toolkit/label.h"
 
-#include "ui/toolkit/gdi.h"
+#include "platform/gdi.h"
 #include "ui/toolkit/pixel_bounds.h"
 
 namespace morvane::toolkit {
@@ -26,15 +26,15 @@ Label::Label(const ControlSpec& spec, int dpi, const ContrastMode& contrast)
     : contrast_(&contrast),
       spec_(spec),
       bounds_(BoundsOf(spec, dpi)),
-      back_(spec.back.value_or(FromColorRef(::GetSysColor(COLOR_BTNFACE)))),
-      fore_(spec.fore.value_or(FromColorRef(::GetSysColor(COLOR_BTNTEXT)))) {}
+      back_(spec.back.value_or(platform::FromColorRef(::GetSysColor(COLOR_BTNFACE)))),
+      fore_(spec.fore.value_or(platform::FromColorRef(::GetSysColor(COLOR_BTNTEXT)))) {}
 
 void Label::ScaleTo(int dpi) { bounds_ = BoundsOf(spec_, dpi); }
 
 void Label::Paint(HDC dc, HFONT font) const {
-  const SavedDcState saved(dc);
-  COLORREF back = ToColorRef(back_);
-  COLORREF fore = ToColorRef(fore_);
+  const platform::SavedDcState saved(dc);
+  COLORREF back = platform::ToColorRef(back_);
+  COLORREF fore = platform::ToColorRef(fore_);
   if (contrast_->On()) {
     back = ::GetSysColor(kHighContrastLabelColours.back);
     fore = ::GetSysColor(kHighContrastLabelColours.text);

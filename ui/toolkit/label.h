@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/toolkit/high_contrast.h"
+#include "ui/toolkit/contrast_mode.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {

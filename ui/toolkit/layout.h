@@ -1,6 +1,6 @@
 // A form's design: its window settings and a table of its controls, as
-// designed in twips. Twips become pixels here and nowhere else, at the dots
-// per inch of the window they are shown on.
+// designed in twips, which become pixels at the dots per inch of the window
+// they are shown on.
 #pragma once
 
 #include <optional>
@@ -8,25 +8,14 @@
 #include <vector>
 
 #include "countdown/colour.h"
+#include "platform/design_scale.h"
 
 namespace morvane::toolkit {
 
-inline constexpr int kTwipsPerInch = 1440;
-// The scale the pictures were drawn for: 15 twips to a pixel.
-inline constexpr int kDesignDpi = 96;
-
-// Rounds to the nearest pixel, halves up, so that a designed edge that falls
-// between two pixels lands on the nearer one (at 96 dpi 1730 twips is
-// 115.3 px: 115; 3700 is 246.7: 247).
-constexpr int TwipsToPixels(int twips, int dpi) {
-  return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
-}
-
-// A length drawn in pixels at 96 dpi, as shown at `dpi`: the same rule, since
-// such a pixel is 15 twips (a 74-pixel picture is 93 pixels wide at 120 dpi).
-constexpr int ScaledFromDesign(int pixels, int dpi) {
-  return TwipsToPixels(pixels * (kTwipsPerInch / kDesignDpi), dpi);
-}
+using platform::kDesignDpi;
+using platform::kTwipsPerInch;
+using platform::ScaledFromDesign;
+using platform::TwipsToPixels;
 
 enum class ControlKind {
   TextBox,     // single-line edit box

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "ui/toolkit/text_encoding.h"
+#include "platform/text_encoding.h"
 
 namespace morvane::toolkit {
 
 void ShowMessageBox(HWND owner, std::string_view text, std::wstring_view title) {
-  ::MessageBoxW(owner, Widen(text).c_str(), std::wstring(title).c_str(), MB_OK);
+  ::MessageBoxW(owner, platform::Widen(text).c_str(), std::wstring(title).c_str(), MB_OK);
 }
 
 }  // namespace morvane::toolkit

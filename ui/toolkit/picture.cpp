@@ -11,7 +11,7 @@ Picture::Picture(HINSTANCE instance, const ControlSpec& spec, int dpi)
       bounds_(BoundsAt(spec, dpi, bitmap_.Size())) {}
 
 void Picture::ScaleTo(int dpi) {
-  bitmap_ = ArtworkBitmap(instance_, spec_.picture, dpi);
+  bitmap_ = artwork::ArtworkBitmap(instance_, spec_.picture, dpi);
   bounds_ = BoundsAt(spec_, dpi, bitmap_.Size());
 }
 

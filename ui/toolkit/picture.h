@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/toolkit/artwork_bitmap.h"
+#include "ui/artwork/artwork_bitmap.h"
 #include "ui/toolkit/layout.h"
 
 namespace morvane::toolkit {
@@ -37,7 +37,7 @@ class Picture {
 
   HINSTANCE instance_;
   ControlSpec spec_;
-  ArtworkBitmap bitmap_;
+  artwork::ArtworkBitmap bitmap_;
   RECT bounds_;
   std::function<void()> on_click_;
 };

@@ -1,7 +1,7 @@
 #include "ui/toolkit/window_icons.h"
 
-#include "ui/toolkit/dpi.h"
-#include "ui/toolkit/system_library.h"
+#include "platform/dpi.h"
+#include "platform/system_library.h"
 
 namespace morvane::toolkit {
 
@@ -14,13 +14,13 @@ using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, i
 // the manifest asks for, from the side-by-side store, which the boxes and
 // buttons then use as well; the system folder holds only version 5.
 LoadIconWithScaleDownFunction LoadIconWithScaleDownOrNull() {
-  static const auto function = FunctionIn<LoadIconWithScaleDownFunction>(
+  static const auto function = platform::FunctionIn<LoadIconWithScaleDownFunction>(
       ::LoadLibraryW(L"comctl32.dll"), "LoadIconWithScaleDown");
   return function;
 }
 
 unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, int dpi) {
-  const int size = SystemMetricAt(size_metric, dpi);
+  const int size = platform::SystemMetricAt(size_metric, dpi);
   HICON icon = nullptr;
   if (const auto load_scaled_down = LoadIconWithScaleDownOrNull()) {
     if (SUCCEEDED(load_scaled_down(instance, name, size, size, &icon))) {

@@ -11,7 +11,8 @@ constexpr auto kEarlyTolerance =
 
 }  // namespace
 
-WindowTimer::WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval, Clock clock)
+WindowTimer::WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval,
+                         platform::Clock clock)
     : owner_(owner), id_(id), clock_(std::move(clock)), schedule_(interval, kEarlyTolerance) {}
 
 WindowTimer::~WindowTimer() {

@@ -11,14 +11,14 @@
 #include <utility>
 
 #include "countdown/row_controls.h"
-#include "ui/toolkit/clock.h"
+#include "platform/clock.h"
 #include "ui/toolkit/tick_schedule.h"
 
 namespace morvane::toolkit {
 
 class WindowTimer final : public IntervalTimer {
  public:
-  WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval, Clock clock);
+  WindowTimer(HWND owner, UINT_PTR id, std::chrono::milliseconds interval, platform::Clock clock);
   WindowTimer(const WindowTimer&) = delete;
   WindowTimer& operator=(const WindowTimer&) = delete;
   ~WindowTimer();
@@ -38,7 +38,7 @@ class WindowTimer final : public IntervalTimer {
 
   HWND owner_;
   UINT_PTR id_;
-  Clock clock_;
+  platform::Clock clock_;
   TickSchedule schedule_;
   bool enabled_ = false;
   std::int64_t ticks_due_ = 0;

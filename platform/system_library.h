@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 // A library from the system folder, never from beside the executable; loaded
 // on first use and kept for the life of the program. nullptr if it is missing.
@@ -21,4 +21,4 @@ Function FunctionIn(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

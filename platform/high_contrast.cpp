@@ -1,6 +1,8 @@
-#include "ui/toolkit/high_contrast.h"
+#include "platform/high_contrast.h"
 
-namespace morvane::toolkit {
+#include <windows.h>
+
+namespace morvane::platform {
 
 bool SystemHighContrast() {
   HIGHCONTRASTW contrast{};
@@ -9,4 +11,4 @@ bool SystemHighContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

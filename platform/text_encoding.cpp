@@ -1,8 +1,8 @@
-#include "ui/toolkit/text_encoding.h"
+#include "platform/text_encoding.h"
 
 #include <windows.h>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 std::wstring Widen(std::string_view utf8) {
   if (utf8.empty()) {
@@ -27,4 +27,4 @@ std::string Narrow(std::wstring_view utf16) {
   return narrow;
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

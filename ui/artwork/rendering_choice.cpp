@@ -1,11 +1,11 @@
-#include "ui/toolkit/rendering_choice.h"
+#include "ui/artwork/rendering_choice.h"
 
 #include <algorithm>
 #include <string>
 
-#include "ui/toolkit/layout.h"
+#include "platform/design_scale.h"
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 namespace {
 
@@ -40,7 +40,7 @@ std::optional<int> ChooseRendering(std::span<const int> percents, int dpi) {
   }
   std::optional<int> chosen;
   for (const int percent : percents) {
-    const bool large_enough = percent * kDesignDpi >= dpi * kDesignPercent;
+    const bool large_enough = percent * platform::kDesignDpi >= dpi * kDesignPercent;
     if (large_enough && (!chosen || percent < *chosen)) {
       chosen = percent;
     }
@@ -48,4 +48,4 @@ std::optional<int> ChooseRendering(std::span<const int> percents, int dpi) {
   return chosen ? chosen : *std::max_element(percents.begin(), percents.end());
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

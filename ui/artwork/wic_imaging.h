@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 struct ComReleaser {
   void operator()(IUnknown* object) const { object->Release(); }
@@ -36,4 +36,4 @@ class WicImaging {
   com_ptr<IWICImagingFactory> factory_;
 };
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 // The scale of the renderings drawn for 96 dpi.
 inline constexpr int kDesignPercent = 100;
@@ -20,4 +20,4 @@ std::optional<int> RenderingPercent(std::wstring_view name, int id);
 // when none is. Nothing when there are none.
 std::optional<int> ChooseRendering(std::span<const int> percents, int dpi);
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

@@ -1,11 +1,11 @@
-#include "ui/toolkit/wic_imaging.h"
+#include "ui/artwork/wic_imaging.h"
 
-#include "ui/toolkit/com_functions.h"
+#include "platform/com_functions.h"
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 WicImaging::WicImaging() {
-  const ComFunctions& com = Com();
+  const platform::ComFunctions& com = platform::Com();
   if (!com.Available()) {
     return;
   }
@@ -24,8 +24,8 @@ WicImaging::WicImaging() {
 WicImaging::~WicImaging() {
   factory_.reset();
   if (uninitialise_) {
-    Com().uninitialise();
+    platform::Com().uninitialise();
   }
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

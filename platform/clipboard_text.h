@@ -5,10 +5,10 @@
 
 #include <string>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 // The clipboard's Unicode text, read on behalf of `owner`; empty when the
 // clipboard holds no text or cannot be opened.
 std::wstring ClipboardText(HWND owner);
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 // The dpi of the primary screen, which new windows are first placed on.
 int SystemDpi();
@@ -21,4 +21,4 @@ int SystemMetricAt(int index, int dpi);
 // `client` pixels, its frame drawn at `dpi`.
 SIZE OuterSizeAt(SIZE client, DWORD style, DWORD ex_style, int dpi);
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -1,8 +1,8 @@
-#include "ui/toolkit/dpi.h"
+#include "platform/dpi.h"
 
-#include "ui/toolkit/system_library.h"
+#include "platform/system_library.h"
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 namespace {
 
@@ -56,4 +56,4 @@ SIZE OuterSizeAt(SIZE client, DWORD style, DWORD ex_style, int dpi) {
   return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -1,23 +1,23 @@
-#include "ui/toolkit/artwork_bitmap.h"
+#include "ui/artwork/artwork_bitmap.h"
 
-#include "ui/toolkit/layout.h"
-#include "ui/toolkit/scaled_rendering.h"
+#include "platform/design_scale.h"
+#include "ui/artwork/scaled_rendering.h"
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 namespace {
 
 // The bitmap resource as drawn, for 96 dpi.
-unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
-  return unique_hbitmap(static_cast<HBITMAP>(
+platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
+  return platform::unique_hbitmap(static_cast<HBITMAP>(
       ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Rewrites the colour table of a palettized bitmap, so that the key colour
 // costs nothing on any paint.
 void ShowKeyAs(HBITMAP bitmap, COLORREF shown) {
-  const unique_hdc dc(::CreateCompatibleDC(nullptr));
-  const SelectedObject selected(dc.get(), bitmap);
+  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  const platform::SelectedObject selected(dc.get(), bitmap);
   RGBQUAD table[256];
   const UINT entries = ::GetDIBColorTable(dc.get(), 0, 256, table);
   const RGBQUAD replacement{GetBValue(shown), GetGValue(shown), GetRValue(shown), 0};
@@ -41,7 +41,7 @@ SIZE SizeOf(HBITMAP bitmap) {
 
 ArtworkBitmap::ArtworkBitmap(HINSTANCE instance, int id, int dpi,
                              std::optional<COLORREF> transparent_as) {
-  if (dpi == kDesignDpi) {
+  if (dpi == platform::kDesignDpi) {
     bitmap_ = DesignBitmap(instance, id);
     if (bitmap_ && transparent_as) {
       ShowKeyAs(bitmap_.get(), *transparent_as);
@@ -53,9 +53,9 @@ ArtworkBitmap::ArtworkBitmap(HINSTANCE instance, int id, int dpi,
 }
 
 void ArtworkBitmap::Draw(HDC dc, int x, int y) const {
-  const unique_hdc source(::CreateCompatibleDC(dc));
-  const SelectedObject selected(source.get(), bitmap_.get());
+  const platform::unique_hdc source(::CreateCompatibleDC(dc));
+  const platform::SelectedObject selected(source.get(), bitmap_.get());
   ::BitBlt(dc, x, y, size_.cx, size_.cy, source.get(), 0, 0, SRCCOPY);
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

@@ -9,9 +9,9 @@
 
 #include <optional>
 
-#include "ui/toolkit/gdi.h"
+#include "platform/gdi.h"
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 // Pixels of the artwork in this colour are transparent.
 inline constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
@@ -29,8 +29,8 @@ class ArtworkBitmap {
   void Draw(HDC dc, int x, int y) const;
 
  private:
-  unique_hbitmap bitmap_;
+  platform::unique_hbitmap bitmap_;
   SIZE size_{};
 };
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

@@ -5,7 +5,7 @@
 
 #include <objbase.h>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 struct ComFunctions {
   decltype(&::CoInitializeEx) initialise = nullptr;
@@ -20,4 +20,4 @@ struct ComFunctions {
 // Loaded on first use and kept: COM objects live in ole32 until the program ends.
 const ComFunctions& Com();
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <functional>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 using Clock = std::function<std::chrono::milliseconds()>;
 
@@ -12,4 +12,4 @@ using Clock = std::function<std::chrono::milliseconds()>;
 // that a countdown takes off the time the machine slept.
 Clock UptimeClock();
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 // The two requests bringing a window forward makes of the window system.
 // Windows may refuse the foreground to a program in the background; tests put
@@ -25,4 +25,4 @@ ForegroundRequests SystemForegroundRequests();
 // user activates it.
 void BringForward(HWND window, const ForegroundRequests& requests);
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -1,8 +1,8 @@
-#include "ui/toolkit/clipboard_text.h"
+#include "platform/clipboard_text.h"
 
 #include <string_view>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::wstring ClipboardText(HWND owner) {
   return std::wstring(block.substr(0, block.find(L'\0')));
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

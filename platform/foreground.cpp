@@ -1,6 +1,6 @@
-#include "ui/toolkit/foreground.h"
+#include "platform/foreground.h"
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 namespace {
 
@@ -48,4 +48,4 @@ void BringForward(HWND window, const ForegroundRequests& requests) {
   requests.flash(flash);
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -1,8 +1,8 @@
-#include "ui/toolkit/system_library.h"
+#include "platform/system_library.h"
 
 #include <string>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 HMODULE SystemLibrary(const wchar_t* file) {
   // A library stays loaded until the program ends, so loading it again only
@@ -19,4 +19,4 @@ HMODULE SystemLibrary(const wchar_t* file) {
   return ::LoadLibraryW(path.c_str());
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -1,8 +1,8 @@
-#include "ui/toolkit/com_functions.h"
+#include "platform/com_functions.h"
 
-#include "ui/toolkit/system_library.h"
+#include "platform/system_library.h"
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 const ComFunctions& Com() {
   static const ComFunctions functions = [] {
@@ -15,4 +15,4 @@ const ComFunctions& Com() {
   return functions;
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

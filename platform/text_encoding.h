@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

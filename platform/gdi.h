@@ -8,7 +8,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 struct GdiObjectDeleter {
   void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
@@ -78,4 +78,4 @@ constexpr std::uint32_t FromColorRef(COLORREF colour) {
          (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform

@@ -21,13 +21,13 @@
 
 #include <optional>
 
-#include "ui/toolkit/gdi.h"
+#include "platform/gdi.h"
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 // A 32-bit bitmap of the artwork `id` at `dpi`, its transparent pixels showing
 // `transparent_as` if given; nullptr if it cannot be made.
-unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
-                               std::optional<COLORREF> transparent_as);
+platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
+                                         std::optional<COLORREF> transparent_as);
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

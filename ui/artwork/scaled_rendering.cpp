@@ -1,4 +1,4 @@
-#include "ui/toolkit/scaled_rendering.h"
+#include "ui/artwork/scaled_rendering.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit/layout.h"
-#include "ui/toolkit/rendering_choice.h"
-#include "ui/toolkit/wic_imaging.h"
+#include "platform/design_scale.h"
+#include "ui/artwork/rendering_choice.h"
+#include "ui/artwork/wic_imaging.h"
 
-namespace morvane::toolkit {
+namespace morvane::artwork {
 
 namespace {
 
@@ -67,8 +67,7 @@ BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR search_ad
 // The scales the picture is rendered at, the 96-dpi bitmap among them.
 std::vector<int> RenderingPercents(HINSTANCE instance, int id) {
   Search search{id, {kDesignPercent}};
-  ::EnumResourceNamesW(instance, RT_RCDATA, &CollectRendering,
-                       reinterpret_cast<LONG_PTR>(&search));
+  ::EnumResourceNamesW(instance, RT_RCDATA, &CollectRendering, reinterpret_cast<LONG_PTR>(&search));
   return search.percents;
 }
 
@@ -84,13 +83,13 @@ com_ptr<IWICBitmapSource> DecodePng(IWICImagingFactory& factory, HINSTANCE insta
   }
   const com_ptr<IWICStream> stream(raw_stream);
   // The stream only reads the resource's bytes, which are never written.
-  if (FAILED(stream->InitializeFromMemory(
-          static_cast<BYTE*>(const_cast<void*>(png.data)), png.size))) {
+  if (FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png.data)),
+                                          png.size))) {
     return nullptr;
   }
   IWICBitmapDecoder* raw_decoder = nullptr;
-  if (FAILED(factory.CreateDecoderFromStream(stream.get(), nullptr,
-                                             WICDecodeMetadataCacheOnDemand, &raw_decoder))) {
+  if (FAILED(factory.CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                             &raw_decoder))) {
     return nullptr;
   }
   const com_ptr<IWICBitmapDecoder> decoder(raw_decoder);
@@ -102,11 +101,11 @@ com_ptr<IWICBitmapSource> DecodePng(IWICImagingFactory& factory, HINSTANCE insta
 }
 
 com_ptr<IWICBitmapSource> DesignSource(IWICImagingFactory& factory, HINSTANCE instance, int id) {
-  const unique_hbitmap bitmap(static_cast<HBITMAP>(
+  const platform::unique_hbitmap bitmap(static_cast<HBITMAP>(
       ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   IWICBitmap* copy = nullptr;
-  if (!bitmap || FAILED(factory.CreateBitmapFromHBITMAP(bitmap.get(), nullptr,
-                                                        WICBitmapIgnoreAlpha, &copy))) {
+  if (!bitmap ||
+      FAILED(factory.CreateBitmapFromHBITMAP(bitmap.get(), nullptr, WICBitmapIgnoreAlpha, &copy))) {
     return nullptr;
   }
   return com_ptr<IWICBitmapSource>(copy);
@@ -148,7 +147,7 @@ void ReplaceKey(Pixels& pixels, COLORREF shown) {
 }
 
 // A top-down 32-bit DIB section of `size`, and where its pixels are.
-unique_hbitmap MakeDib(SIZE size, void** bits) {
+platform::unique_hbitmap MakeDib(SIZE size, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = size.cx;
@@ -156,13 +155,14 @@ unique_hbitmap MakeDib(SIZE size, void** bits) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  return unique_hbitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+  return platform::unique_hbitmap(
+      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
 // The pixels at `size`: as they are if that is their size, resampled otherwise.
-unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, SIZE size) {
+platform::unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, SIZE size) {
   void* bits = nullptr;
-  unique_hbitmap bitmap = MakeDib(size, &bits);
+  platform::unique_hbitmap bitmap = MakeDib(size, &bits);
   if (!bitmap) {
     return nullptr;
   }
@@ -174,11 +174,9 @@ unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, SIZE size) 
   }
   IWICBitmap* raw_source = nullptr;
   IWICBitmapScaler* raw_scaler = nullptr;
-  if (FAILED(factory.CreateBitmapFromMemory(pixels.width, pixels.height,
-                                            GUID_WICPixelFormat32bppBGR, pixels.Stride(),
-                                            pixels.Bytes(),
-                                            reinterpret_cast<BYTE*>(pixels.values.data()),
-                                            &raw_source))) {
+  if (FAILED(factory.CreateBitmapFromMemory(
+          pixels.width, pixels.height, GUID_WICPixelFormat32bppBGR, pixels.Stride(), pixels.Bytes(),
+          reinterpret_cast<BYTE*>(pixels.values.data()), &raw_source))) {
     return nullptr;
   }
   const com_ptr<IWICBitmap> source(raw_source);
@@ -196,10 +194,11 @@ unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, SIZE size) 
 
 }  // namespace
 
-unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
-                               std::optional<COLORREF> transparent_as) {
+platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
+                                         std::optional<COLORREF> transparent_as) {
   const SIZE design = DesignSize(instance, id);
-  const SIZE shown{ScaledFromDesign(design.cx, dpi), ScaledFromDesign(design.cy, dpi)};
+  const SIZE shown{platform::ScaledFromDesign(design.cx, dpi),
+                   platform::ScaledFromDesign(design.cy, dpi)};
   const std::vector<int> percents = RenderingPercents(instance, id);
   const int percent = ChooseRendering(percents, dpi).value_or(kDesignPercent);
 
@@ -221,4 +220,4 @@ unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
   return BitmapAt(*factory, pixels, shown);
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::artwork

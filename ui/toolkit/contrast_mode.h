@@ -1,29 +1,28 @@
-// Windows' high-contrast mode. While it is on, the user's chosen system
-// colours replace the form's own, so that every text stays readable (red on
-// grey, say, is barely told apart); while it is off, the designed colours
-// are drawn exactly.
+// Windows' high-contrast mode as a form draws it. While it is on, the user's
+// chosen system colours replace the form's own, so that every text stays
+// readable (red on grey, say, is barely told apart); while it is off, the
+// designed colours are drawn exactly.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
+#include <utility>
+
+#include "platform/high_contrast.h"
 
 namespace morvane::toolkit {
-
-// Whether high contrast is on; the system's answer, or a test's.
-using HighContrastQuery = std::function<bool()>;
-bool SystemHighContrast();
 
 // The form's reading of the mode, taken when it is made and again whenever
 // the system says its colours or settings have changed.
 class ContrastMode {
  public:
-  explicit ContrastMode(HighContrastQuery query) : query_(std::move(query)), on_(query_()) {}
+  explicit ContrastMode(platform::HighContrastQuery query)
+      : query_(std::move(query)), on_(query_()) {}
   bool On() const { return on_; }
   void Reread() { on_ = query_(); }
 
  private:
-  HighContrastQuery query_;
+  platform::HighContrastQuery query_;
   bool on_;
 };
 

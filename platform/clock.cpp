@@ -1,8 +1,8 @@
-#include "ui/toolkit/clock.h"
+#include "platform/clock.h"
 
 #include <windows.h>
 
-namespace morvane::toolkit {
+namespace morvane::platform {
 
 // "The elapsed time retrieved by GetTickCount or GetTickCount64 includes time
 // the system spends in sleep or hibernation" (Win32 documentation, System
@@ -16,4 +16,4 @@ Clock UptimeClock() {
   return [] { return std::chrono::milliseconds{::GetTickCount64()}; };
 }
 
-}  // namespace morvane::toolkit
+}  // namespace morvane::platform
