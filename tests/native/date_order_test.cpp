@@ -9,7 +9,7 @@ namespace morvane {
 namespace {
 
 struct PatternCase {
-  const wchar_t* pattern;
+  std::wstring_view pattern;
   DateOrder expected;
 };
 
@@ -60,6 +60,9 @@ TEST(DateOrderTest, FirstDateFieldOfThePatternDecides) {
       {L"'d/M/y'", DateOrder::MonthDayYear},
       {L"'dd.MM.yyyy", DateOrder::MonthDayYear},
       {L"dddd", DateOrder::MonthDayYear},
+      // the pattern ends where its view ends, not at a terminator: "dd" cut
+      // from a longer pattern is the day field, not the weekday's name
+      {std::wstring_view(L"dddd", 2), DateOrder::DayMonthYear},
   };
   for (const PatternCase& c : cases) {
     SCOPED_TRACE(Narrow(c.pattern));
