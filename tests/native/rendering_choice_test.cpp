@@ -30,6 +30,8 @@ TEST(RenderingChoiceTest, AboveTheLargestRenderingTakesTheLargest) {
 }
 
 TEST(RenderingChoiceTest, ReadsThePercentOnlyFromThePictureOwnRenderingNames) {
+  EXPECT_EQ(RenderingName(101, 150), L"PNG_101_150");
+  EXPECT_EQ(RenderingName(104, 1000), L"PNG_104_1000");
   EXPECT_EQ(RenderingPercent(L"PNG_101_150", 101), 150);
   EXPECT_EQ(RenderingPercent(L"PNG_101_1000", 101), 1000);
   for (const wchar_t* other : {L"PNG_101_150", L"PNG_1011_150", L"PNG_10_150"}) {

@@ -24,10 +24,22 @@ std::optional<int> Number(std::wstring_view digits) {
   return value;
 }
 
+// The number's decimal digits. Not std::to_wstring, which formats through
+// the C runtime's wide printf: a static MinGW-w64 build links all of it,
+// floating point and locale included, some 26 KB of the program.
+std::wstring Decimal(int number) {
+  const std::string digits = std::to_string(number);
+  return std::wstring(digits.begin(), digits.end());
+}
+
 }  // namespace
 
+std::wstring RenderingName(int id, int percent) {
+  return L"PNG_" + Decimal(id) + L"_" + Decimal(percent);
+}
+
 std::optional<int> RenderingPercent(std::wstring_view name, int id) {
-  const std::wstring prefix = L"PNG_" + std::to_wstring(id) + L"_";
+  const std::wstring prefix = L"PNG_" + Decimal(id) + L"_";
   if (!name.starts_with(prefix)) {
     return std::nullopt;
   }

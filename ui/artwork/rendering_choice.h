@@ -4,12 +4,17 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace morvane::artwork {
 
 // The scale of the renderings drawn for 96 dpi.
 inline constexpr int kDesignPercent = 100;
+
+// The resource name of the rendering of picture `id` at `percent`:
+// PNG_<id>_<percent>.
+std::wstring RenderingName(int id, int percent);
 
 // The percent of a rendering of picture `id` named PNG_<id>_<percent>, or
 // nothing for any other name.

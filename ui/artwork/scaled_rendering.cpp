@@ -18,10 +18,6 @@ using Pixel = std::uint32_t;  // 32bppBGR: 0x00RRGGBB in memory order B, G, R, u
 
 constexpr Pixel kKeyPixel = 0xFF00FF;
 
-std::wstring RenderingName(int id, int percent) {
-  return L"PNG_" + std::to_wstring(id) + L"_" + std::to_wstring(percent);
-}
-
 // The bytes of a resource: they stay mapped as long as the module is loaded.
 struct ResourceBytes {
   const void* data = nullptr;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "assets/resource_ids.h"
+#include "platform/text_encoding.h"
 
 namespace morvane::main_window {
 
@@ -57,7 +58,7 @@ void AddRow(std::vector<ControlSpec>& controls, int number) {
   const int top = kRowTops[static_cast<size_t>(number - 1)];
   const RowTabIndexes tabs = kRowTabIndexes[static_cast<size_t>(number - 1)];
   const std::string n = std::to_string(number);
-  controls.push_back(Box("Text" + n, 840, top, 2055, L"Character " + std::to_wstring(number), 12,
+  controls.push_back(Box("Text" + n, 840, top, 2055, platform::Widen("Character " + n), 12,
                          tabs.name));
   controls.push_back(Box("txtTime" + n, 3240, top, 855, L"00:00:00", 8, tabs.time));
   controls.push_back(Box("Gold" + n, 4200, top, 615, L"00 k", 8, tabs.gold));

@@ -1,12 +1,12 @@
 #include "ui/toolkit/form.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "platform/dpi.h"
 #include "ui/toolkit/child_window.h"
+#include "ui/toolkit/form_error.h"
 #include "ui/toolkit/reflected_message.h"
 
 namespace morvane::toolkit {
@@ -55,7 +55,7 @@ void RegisterFormClass(HINSTANCE instance, const FormSpec& spec, WNDPROC procedu
   window_class.hIconSm = LoadIconSized(instance, spec.icon, SM_CXSMICON);
   window_class.lpszClassName = spec.class_name;
   if (!::RegisterClassExW(&window_class)) {
-    throw std::runtime_error("cannot register a window class");
+    throw FormError("cannot register a window class");
   }
 }
 
@@ -67,7 +67,7 @@ template <typename Map>
 auto& Find(const Map& controls, std::string_view name) {
   const auto found = controls.find(name);
   if (found == controls.end()) {
-    throw std::out_of_range("no control named " + std::string(name));
+    throw FormError("no control named " + std::string(name));
   }
   return *found->second;
 }
@@ -109,7 +109,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
   ::CreateWindowExW(frame.ex_style, spec_.class_name, spec_.caption.c_str(), frame.style, x, y,
                     outer.cx, outer.cy, context.owner, nullptr, instance_, this);
   if (hwnd_ == nullptr) {
-    throw std::runtime_error("cannot create a window");
+    throw FormError("cannot create a window");
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
   CreateControls();
@@ -240,7 +240,7 @@ Picture& Form::PictureNamed(std::string_view name) const {
   const auto found = std::find_if(pictures_.begin(), pictures_.end(),
                                   [name](const auto& picture) { return picture->Name() == name; });
   if (found == pictures_.end()) {
-    throw std::out_of_range("no picture named " + std::string(name));
+    throw FormError("no picture named " + std::string(name));
   }
   return **found;
 }
