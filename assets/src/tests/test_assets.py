@@ -73,8 +73,12 @@ def rendering(picture, percent):
     return Png(SCALED / f"{picture}@{percent}.png")
 
 
+BI_RGB, BI_RLE8 = 0, 1
+
+
 class Bitmap:
-    """An uncompressed Windows BMP read straight from its bytes, so the check does not depend on a decoder."""
+    """A Windows BMP, plain or run-length-encoded (RLE8), read straight from its bytes, so the check does not
+    depend on a decoder."""
 
     def __init__(self, path):
         data = path.read_bytes()
@@ -82,7 +86,7 @@ class Bitmap:
             raise ValueError(f"{path} is not a BMP")
         (self.offset,) = struct.unpack_from("<I", data, 10)
         (self.header_size, self.width, self.height, self.planes, self.bits,
-         self.compression) = struct.unpack_from("<IiiHHI", data, 14)
+         self.compression, self.image_size) = struct.unpack_from("<IiiHHII", data, 14)
         (colours_used,) = struct.unpack_from("<I", data, 46)
         self.palette = []
         if self.bits == 8:
@@ -91,6 +95,9 @@ class Bitmap:
                             for i in range(start, start + 4 * (colours_used or 256), 4)]
         self._data = data
         self._stride = (self.width * self.bits + 31) // 32 * 4
+        if self.compression == BI_RLE8:
+            self._data, self.offset = expand_rle8(data[self.offset:self.offset + self.image_size],
+                                                  self.width, self.height, self._stride), 0
 
     def pixel(self, x, y):
         """RGB of the pixel at (x, y), y counted from the top; rows are stored bottom-up."""
@@ -106,6 +113,39 @@ class Bitmap:
 
     def colours(self, box):
         return set(self.pixels(box))
+
+
+def expand_rle8(encoded, width, height, stride):
+    """The rows of an RLE8 picture as plain 8-bit rows. Strict: each row holds exactly `width` indices and
+    ends with end-of-line, the last with end-of-bitmap, and nothing follows; no delta (which would leave
+    pixels unset), no stretch that runs past its row or the data."""
+    rows, row, at = [], bytearray(), 0
+    while True:
+        if at + 2 > len(encoded):
+            raise ValueError("the data ends before end-of-bitmap")
+        count, value = encoded[at], encoded[at + 1]
+        at += 2
+        if count > 0:
+            row += bytes([value]) * count
+        elif value in (0, 1):
+            if len(row) != width:
+                raise ValueError(f"row {len(rows)} from the bottom holds {len(row)} pixels, not {width}")
+            rows.append(bytes(row) + bytes(stride - width))
+            row = bytearray()
+            if value == 1:
+                break
+        elif value == 2:
+            raise ValueError("a delta leaves pixels unset")
+        else:
+            if at + value > len(encoded):
+                raise ValueError("an absolute stretch runs past the data")
+            row += encoded[at:at + value]
+            at += value + value % 2
+        if len(row) > width:
+            raise ValueError(f"row {len(rows)} from the bottom runs past {width} pixels")
+    if (len(rows), at) != (height, len(encoded)):
+        raise ValueError(f"{len(rows)} rows and {len(encoded) - at} bytes after end-of-bitmap")
+    return b"".join(rows)
 
 
 class Png:
@@ -172,10 +212,10 @@ class DrawnSlots:
 
 
 class BackgroundTest(unittest.TestCase):
-    def test_is_an_uncompressed_bottom_up_256_colour_picture_of_the_client_area(self):
+    def test_is_a_run_length_encoded_bottom_up_256_colour_picture_of_the_client_area(self):
         p = Bitmap(ASSETS / "background.bmp")
         self.assertEqual((p.header_size, p.width, p.height, p.planes, p.bits, p.compression),
-                         (40, 388, 408, 1, 8, 0))
+                         (40, 388, 408, 1, 8, BI_RLE8))
         self.assertEqual(len(p.palette), 256)
 
     def test_only_the_band_that_column_0_covers_is_the_transparent_key(self):
@@ -242,7 +282,7 @@ class ButtonPicturesTest(unittest.TestCase):
         for name in BUTTONS:
             with self.subTest(name):
                 p = Bitmap(ASSETS / f"{name}.bmp")
-                self.assertEqual((p.header_size, p.bits, p.compression), (40, 24, 0))
+                self.assertEqual((p.header_size, p.bits, p.compression), (40, 24, BI_RGB))
 
     def test_each_is_an_opaque_picture_of_its_control_size_with_a_lettered_face(self):
         for percent in rendered_percents():
