@@ -23,7 +23,7 @@ from morvane_art.scale import Scale  # noqa: E402
 ICON_SIZE = 200
 # The scales, in percent of 96 dpi, rendered besides 96 dpi itself (assets/README.md says why these);
 # the program reduces the next larger rendering for a scale in between.
-SCALES = (125, 150, 200)
+SCALES = (125, 150, 200, 250, 300)
 
 
 def render_all(folder):

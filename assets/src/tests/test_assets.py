@@ -302,9 +302,9 @@ class ButtonPicturesTest(unittest.TestCase):
 
 
 class ScaledRenderingsTest(unittest.TestCase):
-    def test_every_picture_is_rendered_at_the_same_scales_and_at_least_125_150_and_200_percent(self):
+    def test_every_picture_is_rendered_at_the_same_scales_and_at_least_125_150_200_250_and_300_percent(self):
         percents = scaled_percents()
-        self.assertLessEqual({125, 150, 200}, set(percents))
+        self.assertLessEqual({125, 150, 200, 250, 300}, set(percents))
         expected = {f"{picture}@{percent}.png" for picture in PICTURES for percent in percents}
         self.assertEqual({path.name for path in SCALED.iterdir()}, expected)
 
