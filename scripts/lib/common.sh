@@ -30,6 +30,43 @@ quietly() {
   fi
 }
 
+# Runs a build command quietly, its output added to a log and shown only if it
+# fails, and says so in one line once it has something to compile or link:
+# "TITLE:" followed by the build's percentages, one every ten points or so.
+# An up-to-date build says nothing. With "started" as the third argument the
+# line has been begun already (a first build, which configures first).
+#
+#   build_with_progress LOG TITLE started|quiet COMMAND [ARGUMENT...]
+build_with_progress() {
+  local log=$1 title=$2 started=$3
+  shift 3
+  printf '\n$ %s\n' "$*" >>"$log"
+  if ! "$@" 2>&1 | tee -a "$log" | show_build_progress "$title" "$started"; then
+    tail -n 40 "$log" >&2
+    die "failed: $* (full log: $log)"
+  fi
+}
+
+# Reads a CMake build's output: "[ 42%] Building ..." and "Linking ..." are
+# work; "Built target" and the release's layout, which run every time, are not.
+show_build_progress() {
+  local title=$1 said=false line percent shown=-10
+  [[ $2 == started ]] && said=true
+  while IFS= read -r line; do
+    [[ $line =~ ^\[\ *([0-9]+)%\]\ (Building|Linking) ]] || continue
+    percent=${BASH_REMATCH[1]}
+    if ! $said; then
+      printf '%s: %s:' "${0##*/}" "$title" >&2
+      said=true
+    fi
+    if ((percent >= shown + 10)); then
+      printf ' %d%%' "$percent" >&2
+      shown=$percent
+    fi
+  done
+  if $said; then printf '\n' >&2; fi
+}
+
 # A prefix of our own, so a user's ~/.wine is never touched. Mono and Gecko
 # are switched off so that creating the prefix never asks to download them.
 morvane_wine_env() {
@@ -53,6 +90,7 @@ morvane_wine_prefix() {
   local log="$MORVANE_LOGS/wine-prefix.log"
   mkdir -p "$MORVANE_LOGS"
   : >"$log"
+  say "preparing Wine in ${WINEPREFIX#"$MORVANE_ROOT"/}, the first time only (about a minute)"
   {
     wineboot -i &&
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f &&
