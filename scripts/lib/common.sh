@@ -50,11 +50,12 @@ build_with_progress() {
 # Reads a CMake build's output: "[ 42%] Building ..." and "Linking ..." are
 # work; "Built target" and the release's layout, which run every time, are not.
 show_build_progress() {
-  local title=$1 said=false line percent shown=-10
+  local title=$1 said=false line percent=0 shown=-10
   [[ $2 == started ]] && said=true
   while IFS= read -r line; do
-    [[ $line =~ ^\[\ *([0-9]+)%\]\ (Building|Linking) ]] || continue
+    [[ $line =~ ^\[\ *([0-9]+)%\]\ (.*) ]] || continue
     percent=${BASH_REMATCH[1]}
+    [[ ${BASH_REMATCH[2]} =~ ^(Building|Linking) ]] || continue
     if ! $said; then
       printf '%s: %s:' "${0##*/}" "$title" >&2
       said=true
@@ -64,7 +65,10 @@ show_build_progress() {
       shown=$percent
     fi
   done
-  if $said; then printf '\n' >&2; fi
+  $said || return 0
+  # The last line of a finished build is at 100 %, whatever it did.
+  if ((percent == 100 && shown < 100)); then printf ' 100%%' >&2; fi
+  printf '\n' >&2
 }
 
 # A prefix of our own, so a user's ~/.wine is never touched. Mono and Gecko
