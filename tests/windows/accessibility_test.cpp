@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -166,6 +167,23 @@ MenuItemText ReadMenuItem(HMENU menu, int index) {
     item.shown += *c;
   }
   return item;
+}
+
+// A thread may already be in a multithreaded apartment when a screen reader
+// first asks (a host that set one up, say); its objects serve there as well.
+TEST(AccessibilityInAnotherApartmentTest, NamesAreGivenFromAThreadInAMultithreadedApartment) {
+  std::wstring name;
+  std::thread([&name] {
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+      return;
+    }
+    {
+      WindowRegistry windows(::GetModuleHandleW(nullptr), RealSystemServices());
+      name = AccessibleNameOf(windows.Form1().TextBoxNamed("Text2").hwnd());
+    }
+    ::CoUninitialize();
+  }).join();
+  EXPECT_EQ(name, L"Character 2 name");
 }
 
 TEST_F(AccessibilityTest, TheSystemMenuOpensTheAboutWindowOnALetterOfItsOwn) {
