@@ -15,6 +15,7 @@
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
+#include "ui/toolkit/default_fonts.h"
 
 namespace morvane::testing {
 namespace {
@@ -123,6 +124,25 @@ class ScaledLayoutTest : public AppFixture {
     return found->second;
   }
 };
+
+// Windows makes the stock font at the dpi the session started at; after a
+// change of scale without signing out, that is not the dpi the program
+// reads. Whatever dpi the stock font was made at, the default font is 8
+// points at every dpi.
+TEST_F(ScaledLayoutTest, TheDefaultFontIsEightPointsWhateverDpiTheStockFontWasMadeAt) {
+  LOGFONTW stock{};
+  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+  for (const int made_at : {96, 144}) {
+    SCOPED_TRACE("the stock font made at " + std::to_string(made_at) + " dpi");
+    LOGFONTW as_made = stock;
+    as_made.lfHeight = -::MulDiv(11, made_at, 96);  // 8 points at 96 dpi, scaled
+    toolkit::DefaultFonts fonts(as_made);
+    for (const int dpi : {96, 120, 144, 192}) {
+      SCOPED_TRACE("made for " + std::to_string(dpi) + " dpi");
+      ExpectTheDefaultFontAt(fonts.At(dpi), dpi);
+    }
+  }
+}
 
 TEST_F(ScaledLayoutTest, BothWindowsAreTheDesignedTwipsAtTheScreenDpi) {
   const int dpi = platform::SystemDpi();
