@@ -232,14 +232,28 @@ TEST_F(ScaledLayoutTest, TheBackgroundCoversTheClientAreaButItsTransparentColumn
   EXPECT_EQ(back_in_last_row, 0) << "the picture reaches the bottom edge";
 }
 
+// Where the design puts them, in pixels at the screen's dpi: the twips of
+// their places and their sizes as drawn. A click one pixel outside does
+// nothing.
 TEST_F(ScaledLayoutTest, ThePicturesClickWhereTheyAreShown) {
+  const int dpi = platform::SystemDpi();
   Main().Show();
-  const RECT about = Main().PictureNamed("Image3").Bounds();
-  ClickAt(Main().hwnd(), POINT{about.right - 2, about.bottom - 2});
+  HWND hwnd = Main().hwnd();
+  const int top = Pixels(5640, dpi);
+  const int bottom = top + Pixels(kDesignPictureSizes.at("Image3").cy * 15, dpi);
+  const int about_right = Pixels(3840, dpi) + Pixels(kDesignPictureSizes.at("Image3").cx * 15, dpi);
+  ClickAt(hwnd, POINT{about_right, bottom - 1});
+  ClickAt(hwnd, POINT{about_right - 1, bottom});
+  EXPECT_EQ(windows_.Existing(FormName::Form2), nullptr);
+  ClickAt(hwnd, POINT{about_right - 1, bottom - 1});  // the About picture's last pixel
   ASSERT_NE(windows_.Existing(FormName::Form2), nullptr);
   EXPECT_TRUE(::IsWindowVisible(About().hwnd()));
-  const RECT exit = Main().PictureNamed("Image2").Bounds();
-  ClickAt(Main().hwnd(), POINT{exit.left + 1, exit.top + 1});
+
+  const int exit_left = Pixels(2400, dpi);
+  ClickAt(hwnd, POINT{exit_left - 1, top});
+  ClickAt(hwnd, POINT{exit_left, top - 1});
+  ASSERT_NE(windows_.Existing(FormName::Form1), nullptr);
+  ClickAt(hwnd, POINT{exit_left, top});  // the Exit picture's first pixel
   EXPECT_EQ(windows_.Existing(FormName::Form1), nullptr);
 }
 
