@@ -32,10 +32,10 @@ using platform::SystemDpi;
 // 1440 twips to the inch, to the nearest pixel.
 int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 0.5)); }
 
+// Each edge where the design puts it, to the nearest pixel.
 RECT TwipsRect(const ControlSpec& spec, int dpi) {
-  const int left = Pixels(spec.left, dpi);
-  const int top = Pixels(spec.top, dpi);
-  return RECT{left, top, left + Pixels(spec.width, dpi), top + Pixels(spec.height, dpi)};
+  return RECT{Pixels(spec.left, dpi), Pixels(spec.top, dpi), Pixels(spec.left + spec.width, dpi),
+              Pixels(spec.top + spec.height, dpi)};
 }
 
 RECT ClientRectOf(HWND control) {
