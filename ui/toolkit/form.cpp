@@ -371,10 +371,11 @@ void Form::PaintContent(HDC dc) const {
   ::GetClientRect(hwnd_, &client);
   {
     const platform::SavedDcState saved(dc);
-    ::SetBkColor(dc, platform::ToColorRef(back_));
+    ::SetBkColor(dc, contrast_.On() ? ::GetSysColor(kHighContrastWindowColours.back)
+                                    : platform::ToColorRef(back_));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
   }
-  if (background_) {
+  if (background_ && !contrast_.On()) {
     background_->Draw(dc, 0, 0);
   }
   for (const auto& label : labels_) {
