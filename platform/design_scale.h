@@ -17,6 +17,18 @@ constexpr int TwipsToPixels(int twips, int dpi) {
   return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
+// Where `length` twips from `start` lie at `dpi`, in pixels from the same
+// origin: both ends are rounded as places are, and the length is what lies
+// between them. Lengths that meet in twips meet in pixels at every dpi, with
+// no gap or overlap that rounding each length apart would leave.
+struct PixelSpan {
+  int start;
+  int end;  // one past the last pixel
+};
+constexpr PixelSpan SpanAt(int start, int length, int dpi) {
+  return PixelSpan{TwipsToPixels(start, dpi), TwipsToPixels(start + length, dpi)};
+}
+
 // A length drawn in pixels at 96 dpi, as shown at `dpi`: the same rule, since
 // such a pixel is 15 twips (a 74-pixel picture is 93 pixels wide at 120 dpi).
 constexpr int ScaledFromDesign(int pixels, int dpi) {

@@ -8,6 +8,10 @@
 
 namespace morvane::platform {
 
+// WM_GETDPISCALEDSIZE, Windows 10's question to a window about to move to a
+// monitor of another dpi, which headers for older Windows leave out.
+inline constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;
+
 // The dpi of the primary screen, which new windows are first placed on.
 int SystemDpi();
 

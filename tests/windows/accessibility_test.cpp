@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -168,6 +169,23 @@ MenuItemText ReadMenuItem(HMENU menu, int index) {
   return item;
 }
 
+// A thread may already be in a multithreaded apartment when a screen reader
+// first asks (a host that set one up, say); its objects serve there as well.
+TEST(AccessibilityInAnotherApartmentTest, NamesAreGivenFromAThreadInAMultithreadedApartment) {
+  std::wstring name;
+  std::thread([&name] {
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+      return;
+    }
+    {
+      WindowRegistry windows(::GetModuleHandleW(nullptr), RealSystemServices());
+      name = AccessibleNameOf(windows.Form1().TextBoxNamed("Text2").hwnd());
+    }
+    ::CoUninitialize();
+  }).join();
+  EXPECT_EQ(name, L"Character 2 name");
+}
+
 TEST_F(AccessibilityTest, TheSystemMenuOpensTheAboutWindowOnALetterOfItsOwn) {
   Main().Show();
   HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
@@ -262,18 +280,23 @@ std::ostream& operator<<(std::ostream& out, const Painted& p) {
   return out << std::hex << "text " << p.text << ", back " << p.back << ", brush " << p.brush;
 }
 
-TEST_F(AccessibilityTest, HighContrastPaintsInTheSystemsColoursAndExpiryInHighlight) {
-  constexpr Colour kWindow = 0x102030, kWindowText = 0xE0D0C0;
-  constexpr Colour kHighlight = 0x0000A0, kHighlightText = 0xFFFF80;
+// In high contrast the window is the scheme's window colours: its background
+// picture is not drawn, its picture buttons are; an expired name or gold
+// amount is in the scheme's hot-light colour, not in the selection's.
+TEST_F(AccessibilityTest, HighContrastPaintsTheWindowInTheSystemsColoursAndExpiryInHotLight) {
+  constexpr Colour kWindow = 0x102030, kWindowText = 0xE0D0C0, kHotLight = 0xFFFF80;
+  constexpr POINT kArt{380, 200};  // the background picture, beside the rows
+  constexpr POINT kAboutPicture{256 + 36, 376 + 11};
   Main().Show();
   StartRow(1, "0:0:1");
   Tick(1);                 // name red, gold green
   StartRow(2, "1:00:00");  // locked: its boxes ask as read-only ones do
+  const Colour art = ClientPixels(Main().hwnd()).At(kArt.x, kArt.y);
+  ASSERT_NE(art, kWindow);
   high_contrast_ = true;
-  const SystemColours colours(
-      {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
-      {platform::ToColorRef(kWindow), platform::ToColorRef(kWindowText),
-       platform::ToColorRef(kHighlight), platform::ToColorRef(kHighlightText)});
+  const SystemColours colours({COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HOTLIGHT},
+                              {platform::ToColorRef(kWindow), platform::ToColorRef(kWindowText),
+                               platform::ToColorRef(kHotLight)});
   PumpMessages(windows_);
 
   struct Case {
@@ -283,9 +306,9 @@ TEST_F(AccessibilityTest, HighContrastPaintsInTheSystemsColoursAndExpiryInHighli
     Painted expected;
   };
   const Painted plain{kWindowText, kWindow, kWindow};
-  const Painted highlighted{kHighlightText, kHighlight, kHighlight};
-  for (const Case& c : {Case{"expired name", &NameBox(1), WM_CTLCOLOREDIT, highlighted},
-                        Case{"expired gold", &GoldBox(1), WM_CTLCOLOREDIT, highlighted},
+  const Painted expired{kHotLight, kWindow, kWindow};
+  for (const Case& c : {Case{"expired name", &NameBox(1), WM_CTLCOLOREDIT, expired},
+                        Case{"expired gold", &GoldBox(1), WM_CTLCOLOREDIT, expired},
                         Case{"time", &TimeBox(1), WM_CTLCOLOREDIT, plain},
                         Case{"locked name", &NameBox(2), WM_CTLCOLORSTATIC, plain},
                         Case{"locked gold", &GoldBox(2), WM_CTLCOLORSTATIC, plain}}) {
@@ -302,11 +325,19 @@ TEST_F(AccessibilityTest, HighContrastPaintsInTheSystemsColoursAndExpiryInHighli
   }
   EXPECT_GT(caption_text, 10);
   EXPECT_GT(caption_back, 100);
+  EXPECT_EQ(pixels.At(kArt.x, kArt.y), kWindow) << "the background";
+  EXPECT_NE(pixels.At(kAboutPicture.x, kAboutPicture.y), kWindow) << "the About picture";
+  ClickAt(Main().hwnd(), kAboutPicture);
+  EXPECT_NE(windows_.Existing(FormName::Form2), nullptr) << "the About picture clicks";
 
   high_contrast_ = false;  // switched off: told by a settings change
+  ::RedrawWindow(Main().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   ::SendMessageW(Main().hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_TRUE(::GetUpdateRect(Main().hwnd(), nullptr, FALSE)) << "the window is painted again";
+  EXPECT_TRUE(::GetUpdateRect(NameBox(1).hwnd(), nullptr, FALSE)) << "and so are its boxes";
   EXPECT_EQ(PaintedColours(Main().hwnd(), NameBox(1), WM_CTLCOLOREDIT),
             (Painted{kRed, 0x808080, 0x808080}));
+  EXPECT_EQ(ClientPixels(Main().hwnd()).At(kArt.x, kArt.y), art);
 }
 
 }  // namespace

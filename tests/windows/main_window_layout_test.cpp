@@ -131,6 +131,12 @@ TEST_F(MainWindowLayoutTest, APasteOrAKeystrokeAtTheLimitNeverLeavesHalfACharact
     ::SendMessageW(box->hwnd(), WM_PASTE, 0, 0);
     EXPECT_EQ(WindowText(box->hwnd()), two_short + emoji) << "a pair that fits is pasted whole";
 
+    // A one-line box takes a paste up to its first line break, '\r' as '\n'.
+    box->SetText("");
+    PutOnClipboard(Main().hwnd(), L"ab\r" + std::wstring(limit - 4, L'c') + emoji + L"d");
+    ::SendMessageW(box->hwnd(), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowText(box->hwnd()), L"ab") << "the first line";
+
     box->SetText(std::string(limit - 1, 'a'));
     ::SendMessageW(box->hwnd(), EM_SETSEL, limit - 1, static_cast<LPARAM>(limit - 1));
     for (const wchar_t half : emoji) {

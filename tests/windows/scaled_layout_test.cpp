@@ -6,15 +6,19 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "countdown/countdown_row.h"
 #include "platform/dpi.h"
+#include "platform/gdi.h"
 #include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
+#include "ui/toolkit/default_fonts.h"
 
 namespace morvane::testing {
 namespace {
@@ -28,10 +32,10 @@ using platform::SystemDpi;
 // 1440 twips to the inch, to the nearest pixel.
 int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 0.5)); }
 
+// Each edge where the design puts it, to the nearest pixel.
 RECT TwipsRect(const ControlSpec& spec, int dpi) {
-  const int left = Pixels(spec.left, dpi);
-  const int top = Pixels(spec.top, dpi);
-  return RECT{left, top, left + Pixels(spec.width, dpi), top + Pixels(spec.height, dpi)};
+  return RECT{Pixels(spec.left, dpi), Pixels(spec.top, dpi), Pixels(spec.left + spec.width, dpi),
+              Pixels(spec.top + spec.height, dpi)};
 }
 
 RECT ClientRectOf(HWND control) {
@@ -47,14 +51,29 @@ SIZE ClientSize(HWND hwnd) {
   return SIZE{client.right, client.bottom};
 }
 
+std::string SizeText(int width, int height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
+
 std::string Describe(const RECT& rect) {
   return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
-         std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+         SizeText(rect.right - rect.left, rect.bottom - rect.top);
 }
 
 HWND ChildWindow(const toolkit::Form& form, const ControlSpec& spec) {
   return spec.kind == ControlKind::TextBox ? form.TextBoxNamed(spec.name).hwnd()
                                            : form.ButtonNamed(spec.name).hwnd();
+}
+
+// The width of the window's big or small icon, in pixels.
+int IconWidth(HWND hwnd, WPARAM which) {
+  ICONINFO info{};
+  ::GetIconInfo(reinterpret_cast<HICON>(::SendMessageW(hwnd, WM_GETICON, which, 0)), &info);
+  const platform::unique_hbitmap mask(info.hbmMask);
+  const platform::unique_hbitmap colour(info.hbmColor);
+  BITMAP bitmap{};
+  ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+  return bitmap.bmWidth;
 }
 
 // The client sizes the design gives at each dpi the tests are run at.
@@ -101,6 +120,8 @@ class ScaledLayoutTest : public AppFixture {
       }
     }
     ExpectTheDefaultFontAt(form.Font(), dpi);
+    EXPECT_EQ(IconWidth(form.hwnd(), ICON_BIG), platform::SystemMetricAt(SM_CXICON, dpi));
+    EXPECT_EQ(IconWidth(form.hwnd(), ICON_SMALL), platform::SystemMetricAt(SM_CXSMICON, dpi));
   }
 
   // The stock default GUI font's face, at its 8 points made for `dpi`.
@@ -123,6 +144,25 @@ class ScaledLayoutTest : public AppFixture {
     return found->second;
   }
 };
+
+// Windows makes the stock font at the dpi the session started at; after a
+// change of scale without signing out, that is not the dpi the program
+// reads. Whatever dpi the stock font was made at, the default font is 8
+// points at every dpi.
+TEST_F(ScaledLayoutTest, TheDefaultFontIsEightPointsWhateverDpiTheStockFontWasMadeAt) {
+  LOGFONTW stock{};
+  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+  for (const int made_at : {96, 144}) {
+    SCOPED_TRACE("the stock font made at " + std::to_string(made_at) + " dpi");
+    LOGFONTW as_made = stock;
+    as_made.lfHeight = -::MulDiv(11, made_at, 96);  // 8 points at 96 dpi, scaled
+    toolkit::DefaultFonts fonts(as_made);
+    for (const int dpi : {96, 120, 144, 192}) {
+      SCOPED_TRACE("made for " + std::to_string(dpi) + " dpi");
+      ExpectTheDefaultFontAt(fonts.At(dpi), dpi);
+    }
+  }
+}
 
 TEST_F(ScaledLayoutTest, BothWindowsAreTheDesignedTwipsAtTheScreenDpi) {
   const int dpi = platform::SystemDpi();
@@ -192,25 +232,52 @@ TEST_F(ScaledLayoutTest, TheBackgroundCoversTheClientAreaButItsTransparentColumn
   EXPECT_EQ(back_in_last_row, 0) << "the picture reaches the bottom edge";
 }
 
+// Where the design puts them, in pixels at the screen's dpi: the twips of
+// their places and their sizes as drawn. A click one pixel outside does
+// nothing.
 TEST_F(ScaledLayoutTest, ThePicturesClickWhereTheyAreShown) {
+  const int dpi = platform::SystemDpi();
   Main().Show();
-  const RECT about = Main().PictureNamed("Image3").Bounds();
-  ClickAt(Main().hwnd(), POINT{about.right - 2, about.bottom - 2});
+  HWND hwnd = Main().hwnd();
+  const int top = Pixels(5640, dpi);
+  const int bottom = top + Pixels(kDesignPictureSizes.at("Image3").cy * 15, dpi);
+  const int about_right = Pixels(3840, dpi) + Pixels(kDesignPictureSizes.at("Image3").cx * 15, dpi);
+  ClickAt(hwnd, POINT{about_right, bottom - 1});
+  ClickAt(hwnd, POINT{about_right - 1, bottom});
+  EXPECT_EQ(windows_.Existing(FormName::Form2), nullptr);
+  ClickAt(hwnd, POINT{about_right - 1, bottom - 1});  // the About picture's last pixel
   ASSERT_NE(windows_.Existing(FormName::Form2), nullptr);
   EXPECT_TRUE(::IsWindowVisible(About().hwnd()));
-  const RECT exit = Main().PictureNamed("Image2").Bounds();
-  ClickAt(Main().hwnd(), POINT{exit.left + 1, exit.top + 1});
+
+  const int exit_left = Pixels(2400, dpi);
+  ClickAt(hwnd, POINT{exit_left - 1, top});
+  ClickAt(hwnd, POINT{exit_left, top - 1});
+  ASSERT_NE(windows_.Existing(FormName::Form1), nullptr);
+  ClickAt(hwnd, POINT{exit_left, top});  // the Exit picture's first pixel
   EXPECT_EQ(windows_.Existing(FormName::Form1), nullptr);
 }
 
 // Wine has one dpi for the whole desktop: the move to another monitor is
-// played by sending the message Windows sends.
+// played by sending the messages Windows sends. The window is asked for its
+// size at the new dpi, the designed client area in the frame of that dpi, and
+// then moved to a rectangle of that size.
 TEST_F(ScaledLayoutTest, AWindowMovedToAMonitorOfAnotherDpiIsLaidOutAgainForIt) {
   const int dpi = platform::SystemDpi();
   Main().Show();
   HWND hwnd = Main().hwnd();
+  const auto style = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_STYLE));
+  const auto ex_style = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_EXSTYLE));
   for (const int new_dpi : {dpi == 144 ? 192 : 144, dpi}) {
-    RECT suggested{40, 30, 40 + 600, 30 + 650};
+    SCOPED_TRACE("to " + std::to_string(new_dpi) + " dpi");
+    const SIZE exact =
+        platform::OuterSizeAt(ClientSizesAt(new_dpi).main, style, ex_style, new_dpi);
+    SIZE size{600, 650};  // scaled linearly
+    EXPECT_TRUE(::SendMessageW(hwnd, platform::kGetDpiScaledSizeMessage,
+                               static_cast<WPARAM>(new_dpi), reinterpret_cast<LPARAM>(&size)));
+    EXPECT_EQ(size.cx, exact.cx);
+    EXPECT_EQ(size.cy, exact.cy);
+
+    RECT suggested{40, 30, 40 + size.cx, 30 + size.cy};
     ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
                    reinterpret_cast<LPARAM>(&suggested));
     RECT placed;
@@ -222,6 +289,45 @@ TEST_F(ScaledLayoutTest, AWindowMovedToAMonitorOfAnotherDpiIsLaidOutAgainForIt) 
     EXPECT_EQ(pixels.At(0, pixels.Height() / 2), 0x404040u);
     EXPECT_NE(pixels.At(pixels.Width() - 1, pixels.Height() / 2), 0x404040u);
   }
+}
+
+// The sizes the window a test watches takes, as it is told of them.
+HWND watched_window = nullptr;
+std::vector<std::string> sizes_taken;
+
+LRESULT CALLBACK RecordSizeTaken(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (message->message == WM_WINDOWPOSCHANGED && message->hwnd == watched_window) {
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(message->lParam);
+    sizes_taken.push_back(SizeText(position->cx, position->cy));
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+// A suggested rectangle that holds the designed client area in the frame the
+// system draws is where the window goes, in one move: its place and its size.
+TEST_F(ScaledLayoutTest, AMoveToAnotherDpiTakesTheSuggestedRectangleAsItIs) {
+  const int new_dpi = platform::SystemDpi() == 144 ? 192 : 144;
+  Main().Show();
+  HWND hwnd = Main().hwnd();
+  RECT outer;
+  RECT client;
+  ::GetWindowRect(hwnd, &outer);
+  ::GetClientRect(hwnd, &client);
+  const SIZE designed = ClientSizesAt(new_dpi).main;
+  const SIZE size{outer.right - outer.left - client.right + designed.cx,
+                  outer.bottom - outer.top - client.bottom + designed.cy};
+  RECT suggested{50, 40, 50 + size.cx, 40 + size.cy};
+  watched_window = hwnd;
+  HHOOK hook =
+      ::SetWindowsHookExW(WH_CALLWNDPROC, RecordSizeTaken, nullptr, ::GetCurrentThreadId());
+  ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_EQ(sizes_taken, std::vector<std::string>{SizeText(size.cx, size.cy)});
+  RECT placed;
+  ::GetWindowRect(hwnd, &placed);
+  EXPECT_EQ(Describe(placed), Describe(suggested));
 }
 
 }  // namespace

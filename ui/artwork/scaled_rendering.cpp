@@ -198,8 +198,7 @@ platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
   const std::vector<int> percents = RenderingPercents(instance, id);
   const int percent = ChooseRendering(percents, dpi).value_or(kDesignPercent);
 
-  const WicImaging imaging;
-  IWICImagingFactory* factory = imaging.factory();
+  IWICImagingFactory* factory = ImagingFactory();
   if (factory == nullptr || shown.cx <= 0 || shown.cy <= 0) {
     return nullptr;
   }

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "platform/com_functions.h"
+#include "platform/com.h"
 #include "platform/system_library.h"
 #include "platform/text_encoding.h"
 
@@ -21,17 +21,10 @@ struct AccessibilityFunctions {
 };
 
 // Most runs of the program meet no screen reader, so the accessibility
-// libraries are loaded when the first client asks, not at start. The objects
-// handed out are marshalled from this thread, which COM allows only in an
-// apartment: the thread joins one then, and stays in it for the rest of the
-// program, since clients may hold the objects for as long as they like.
-// Everything is nullptr when any of it is missing.
+// libraries are loaded when the first client asks, not at start. Everything
+// is nullptr when any of it is missing.
 const AccessibilityFunctions& Accessibility() {
   static const AccessibilityFunctions functions = []() -> AccessibilityFunctions {
-    const platform::ComFunctions& com = platform::Com();
-    if (!com.Available() || FAILED(com.initialise(nullptr, COINIT_APARTMENTTHREADED))) {
-      return {};
-    }
     HMODULE oleacc = platform::SystemLibrary(L"oleacc.dll");
     AccessibilityFunctions found{
         platform::FunctionIn<decltype(found.create_standard)>(oleacc, "CreateStdAccessibleObject"),
@@ -208,9 +201,11 @@ std::optional<LRESULT> AccessibleName::OnGetObject(WPARAM flags, LPARAM object_i
   if (static_cast<DWORD>(object_id) != static_cast<DWORD>(OBJID_CLIENT) || !*source_) {
     return std::nullopt;
   }
+  // The object handed out is marshalled from this thread, which COM allows
+  // only in an apartment.
   const AccessibilityFunctions& accessibility = Accessibility();
   IAccessible* standard = nullptr;
-  if (accessibility.create_standard == nullptr ||
+  if (accessibility.create_standard == nullptr || !platform::JoinComApartment() ||
       FAILED(accessibility.create_standard(control_, OBJID_CLIENT, IID_IAccessible,
                                            reinterpret_cast<void**>(&standard)))) {
     return std::nullopt;

@@ -35,14 +35,17 @@ struct SystemColourPair {
 // In high contrast a box shows the window's text on the window's background.
 // A box whose text colour has left its designed one is telling the user
 // something (an expired row's red name and green gold amount); since its
-// colour cannot tell it any more, it is drawn as selected text is, highlight
-// text on highlight, which every high-contrast scheme sets apart.
+// colour cannot tell it any more, its text takes the scheme's hot-light
+// colour, the one links are drawn in, which every high-contrast scheme sets
+// apart from its window text on the window's background. Highlight colours
+// would read as a selection.
 constexpr SystemColourPair HighContrastBoxColours(bool recoloured) {
-  return recoloured ? SystemColourPair{COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT}
-                    : SystemColourPair{COLOR_WINDOWTEXT, COLOR_WINDOW};
+  return SystemColourPair{recoloured ? COLOR_HOTLIGHT : COLOR_WINDOWTEXT, COLOR_WINDOW};
 }
 
-// Labels are text on the window's background, like the boxes.
-inline constexpr SystemColourPair kHighContrastLabelColours{COLOR_WINDOWTEXT, COLOR_WINDOW};
+// The window and its labels are the window's text on its background, like
+// the boxes: the background picture, dark art behind the boxes of any
+// scheme, is not drawn. The picture buttons are, and click where they did.
+inline constexpr SystemColourPair kHighContrastWindowColours{COLOR_WINDOWTEXT, COLOR_WINDOW};
 
 }  // namespace morvane::toolkit

@@ -1,31 +1,36 @@
 #include "ui/toolkit/default_fonts.h"
 
-#include "platform/dpi.h"
-#include "ui/toolkit/layout.h"
-
 namespace morvane::toolkit {
 
 namespace {
 
 constexpr int kPointsPerInch = 72;
+// The size the layout was designed around, the stock font's at 96 dpi.
+constexpr int kPoints = 8;
+
+LOGFONTW StockDescription() {
+  LOGFONTW description{};
+  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+  return description;
+}
 
 }  // namespace
 
+DefaultFonts::DefaultFonts() : DefaultFonts(StockDescription()) {}
+
+// The stock font's pixel height is that of the dpi Windows made it at, which
+// after a change of scale without signing out is not the dpi this program
+// reads; only its face and style are taken. The size is made for `dpi` as
+// Windows makes any font of a point size (a negative height is the em's, not
+// the cell's): 11 pixels at 96 dpi, 13 at 120, 16 at 144. The width follows
+// the height.
 HFONT DefaultFonts::At(int dpi) {
   auto& font = fonts_[dpi];
   if (!font) {
-    // The stock font is made for the system's dpi, in whole pixels: 8 points
-    // are 11 pixels at 96 dpi, and 17 at 144 under Wine, which scales the
-    // pixels rather than the points. Its point size is read back at 96 dpi,
-    // where the layout was designed around it, and made for `dpi` as Windows
-    // makes any font of a point size: 13 pixels at 120 dpi, 16 at 144.
-    LOGFONTW font_description{};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font_description, &font_description);
-    const int design_height =
-        ::MulDiv(font_description.lfHeight, kDesignDpi, platform::SystemDpi());
-    const int points = ::MulDiv(design_height, kPointsPerInch, kDesignDpi);
-    font_description.lfHeight = ::MulDiv(points, dpi, kPointsPerInch);
-    font.reset(::CreateFontIndirectW(&font_description));
+    LOGFONTW description = stock_;
+    description.lfHeight = -::MulDiv(kPoints, dpi, kPointsPerInch);
+    description.lfWidth = 0;
+    font.reset(::CreateFontIndirectW(&description));
   }
   return font.get();
 }

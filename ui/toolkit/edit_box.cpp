@@ -87,19 +87,20 @@ std::size_t EditBox::Room() const {
   return limit > kept ? limit - kept : 0;
 }
 
-// The edit control cuts a paste at its limit wherever that falls, even
-// between the two halves of a surrogate pair. Where it would, the whole
-// characters that fit are pasted here instead, as one undoable replacement;
-// any other paste, one that a line break ends first included, is its own.
+// A one-line box takes a paste up to its first line break, '\r' or '\n'
+// (Wine's edit control stops at '\n' alone), and as much of it as its limit
+// leaves room for, which the edit control cuts wherever it falls, even
+// between the two halves of a surrogate pair. A paste that is cut is cut
+// here instead, to the whole characters of its first line that fit, and
+// pasted as one undoable replacement; the rest are the control's.
 std::optional<LRESULT> EditBox::OnPaste() const {
   if (Locked()) {
     return std::nullopt;
   }
   const std::wstring pasted = platform::ClipboardText(hwnd_);
-  const std::size_t room = Room();
-  const std::wstring whole(WholeCharactersWithin(pasted, room));
-  const bool splits_a_pair = pasted.size() > room && whole.size() < room;
-  if (!splits_a_pair || pasted.find(L'\n') < room) {
+  const std::wstring first_line = pasted.substr(0, pasted.find_first_of(L"\r\n"));
+  const std::wstring whole(WholeCharactersWithin(first_line, Room()));
+  if (whole.size() == pasted.size()) {
     return std::nullopt;
   }
   ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(whole.c_str()));

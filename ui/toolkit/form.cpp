@@ -97,8 +97,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
   RegisterFormClass(instance_, spec_, WindowProc);
 
   const Frame frame = FrameFor(spec_);
-  const SIZE outer =
-      platform::OuterSizeAt(ClientSizeAt(spec_, dpi_), frame.style, frame.ex_style, dpi_);
+  const SIZE outer = OuterSizeAt(dpi_);
   int x = CW_USEDEFAULT;
   int y = CW_USEDEFAULT;
   if (spec_.placement == FirstPlacement::CentredOnScreen) {
@@ -117,7 +116,8 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
     RECT placed;
     ::GetWindowRect(hwnd_, &placed);
     ScaleTo(dpi);
-    FitFrameToClientArea(POINT{placed.left, placed.top});
+    const SIZE scaled = OuterSizeAt(dpi);
+    PlaceFrame(RECT{placed.left, placed.top, placed.left + scaled.cx, placed.top + scaled.cy});
   }
 }
 
@@ -206,30 +206,36 @@ void Form::LoadBackground() {
   }
 }
 
-// The frame around the designed client area, its top-left corner at
-// `top_left`. The frame is measured again once placed, for a system that
-// draws it at another dpi than asked (Wine draws every frame at its one dpi).
-void Form::FitFrameToClientArea(POINT top_left) {
-  const SIZE client = ClientSizeAt(spec_, dpi_);
+// The window's outer size around the designed client area, its frame drawn
+// at `dpi`.
+SIZE Form::OuterSizeAt(int dpi) const {
   const Frame frame = FrameFor(spec_);
-  SIZE outer = platform::OuterSizeAt(client, frame.style, frame.ex_style, dpi_);
+  return platform::OuterSizeAt(ClientSizeAt(spec_, dpi), frame.style, frame.ex_style, dpi);
+}
+
+// The window at `outer`, in screen coordinates. Should the client area not
+// come out as designed, the system draws the frame at another dpi than asked
+// (Wine draws every frame at its one dpi): the frame is measured as placed,
+// and the window sized again around the designed client area.
+void Form::PlaceFrame(const RECT& outer) {
   constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
-  ::SetWindowPos(hwnd_, nullptr, top_left.x, top_left.y, outer.cx, outer.cy, kFlags);
+  const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+  ::SetWindowPos(hwnd_, nullptr, outer.left, outer.top, size.cx, size.cy, kFlags);
+  const SIZE client = ClientSizeAt(spec_, dpi_);
   RECT placed;
   ::GetClientRect(hwnd_, &placed);
   if (placed.right != client.cx || placed.bottom != client.cy) {
-    outer.cx += client.cx - placed.right;
-    outer.cy += client.cy - placed.bottom;
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, kFlags | SWP_NOMOVE);
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + client.cx - placed.right,
+                   size.cy + client.cy - placed.bottom, kFlags | SWP_NOMOVE);
   }
 }
 
-// The window has moved to a monitor of another dpi. The suggested rectangle
-// keeps it where the user is dragging it; its size is the design's own, so
-// that the client area stays exactly the designed twips.
+// The window has moved to a monitor of another dpi. The suggested rectangle,
+// of the size given in answer to WM_GETDPISCALEDSIZE, keeps it where the user
+// is dragging it.
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
   ScaleTo(dpi);
-  FitFrameToClientArea(POINT{suggested.left, suggested.top});
+  PlaceFrame(suggested);
 }
 
 EditBox& Form::TextBoxNamed(std::string_view name) const { return Find(text_boxes_, name); }
@@ -312,6 +318,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wparam));
       return 0;
+    case platform::kGetDpiScaledSizeMessage:
+      // Asked before a move to a monitor of another dpi. Scaled linearly, the
+      // frame and the twips' rounding would give another size than the window
+      // takes there, and the rectangle Windows then suggests, fitted to that,
+      // could leave most of the window on the monitor it left.
+      *reinterpret_cast<SIZE*>(lparam) = OuterSizeAt(static_cast<int>(wparam));
+      return TRUE;
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
@@ -358,10 +371,11 @@ void Form::PaintContent(HDC dc) const {
   ::GetClientRect(hwnd_, &client);
   {
     const platform::SavedDcState saved(dc);
-    ::SetBkColor(dc, platform::ToColorRef(back_));
+    ::SetBkColor(dc, contrast_.On() ? ::GetSysColor(kHighContrastWindowColours.back)
+                                    : platform::ToColorRef(back_));
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
   }
-  if (background_) {
+  if (background_ && !contrast_.On()) {
     background_->Draw(dc, 0, 0);
   }
   for (const auto& label : labels_) {

@@ -91,7 +91,8 @@ class Form {
   void AddControl(const ControlSpec& spec, int id);
   void ScaleTo(int dpi);
   void LoadBackground();
-  void FitFrameToClientArea(POINT top_left);
+  SIZE OuterSizeAt(int dpi) const;
+  void PlaceFrame(const RECT& outer);
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   void OnPaint();

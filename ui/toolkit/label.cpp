@@ -36,8 +36,8 @@ void Label::Paint(HDC dc, HFONT font) const {
   COLORREF back = platform::ToColorRef(back_);
   COLORREF fore = platform::ToColorRef(fore_);
   if (contrast_->On()) {
-    back = ::GetSysColor(kHighContrastLabelColours.back);
-    fore = ::GetSysColor(kHighContrastLabelColours.text);
+    back = ::GetSysColor(kHighContrastWindowColours.back);
+    fore = ::GetSysColor(kHighContrastWindowColours.text);
   }
   // ExtTextOut with an empty string is the cheapest opaque fill: no brush.
   ::SetBkColor(dc, back);

@@ -8,10 +8,9 @@
 namespace morvane::toolkit {
 
 inline RECT BoundsOf(const ControlSpec& spec, int dpi) {
-  const int left = TwipsToPixels(spec.left, dpi);
-  const int top = TwipsToPixels(spec.top, dpi);
-  return RECT{left, top, left + TwipsToPixels(spec.width, dpi),
-              top + TwipsToPixels(spec.height, dpi)};
+  const platform::PixelSpan across = platform::SpanAt(spec.left, spec.width, dpi);
+  const platform::PixelSpan down = platform::SpanAt(spec.top, spec.height, dpi);
+  return RECT{across.start, down.start, across.end, down.end};
 }
 
 }  // namespace morvane::toolkit
