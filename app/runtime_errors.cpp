@@ -7,14 +7,14 @@
 // instantiations and their exception tables: about 85 KB of the executable
 // (the linker keeps every function of an object file whose exception tables
 // it links). Its default terminate handler writes the exception's demangled
-// type to standard error, which a windowed program has not: the demangler is
-// another 75 KB. These versions end the program at once, as the uncaught
-// exception would have.
+// type to standard error, which a windowed program has not: the demangler and
+// what it takes in are another 60 KB. These versions end the program at once,
+// as the uncaught exception would have.
 //
 // Only Morvane.exe links this file (MinGW-w64's runtime): the tests keep the
 // runtime's own, so that an exception a test meets is still reported with its
-// message. The functions below are all those of the runtime's object file
-// that defines them, so that the linker never takes it in.
+// message. The functions below are all that their object files in the
+// runtime define, so that the linker never takes those in.
 #include <cstdlib>
 #include <exception>  // declares the terminate handler
 #include <string>     // declares the functions that throw
