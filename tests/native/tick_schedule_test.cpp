@@ -97,6 +97,16 @@ TEST_F(TickScheduleTest, AJumpOfHalfAnHourReportsEveryTickAndKeepsTheAnchor) {
   ExpectTick(1803s, kSecond, 1803);
 }
 
+// Seconds that passed with no message (a Stop handled before the message of
+// a stall) are whole seconds only, and the message that follows does not
+// deliver them again.
+TEST_F(TickScheduleTest, TicksTakenBeforeTheirMessageAreNotDeliveredAgain) {
+  ExpectTick(1000ms, kSecond, 1);
+  EXPECT_EQ(schedule_.TakeDue(kStart + 7995ms), 6);
+  EXPECT_EQ(schedule_.TakeDue(kStart + 7999ms), 0);
+  ExpectTick(8000ms, kSecond, 8);
+}
+
 TEST_F(TickScheduleTest, StartingAgainRestartsTheCount) {
   ExpectTicks(3500ms, 3, 500ms, 3);
   const Millis restart = kStart + 3700ms;

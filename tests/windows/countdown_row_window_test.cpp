@@ -309,5 +309,20 @@ TEST_F(RowTest, TheTimerKeepsRealTimeThroughEarlyMessagesAndStalls) {
   EXPECT_EQ(TimeBox(5).Text(), "00:00:07") << "one message takes off every second missed";
 }
 
+// A click waiting in the queue is handled before the timer message of the
+// seconds that passed meanwhile: Stop takes those seconds off first.
+TEST_F(RowTest, StopAfterAStallTakesOffTheSecondsThatPassed) {
+  Main().Show();
+  StartRow(6, "0:10:00");
+  Tick(6);
+  ASSERT_EQ(TimeBox(6).Text(), "00:09:59");
+  clock_.now += std::chrono::seconds{6};  // no timer message came
+  ClickButton(Button(6));
+  EXPECT_EQ(TimeBox(6).Text(), "00:09:53");
+  EXPECT_EQ(Button(6).Caption(), "Start");
+  EXPECT_FALSE(Timer(6).Enabled());
+  EXPECT_FALSE(TimeBox(6).Locked());
+}
+
 }  // namespace
 }  // namespace morvane::testing

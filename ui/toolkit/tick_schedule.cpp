@@ -12,12 +12,19 @@ TickSchedule::Decision TickSchedule::OnTimer(Millis now) {
   // The system can only deliver a message on one of its clock ticks. Within
   // the tolerance of a due time this message is the nearest one to it; waiting
   // for the next would land the tick later and cost another message.
-  const std::int64_t due_by_now = (now + early_tolerance_ - start_) / interval_;
-  const std::int64_t delivered = due_by_now > ticks_ ? due_by_now - ticks_ : 0;
-  ticks_ += delivered;
+  const std::int64_t delivered = DeliverDueBy(now + early_tolerance_);
   // Past the tolerance before the next due time, so the wait is positive.
   const Millis next = start_ + interval_ * (ticks_ + 1);
   return {delivered, next - now};
+}
+
+std::int64_t TickSchedule::TakeDue(Millis now) { return DeliverDueBy(now); }
+
+std::int64_t TickSchedule::DeliverDueBy(Millis moment) {
+  const std::int64_t due_by_then = (moment - start_) / interval_;
+  const std::int64_t delivered = due_by_then > ticks_ ? due_by_then - ticks_ : 0;
+  ticks_ += delivered;
+  return delivered;
 }
 
 }  // namespace morvane::toolkit

@@ -37,10 +37,17 @@ class TickSchedule {
   // interval.
   Decision OnTimer(Millis now);
 
+  // The whole intervals that have passed by `now` with no tick delivered for
+  // them, delivered now; no tolerance, since no timer message came.
+  std::int64_t TakeDue(Millis now);
+
   Millis interval() const { return interval_; }
   std::int64_t ticks() const { return ticks_; }
 
  private:
+  // Delivers every tick due by `moment` and not delivered yet.
+  std::int64_t DeliverDueBy(Millis moment);
+
   Millis interval_;
   Millis early_tolerance_;
   Millis start_{0};

@@ -47,6 +47,10 @@ void WindowTimer::Elapsed() {
   }
 }
 
+std::int64_t WindowTimer::TakeTicksDueNow() {
+  return enabled_ ? schedule_.TakeDue(clock_()) : 0;
+}
+
 void WindowTimer::Arm(std::chrono::milliseconds wait) const {
   // Same id: SetTimer replaces the pending timer rather than adding one.
   ::SetTimer(owner_, id_, static_cast<UINT>(wait.count()), nullptr);

@@ -27,6 +27,7 @@ class WindowTimer final : public IntervalTimer {
   // Enabling a running timer changes nothing; its ticks stay where they were.
   void SetEnabled(bool enabled) override;
   std::int64_t TicksDue() const override { return ticks_due_; }
+  std::int64_t TakeTicksDueNow() override;
 
   UINT_PTR id() const { return id_; }
   void SetTickHandler(std::function<void()> handler) { on_tick_ = std::move(handler); }
