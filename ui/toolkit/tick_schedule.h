@@ -23,13 +23,17 @@ class TickSchedule {
   struct Decision {
     std::int64_t ticks;  // how many intervals fell due with this message; 0: none
     Millis wait;         // how long until the next one, always positive
+    // Whether the system timer must be set again to `wait`; otherwise it runs
+    // on with its period, which brings the next message near enough.
+    bool rearm;
   };
 
   // A timer message up to `early_tolerance` before a due time is that tick.
   TickSchedule(Millis interval, Millis early_tolerance)
       : interval_(interval), early_tolerance_(early_tolerance) {}
 
-  // Starts counting at `now`; returns the wait until the first tick.
+  // Starts counting at `now`; returns the wait until the first tick, which is
+  // the period the system timer is started with.
   Millis Start(Millis now);
 
   // The system timer fired at `now`. A timer that fires early, by more than
@@ -52,6 +56,7 @@ class TickSchedule {
   Millis early_tolerance_;
   Millis start_{0};
   std::int64_t ticks_ = 0;  // ticks due by the last one delivered, missed ones included
+  Millis period_{0};        // the wait the system timer was last set to; it repeats it
 };
 
 }  // namespace morvane::toolkit

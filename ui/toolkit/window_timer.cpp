@@ -39,7 +39,9 @@ void WindowTimer::Elapsed() {
     return;
   }
   const auto decision = schedule_.OnTimer(clock_());
-  Arm(decision.wait);
+  if (decision.rearm) {
+    Arm(decision.wait);
+  }
   ticks_due_ = decision.ticks;
   // The handler runs last: it may disable this timer, and that must stick.
   if (decision.ticks > 0 && on_tick_) {

@@ -1,6 +1,7 @@
 // An interval timer on a Win32 window timer, kept on real time by a
-// TickSchedule: each tick re-arms the window timer with the delay that is
-// left until the next tick is due, and tells how many intervals it stands for.
+// TickSchedule: a timer message that came too far from its due time re-arms
+// the window timer with the delay that is left until the next tick is due,
+// and each tick tells how many intervals it stands for.
 #pragma once
 
 #include <windows.h>
