@@ -298,15 +298,36 @@ TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {
   EXPECT_EQ(Button(2).Caption(), "Start") << "untouched rows stay idle";
 }
 
+// The system delivers timer messages on its clock ticks, so one can come a
+// few milliseconds before the second it stands for; one that comes well
+// before is not that second.
 TEST_F(RowTest, TheTimerKeepsRealTimeThroughEarlyMessagesAndStalls) {
   Main().Show();
   StartRow(5, "0:0:10");
-  clock_.now += std::chrono::milliseconds{400};
+  clock_.now += std::chrono::milliseconds{600};
   DeliverTimerMessage(5);
-  EXPECT_EQ(TimeBox(5).Text(), "0:0:10") << "an early timer message is not a tick";
+  EXPECT_EQ(TimeBox(5).Text(), "0:0:10") << "a timer message 0.4 s early is not a tick";
+  clock_.now += std::chrono::milliseconds{395};
+  DeliverTimerMessage(5);
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:09") << "one 5 ms early is the tick";
   clock_.now += std::chrono::milliseconds{3000};  // a stall: three ticks were due
   DeliverTimerMessage(5);
-  EXPECT_EQ(TimeBox(5).Text(), "00:00:07") << "one message takes off every second missed";
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:06") << "one message takes off every second missed";
+}
+
+// A click waiting in the queue is handled before the timer message of the
+// seconds that passed meanwhile: Stop takes those seconds off first.
+TEST_F(RowTest, StopAfterAStallTakesOffTheSecondsThatPassed) {
+  Main().Show();
+  StartRow(6, "0:10:00");
+  Tick(6);
+  ASSERT_EQ(TimeBox(6).Text(), "00:09:59");
+  clock_.now += std::chrono::seconds{6};  // no timer message came
+  ClickButton(Button(6));
+  EXPECT_EQ(TimeBox(6).Text(), "00:09:53");
+  EXPECT_EQ(Button(6).Caption(), "Start");
+  EXPECT_FALSE(Timer(6).Enabled());
+  EXPECT_FALSE(TimeBox(6).Locked());
 }
 
 }  // namespace
