@@ -3,6 +3,7 @@
 Run from the repository root:  python3 -m unittest discover -s assets/src/tests
 The renderings at larger scales are PNG files; the checks on them need PIL, which the system Python has.
 """
+import io
 import math
 import re
 import shutil
@@ -291,6 +292,41 @@ class IconTest(unittest.TestCase):
         self.assertEqual(set(mask), {0}, "every pixel must be opaque")
 
 
+class BadgeTest(unittest.TestCase):
+    """The taskbar badge: one PNG image in the icon for each scale, a small icon's size at that scale."""
+
+    def images(self):
+        data = (ASSETS / "time_is_up.ico").read_bytes()
+        reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+        self.assertEqual((reserved, kind), (0, 1))
+        for index in range(count):
+            width, height, colours, _, _, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * index)
+            self.assertEqual((width, height, colours, bits), (width, width, 0, 32))
+            png = data[offset:offset + size]
+            self.assertEqual(png[:8], b"\x89PNG\r\n\x1a\n", "stored as PNG, which packs it small")
+            yield width, png
+
+    def test_holds_a_16_pixel_image_scaled_for_every_rendered_scale(self):
+        self.assertEqual([width for width, _ in self.images()], [scaled(16, percent) for percent in rendered_percents()])
+        self.assertLess((ASSETS / "time_is_up.ico").stat().st_size, 10_000, "the program must stay within 1 MiB")
+
+    @unittest.skipUnless(Image is not None, "needs PIL to decode the images")
+    def test_each_is_a_white_bell_on_a_red_disc_with_clear_corners(self):
+        for width, png in self.images():
+            with self.subTest(width=width), Image.open(io.BytesIO(png)) as picture:
+                picture = picture.convert("RGBA")
+                self.assertEqual(picture.size, (width, width))
+                corners = [picture.getpixel((x, y))[3] for x in (0, width - 1) for y in (0, width - 1)]
+                self.assertEqual(corners, [0, 0, 0, 0])
+                inside = [picture.getpixel((x, y)) for x in range(width // 4, width - width // 4)
+                          for y in range(width // 4, width - width // 4)]
+                self.assertTrue(all(alpha == 255 for *_, alpha in inside), "the disc is opaque")
+                white = sum(1 for r, g, b, _ in inside if min(r, g, b) > 220)
+                red = sum(1 for r, g, b, _ in inside if r > 150 and g < 80 and b < 80)
+                self.assertGreater(white, len(inside) // 4, "the bell")
+                self.assertGreater(red, len(inside) // 10, "the disc around it")
+
+
 class SoundCuesTest(unittest.TestCase):
     # name, shortest and longest length in seconds, quietest and loudest peak in dBFS
     CASES = (("Clock.wav", 0.3, 0.6, -12, -3), ("Alarm.wav", 1.8, 2.2, -3.5, -2.5))
@@ -333,7 +369,8 @@ class RegenerationTest(unittest.TestCase):
     def test_artwork(self):
         renderings = [f"scaled/{path.name}" for path in sorted(SCALED.iterdir())]
         self._assert_script_reproduces("render_artwork.py", ASSETS,
-                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico"]
+                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico",
+                                        "time_is_up.ico"]
                                        + renderings)
 
 
