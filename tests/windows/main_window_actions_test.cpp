@@ -1,5 +1,7 @@
 // The main window's own pictures, and how the program ends.
 #include <chrono>
+#include <set>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -121,27 +123,56 @@ TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
 }
 
 // Windows may refuse the foreground to a program in the background (the user
-// types elsewhere, or plays full screen). The alarm then flashes the main
-// window's taskbar button until the user comes to it; it does not flash a
-// window that came forward.
-TEST_F(MainWindowActionsTest, AnAlarmRefusedTheForegroundFlashesUntilTheUserComes) {
+// works in another). The alarm then flashes the main window's taskbar button
+// until the user comes to the program; nothing flashes when it came forward.
+TEST_F(MainWindowActionsTest, AnAlarmRefusedTheForegroundFlashesUntilTheProgramIsActivated) {
+  Main().Show();
   for (const bool refused : {false, true}) {
     SCOPED_TRACE(refused ? "refused" : "granted");
-    foreground_refused_ = refused;
-    flashes_.clear();
     TimeBox(6).SetText("0:0:1");
     ClickButton(Button(6));
+    const OtherProgramInFront other(windows_);
+    foreground_refused_ = refused;
     Tick(6);
     ASSERT_EQ(Button(6).Caption(), "Start");
-    EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+    EXPECT_EQ(::GetForegroundWindow() == Main().hwnd(), !refused);
     if (!refused) {
       EXPECT_TRUE(flashes_.empty());
       continue;
     }
-    ASSERT_EQ(flashes_.size(), 1u);
-    EXPECT_EQ(flashes_[0].hwnd, Main().hwnd());
-    EXPECT_EQ(flashes_[0].dwFlags, static_cast<DWORD>(FLASHW_ALL | FLASHW_TIMERNOFG));
-    EXPECT_EQ(flashes_[0].cbSize, sizeof(FLASHWINFO));
+    EXPECT_EQ(flashing_, std::set<HWND>{Main().hwnd()});
+    ::SetForegroundWindow(Main().hwnd());  // the user comes
+    EXPECT_TRUE(flashing_.empty());
+  }
+}
+
+// In a full-screen program or a presentation, where Windows holds its own
+// notifications back, the alarm shows the window behind without taking the
+// keyboard and flashes its button; in every other state it comes forward.
+TEST_F(MainWindowActionsTest, AnAlarmInAFullScreenProgramShowsTheWindowBehindAndFlashes) {
+  constexpr auto kFullScreenApp = static_cast<QUERY_USER_NOTIFICATION_STATE>(7);  // QUNS_APP
+  struct Case {
+    QUERY_USER_NOTIFICATION_STATE state;
+    bool busy;
+  };
+  for (const Case c : {Case{QUNS_NOT_PRESENT, false}, Case{QUNS_BUSY, true},
+                       Case{QUNS_RUNNING_D3D_FULL_SCREEN, true}, Case{QUNS_PRESENTATION_MODE, true},
+                       Case{QUNS_ACCEPTS_NOTIFICATIONS, false}, Case{QUNS_QUIET_TIME, false},
+                       Case{kFullScreenApp, false}}) {
+    SCOPED_TRACE("state " + std::to_string(c.state));
+    notification_state_ = c.state;
+    flashing_.clear();
+    Main().Show();
+    TimeBox(6).SetText("0:0:1");
+    ClickButton(Button(6));
+    ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
+    const OtherProgramInFront other(windows_);
+    Tick(6);
+    ASSERT_EQ(Button(6).Caption(), "Start");
+    EXPECT_FALSE(::IsIconic(Main().hwnd()));
+    EXPECT_TRUE(::IsWindowVisible(Main().hwnd()));
+    EXPECT_EQ(::GetForegroundWindow(), c.busy ? other.hwnd() : Main().hwnd());
+    EXPECT_EQ(flashing_, c.busy ? std::set<HWND>{Main().hwnd()} : std::set<HWND>{});
   }
 }
 
