@@ -70,21 +70,10 @@ int print_topmost(HWND window) {
   return 0;
 }
 
-// A menu that is open, such as the system menu, is a window of its own class.
-BOOL CALLBACK find_open_menu(HWND window, LPARAM found) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (std::wstring_view(name) == L"#32768" && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
+// An open menu, such as the system menu, is a window of its own class.
 int print_open_menu() {
-  HWND menu = nullptr;
-  EnumWindows(&find_open_menu, reinterpret_cast<LPARAM>(&menu));
-  if (menu == nullptr) {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (menu == nullptr || !IsWindowVisible(menu)) {
     std::fputs("probe: no menu is open\n", stderr);
     return 1;
   }

@@ -9,26 +9,30 @@ AppFixture::AppFixture()
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
-                              TestForeground(), TestTaskbar()}) {}
+                              TestForeground(),
+                              [this](HWND window, HICON icon, const wchar_t* description) {
+                                ICONINFO info{};
+                                BITMAP mask{};
+                                if (icon != nullptr && ::GetIconInfo(icon, &info)) {
+                                  ::GetObjectW(info.hbmMask, sizeof mask, &mask);
+                                  ::DeleteObject(info.hbmColor);
+                                  ::DeleteObject(info.hbmMask);
+                                }
+                                badges_.push_back(Badge{window, static_cast<int>(mask.bmWidth),
+                                                        description ? description : L""});
+                              }}) {}
 
-// A flash on a timer goes on until it is stopped (or, with FLASHW_TIMERNOFG,
-// until Windows sees the window come forward); any other stops by itself
-// after its count.
+// A flash on a timer goes on until it is stopped; any other stops by itself.
 platform::ForegroundRequests AppFixture::TestForeground() {
   return platform::ForegroundRequests{
       [this](HWND window) {
-        if (!foreground_refused_) {
-          ::SetForegroundWindow(window);
-        }
+        if (!foreground_refused_) ::SetForegroundWindow(window);
       },
       [this](const FLASHWINFO& flash) {
         flashes_.push_back(flash);
-        if (flash.cbSize != sizeof flash) {
-          return;
-        }
-        if (flash.dwFlags == FLASHW_STOP) {
+        if (flash.cbSize == sizeof flash && flash.dwFlags == FLASHW_STOP) {
           flashing_.erase(flash.hwnd);
-        } else if ((flash.dwFlags & FLASHW_TRAY) != 0 &&
+        } else if (flash.cbSize == sizeof flash && (flash.dwFlags & FLASHW_TRAY) != 0 &&
                    (flash.dwFlags & (FLASHW_TIMER | FLASHW_TIMERNOFG)) != 0) {
           flashing_.insert(flash.hwnd);
         }
@@ -36,22 +40,7 @@ platform::ForegroundRequests AppFixture::TestForeground() {
       [this] { return notification_state_; }};
 }
 
-// Records each badge with the size of its icon, which the taskbar copies.
-platform::TaskbarOverlay AppFixture::TestTaskbar() {
-  return [this](HWND window, HICON icon, const wchar_t* description) {
-    BITMAP bitmap{};
-    if (ICONINFO info{}; icon != nullptr && ::GetIconInfo(icon, &info)) {
-      ::GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
-      ::DeleteObject(info.hbmColor);
-      ::DeleteObject(info.hbmMask);
-    }
-    badges_.push_back(Badge{window, static_cast<int>(bitmap.bmWidth),
-                            description != nullptr ? description : L""});
-  };
-}
-
-OtherProgramInFront::OtherProgramInFront(const WindowRegistry& windows)
-    : windows_(windows), creator_(::GetCurrentThreadId()) {
+OtherProgramInFront::OtherProgramInFront(const WindowRegistry& windows) : windows_(windows) {
   // Wine hands a thread its X focus events late: a window of this thread
   // activated just before would take the activation back once they arrive.
   DeliverMessagesUntil(windows_, [] { return false; }, std::chrono::milliseconds{50});
@@ -83,6 +72,20 @@ DWORD WINAPI OtherProgramInFront::Run(void* self) {
   }
   ::DestroyWindow(window);
   return 0;
+}
+
+namespace {
+
+BOOL CALLBACK TellProgramActivated(HWND top_level, LPARAM) {
+  ::SendMessageW(top_level, WM_ACTIVATEAPP, TRUE, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+void ActivateProgram(HWND window) {
+  ::SetForegroundWindow(window);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &TellProgramActivated, 0);
 }
 
 AppFixture::~AppFixture() {

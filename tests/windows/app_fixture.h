@@ -56,42 +56,41 @@ class AppFixture : public ::testing::Test {
   bool foreground_refused_ = false;  // as Windows does to a program in the background
   QUERY_USER_NOTIFICATION_STATE notification_state_ = QUNS_ACCEPTS_NOTIFICATIONS;
   std::vector<FLASHWINFO> flashes_;  // every flash request
-  // The windows whose taskbar buttons those requests leave flashing until
-  // they are stopped, as Windows would.
-  std::set<HWND> flashing_;
+  std::set<HWND> flashing_;  // the buttons they leave flashing until stopped, as Windows would
   struct Badge {
     HWND window;
     int icon_size;  // 0: taken off
     std::wstring description;
+    bool operator==(const Badge&) const = default;
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
   WindowRegistry windows_;
 
  private:
-  // Grants the foreground unless the test refuses it; keeps track of flashes.
   platform::ForegroundRequests TestForeground();
-  platform::TaskbarOverlay TestTaskbar();
 };
 
-// A window of another thread in the foreground, where another program's is
-// while the user works in it. Activating the program's own windows after it
-// is activating the program, as a click on its taskbar button would.
+// A window of another thread in the foreground, as another program's is
+// while the user works in it.
 class OtherProgramInFront {
  public:
   explicit OtherProgramInFront(const WindowRegistry& windows);
-  OtherProgramInFront(const OtherProgramInFront&) = delete;
-  OtherProgramInFront& operator=(const OtherProgramInFront&) = delete;
   ~OtherProgramInFront();
-  HWND hwnd() const { return window_; }
 
  private:
   static DWORD WINAPI Run(void* self);
   const WindowRegistry& windows_;
-  DWORD creator_;
+  DWORD creator_ = ::GetCurrentThreadId();
   std::atomic<HWND> window_ = nullptr;
   DWORD thread_id_ = 0;
   HANDLE thread_ = nullptr;
 };
+
+// The user comes to the program by `window`: it comes forward, and every
+// top-level window of the thread hears that the program is active, as
+// Windows tells them when activation comes from another program (Wine tells
+// them only when the thread's own active window changes).
+void ActivateProgram(HWND window);
 
 // Delivers the messages already queued for this thread, keyboard navigation
 // included, as the program's message loop would; leaves WM_QUIT in the queue
