@@ -25,8 +25,8 @@ main_window_is() {
 # that hold black pixels (the Close item's cross is there too, so a menu not
 # drawn yet has none).
 read_menu_marks() {
-  local x y width height
-  read -r x y width height <<<"$(probe menu)" || return 1
+  local x y height
+  read -r x y _ height <<<"$(probe menu)" || return 1
   # Inside the menu's frame, which is drawn dark too.
   MARKS=$(import -silent -window root -crop "$((SCREEN_DPI / 6))x$((height - 6))+$((x + 3))+$((y + 3))" \
     +repage png:- | convert - -colorspace Gray -threshold 25% txt:- |
