@@ -7,6 +7,7 @@
 #include <oleacc.h>
 #include <servprov.h>
 
+#include <algorithm>
 #include <array>
 #include <cwctype>
 #include <memory>
@@ -247,26 +248,28 @@ TEST(AccessibilityInAnotherApartmentTest, NamesAreGivenFromAThreadInAMultithread
   EXPECT_EQ(name, L"Character 2 name");
 }
 
-TEST_F(AccessibilityTest, TheSystemMenuOpensTheAboutWindowOnALetterOfItsOwn) {
+TEST_F(AccessibilityTest, TheSystemMenusOwnItemsHaveLettersOfTheirOwnAndOneOpensTheAboutWindow) {
   Main().Show();
   HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-  std::vector<MenuItemText> others;
-  MenuItemText about_item;
+  std::vector<MenuItemText> items;
   UINT about_command = 0;
   for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-    MenuItemText item = ReadMenuItem(menu, index);
-    if (item.shown == L"About Morvane\u2026") {
-      about_item = item;
+    items.push_back(ReadMenuItem(menu, index));
+    if (items.back().shown == L"About Morvane\u2026") {
       about_command = ::GetMenuItemID(menu, index);
-    } else {
-      others.push_back(item);
     }
   }
   ASSERT_NE(about_command, 0u) << "no About item in the system menu";
-  ASSERT_NE(about_item.letter, L'\0');
-  for (const auto& other : others) {
+  for (const std::wstring ours : {L"About Morvane\u2026", L"Keep ringing until seen", L"Always on top"}) {
+    const auto item = std::find_if(items.begin(), items.end(),
+                                   [&](const MenuItemText& any) { return any.shown == ours; });
+    ASSERT_NE(item, items.end()) << platform::Narrow(ours);
+    ASSERT_NE(item->letter, L'\0') << platform::Narrow(ours);
     // Two items on one letter: the letter alone no longer chooses ours.
-    EXPECT_NE(other.letter, about_item.letter) << platform::Narrow(other.shown);
+    EXPECT_EQ(std::count_if(items.begin(), items.end(),
+                            [&](const MenuItemText& any) { return any.letter == item->letter; }),
+              1)
+        << platform::Narrow(ours);
   }
 
   ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, about_command, 0);

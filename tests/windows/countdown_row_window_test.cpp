@@ -2,6 +2,7 @@
 // sees and can do while it starts, counts, stops and expires.
 #include <chrono>
 #include <functional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -204,6 +205,30 @@ TEST_F(RowTest, TheMessageKeepsTheKeyboardWhenAnotherRowExpires) {
     EXPECT_TRUE(watcher.answered_in_time()) << "Enter did not dismiss the message";
     EXPECT_EQ(::GetFocus(), TimeBox(1).hwnd());
   }
+}
+
+// The same while the user works in another program, which Windows keeps in
+// front: the main window's taskbar button flashes, and the message coming
+// forward, being the program's window that takes the keyboard, stops it.
+TEST_F(RowTest, ARefusedForegroundWithTheMessageOpenFlashesUntilTheMessageIsActivated) {
+  Main().Show();
+  StartRow(2, "0:0:1");
+  std::set<HWND> flashing_behind;
+  std::set<HWND> flashing_in_front;
+  MessageBoxWatcher watcher([] { return true; }, [&](HWND box) {
+    const OtherProgramInFront other(windows_);
+    foreground_refused_ = true;
+    Tick(2);
+    flashing_behind = flashing_;
+    ActivateProgram(box);
+    flashing_in_front = flashing_;
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  StartRow(1, "abc");
+  ASSERT_TRUE(watcher.seen().shown);
+  EXPECT_EQ(Button(2).Caption(), "Start") << "row 2 expired behind the message";
+  EXPECT_EQ(flashing_behind, std::set<HWND>{Main().hwnd()});
+  EXPECT_TRUE(flashing_in_front.empty());
 }
 
 TEST_F(RowTest, StopUnlocksAndStartResumesFromTheTimeShown) {
