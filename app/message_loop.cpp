@@ -17,12 +17,18 @@ HWND ActiveFormWindow(const WindowRegistry& windows) {
 
 }  // namespace
 
+// The dialog manager acts on keys only (Tab, arrows, Enter, Escape,
+// mnemonics), and anything else it would only dispatch: those messages, the
+// timers' and the paints' above all, skip asking which window is active,
+// a round trip to the window server under Wine.
 void DeliverMessage(const WindowRegistry& windows, const MSG& message) {
-  HWND form = ActiveFormWindow(windows);
   // IsDialogMessage takes a non-const MSG but only reads it.
   MSG copy = message;
-  if (form != nullptr && ::IsDialogMessageW(form, &copy)) {
-    return;
+  if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+    HWND form = ActiveFormWindow(windows);
+    if (form != nullptr && ::IsDialogMessageW(form, &copy)) {
+      return;
+    }
   }
   ::TranslateMessage(&copy);
   ::DispatchMessageW(&copy);

@@ -12,7 +12,8 @@ using toolkit::FormName;
 
 SystemServices RealSystemServices() {
   return SystemServices{platform::UptimeClock(), &PlayCue, &UserShortDateOrder,
-                        &platform::SystemHighContrast, platform::SystemForegroundRequests()};
+                        &platform::SystemHighContrast, platform::SystemForegroundRequests(),
+                        &platform::SetSystemTaskbarOverlay};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)
@@ -30,7 +31,7 @@ main_window::Form1& WindowRegistry::Form1() {
     form1_.reset();
     toolkit::FormContext context{instance_, fonts_, nullptr, services_.clock,
                                  [] { ::PostQuitMessage(0); }, services_.high_contrast,
-                                 services_.foreground};
+                                 services_.foreground, services_.taskbar_overlay};
     form1_ = std::make_unique<main_window::Form1>(
         std::move(context), main_window::Form1Services{*this, services_.play_cue,
                                                        services_.date_order, kApplicationTitle});
@@ -43,7 +44,8 @@ about_window::Form2& WindowRegistry::Form2() {
     form2_.reset();
     form2_ = std::make_unique<about_window::Form2>(
         toolkit::FormContext{instance_, fonts_, HiddenOwner(), services_.clock, nullptr,
-                             services_.high_contrast, services_.foreground});
+                             services_.high_contrast, services_.foreground,
+                             services_.taskbar_overlay});
   }
   return *form2_;
 }

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/foreground.h"
 #include "platform/high_contrast.h"
+#include "platform/taskbar_overlay.h"
 #include "ui/about/form2.h"
 #include "ui/main/form1.h"
 #include "ui/toolkit/default_fonts.h"
@@ -27,6 +28,7 @@ struct SystemServices {
   std::function<DateOrder()> date_order;
   platform::HighContrastQuery high_contrast;
   platform::ForegroundRequests foreground;
+  platform::TaskbarOverlay taskbar_overlay;
 };
 
 SystemServices RealSystemServices();

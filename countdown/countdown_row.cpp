@@ -32,7 +32,18 @@ void CountdownRow::Start() {
   c_.tmrCrono.SetEnabled(true);
 }
 
+// A click queued during a stall is handled before the timer message of the
+// seconds that passed meanwhile, which stopping the timer would throw away:
+// they are taken off first, and a row that ran out meanwhile expires instead.
 void CountdownRow::Stop() {
+  const std::int64_t seconds = c_.tmrCrono.TakeTicksDueNow();
+  if (seconds > 0 && !CountDown(seconds)) {
+    return;
+  }
+  Halt();
+}
+
+void CountdownRow::Halt() {
   c_.cmdStart.SetCaption(kStartCaption);
   c_.tmrCrono.SetEnabled(false);
   c_.Text.SetLocked(false);
@@ -40,13 +51,14 @@ void CountdownRow::Stop() {
   c_.txtTime.SetLocked(false);
 }
 
-void CountdownRow::tmrCrono_Timer() {
-  // One second per tick on time. A tick that stands for more (the program
-  // could not run, or the machine slept) takes off every second that passed,
-  // one at a time, down to zero at most: a row that ran out meanwhile expires
-  // now, once.
+void CountdownRow::tmrCrono_Timer() { CountDown(c_.tmrCrono.TicksDue()); }
+
+// One second per tick on time. A tick that stands for more (the program
+// could not run, or the machine slept) takes off every second that passed,
+// one at a time, down to zero at most: a row that ran out meanwhile expires
+// now, once.
+bool CountdownRow::CountDown(std::int64_t seconds) {
   const DateOrder order = host_.UserDateOrder();
-  const std::int64_t seconds = c_.tmrCrono.TicksDue();
   std::string time = c_.txtTime.Text();
   for (std::int64_t second = 0; second < seconds; ++second) {
     auto next = StepDown(time, order);
@@ -54,8 +66,8 @@ void CountdownRow::tmrCrono_Timer() {
       // Something outside the program wrote an unreadable text into the
       // locked box: there is no time left to count, so the row stops as Stop
       // does.
-      Stop();
-      return;
+      Halt();
+      return false;
     }
     time = std::move(*next);
     if (IsExpired(time)) {
@@ -65,7 +77,9 @@ void CountdownRow::tmrCrono_Timer() {
   c_.txtTime.SetText(time);
   if (IsExpired(c_.txtTime.Text())) {
     Expire();
+    return false;
   }
+  return true;
 }
 
 void CountdownRow::Expire() {

@@ -3,6 +3,7 @@
 // the state (the caption says Idle or Running, the time box holds the time).
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "countdown/cue.h"
@@ -53,7 +54,13 @@ class CountdownRow {
 
  private:
   void Start();
+  // Takes off the seconds that passed with no tick yet, then stops the row.
   void Stop();
+  // Stops the row as it is: caption, timer and locks.
+  void Halt();
+  // Takes `seconds` off the time shown, expiring the row at zero; false when
+  // that stopped the row.
+  bool CountDown(std::int64_t seconds);
   void Expire();
 
   RowControls c_;

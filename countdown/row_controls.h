@@ -45,6 +45,10 @@ class IntervalTimer {
   // time, more when whole intervals passed without one (the program could not
   // run, or the machine slept).
   virtual std::int64_t TicksDue() const = 0;
+  // How many whole intervals have passed since the last tick with no timer
+  // message yet (one may wait in the queue behind input handled first); from
+  // then on they count as ticked. 0 while disabled.
+  virtual std::int64_t TakeTicksDueNow() = 0;
 
  protected:
   ~IntervalTimer() = default;

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Re-renders Morvane's artwork into assets/: the window background, the three picture buttons and the icon,
-at 96 dpi as BMP files and at the larger scales the window is shown at as PNG files in assets/scaled/.
+at 96 dpi as BMP files and at the larger scales the window is shown at as PNG files in assets/scaled/; and the
+taskbar badge, one icon holding it at every scale.
 
 Run with the system Python, which has PIL:  python3 tools/render_artwork.py [FOLDER]
 FOLDER defaults to assets/; the tests render into a scratch folder to compare with the committed files.
@@ -15,12 +16,14 @@ ASSETS = ROOT / "assets"
 sys.path.insert(0, str(ASSETS / "src"))
 
 from morvane_art import output  # noqa: E402  (the path above must be set first)
+from morvane_art.badge import render_badge  # noqa: E402
 from morvane_art.buttons import render_buttons  # noqa: E402
 from morvane_art.car import render_car  # noqa: E402
 from morvane_art.panel import portrait_box, render_panel  # noqa: E402
 from morvane_art.scale import Scale  # noqa: E402
 
 ICON_SIZE = 200
+BADGE_SIZE = 16  # a small icon at 96 dpi
 # The scales, in percent of 96 dpi, rendered besides 96 dpi itself (assets/README.md says why these);
 # the program reduces the next larger rendering for a scale in between.
 SCALES = (125, 150, 200, 250, 300)
@@ -31,6 +34,8 @@ def render_all(folder):
     for name, plate in render_buttons().items():
         output.save_rgb_bmp(plate, folder / f"{name}.bmp")
     output.save_opaque_icon(render_car(ICON_SIZE), folder / "morvane.ico")
+    badge_sizes = [Scale(percent).at(BADGE_SIZE) for percent in (100,) + SCALES]
+    output.save_png_icon([render_badge(size) for size in badge_sizes], folder / "time_is_up.ico")
     (folder / "scaled").mkdir(exist_ok=True)
     for stale in (folder / "scaled").glob("*.png"):  # a scale dropped from SCALES leaves nothing behind
         stale.unlink()

@@ -4,14 +4,17 @@
 //   probe origin TITLE   screen position of the client area's top-left: "x y"
 //   probe rect TITLE     the whole window on screen: "x y width height"
 //   probe state TITLE    "visible", "hidden" or "absent"
+//   probe topmost TITLE  "topmost" when the window is kept above others, else "not topmost"
+//   probe menu           the open menu on screen: "x y width height"
 //   probe foreground     the foreground window's title
 //   probe dpi            the screen's dots per inch
 //   probe focus-name TITLE  the name a screen reader reads for the control
 //                           that has the focus in that window
 //   probe text TITLE X Y  the text of the control at that point of the client area
 //
-// origin, rect and text exit with 1 when no window has that title (or no
-// control is at the point); bad usage exits with 2.
+// origin, rect, topmost and text exit with 1 when no window has that title
+// (or no control is at the point), menu when no menu is open; bad usage exits
+// with 2.
 
 #include <windows.h>
 #include <oleacc.h>
@@ -60,6 +63,21 @@ int print_rect(HWND window) {
 int print_state(HWND window) {
   std::puts(window == nullptr ? "absent" : IsWindowVisible(window) ? "visible" : "hidden");
   return 0;
+}
+
+int print_topmost(HWND window) {
+  std::puts((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 ? "topmost" : "not topmost");
+  return 0;
+}
+
+// An open menu, such as the system menu, is a window of its own class.
+int print_open_menu() {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (menu == nullptr || !IsWindowVisible(menu)) {
+    std::fputs("probe: no menu is open\n", stderr);
+    return 1;
+  }
+  return print_rect(menu);
 }
 
 int print_foreground() {
@@ -122,7 +140,8 @@ int print_dpi() {
 }
 
 int usage() {
-  std::fputs("usage: probe origin|rect|state|focus-name TITLE | probe text TITLE X Y | probe foreground|dpi\n",
+  std::fputs("usage: probe origin|rect|state|topmost|focus-name TITLE | probe text TITLE X Y |"
+             " probe foreground|dpi|menu\n",
              stderr);
   return 2;
 }
@@ -137,12 +156,14 @@ int main() {
 
   if (command == L"foreground" && count == 2) return print_foreground();
   if (command == L"dpi" && count == 2) return print_dpi();
+  if (command == L"menu" && count == 2) return print_open_menu();
   const bool text = command == L"text";
   if (count != (text ? 5 : 3)) return usage();
 
   const HWND window = FindWindowW(nullptr, arguments.get()[2]);
   if (command == L"state") return print_state(window);
-  if (command != L"origin" && command != L"rect" && command != L"focus-name" && !text) {
+  if (command != L"origin" && command != L"rect" && command != L"topmost" &&
+      command != L"focus-name" && !text) {
     return usage();
   }
   if (window == nullptr) {
@@ -150,6 +171,7 @@ int main() {
     return 1;
   }
   if (command == L"focus-name") return print_focus_name(window);
+  if (command == L"topmost") return print_topmost(window);
   if (text) return print_text(window, POINT{_wtol(arguments.get()[3]), _wtol(arguments.get()[4])});
   return command == L"origin" ? print_origin(window) : print_rect(window);
 }

@@ -82,8 +82,10 @@ class FakeTimer final : public IntervalTimer {
     log_.push_back(enabled ? "timer on" : "timer off");
   }
   std::int64_t TicksDue() const override { return due; }
+  std::int64_t TakeTicksDueNow() override { return std::exchange(due_now, 0); }
 
-  std::int64_t due = 1;  // seconds the next tick stands for
+  std::int64_t due = 1;      // seconds the next tick stands for
+  std::int64_t due_now = 0;  // seconds that passed with no tick yet
 
  private:
   bool enabled_ = false;
@@ -251,6 +253,33 @@ TEST_F(CountdownRowTest, StopKeepsTimeAndColoursAndStartResumes) {
   EXPECT_EQ(TakeLog(), Log{"txtTime text 00:09:59"});
 }
 
+// A Stop handled before the timer message of seconds that passed (a click
+// queued during a stall) takes them off first; a row that ran out meanwhile
+// expires instead of stopping, once.
+TEST_F(CountdownRowTest, StopTakesOffTheSecondsThatPassedWithNoTick) {
+  struct Case {
+    const char* start;
+    std::int64_t seconds;
+    Log effects;
+  };
+  Log stop_at_9_53{"txtTime text 00:09:53"};
+  stop_at_9_53.insert(stop_at_9_53.end(), kStopEffects.begin(), kStopEffects.end());
+  const Case cases[] = {
+      {"0:09:59", 6, stop_at_9_53},
+      {"0:09:59", 0, kStopEffects},
+      {"0:0:5", 5, kExpiryEffects},
+      {"0:0:5", 9, kExpiryEffects},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.start) + " after " + std::to_string(c.seconds) + " s");
+    StartWith(c.start);
+    timer_.due_now = c.seconds;
+    row_.cmdStart_Click();
+    EXPECT_EQ(TakeLog(), c.effects);
+    ExpectIdle();
+  }
+}
+
 // Only the exact caption "Start" means Idle; anything else reads as Running.
 TEST_F(CountdownRowTest, CaptionIsComparedExactly) {
   for (const char* caption : {"Stop", "start", "START", "Start ", " Start", "Stop ", "",
@@ -268,13 +297,21 @@ TEST_F(CountdownRowTest, CaptionIsComparedExactly) {
 
 // An unreadable text in the locked box (written by something outside the
 // program) leaves nothing to count: the row stops as the Stop button does.
-TEST_F(CountdownRowTest, TickOnAnUnreadableTextStopsTheRow) {
-  StartWith("1:00");
-  time_.Type("garbage");
-  row_.tmrCrono_Timer();
-  EXPECT_EQ(TakeLog(), kStopEffects);
-  ExpectIdle();
-  EXPECT_EQ(time_.Text(), "garbage");
+TEST_F(CountdownRowTest, TickOrStopOnAnUnreadableTextStopsTheRow) {
+  for (const bool stop : {false, true}) {
+    SCOPED_TRACE(stop ? "stop" : "tick");
+    StartWith("1:00");
+    time_.Type("garbage");
+    timer_.due_now = 2;  // what a Stop would try to take off first
+    if (stop) {
+      row_.cmdStart_Click();
+    } else {
+      row_.tmrCrono_Timer();
+    }
+    EXPECT_EQ(TakeLog(), kStopEffects);
+    ExpectIdle();
+    EXPECT_EQ(time_.Text(), "garbage");
+  }
 }
 
 TEST_F(CountdownRowTest, NameClickTurnsOnlyTheNameWhite) {

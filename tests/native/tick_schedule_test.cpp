@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -12,6 +14,7 @@ namespace morvane::toolkit {
 namespace {
 
 using namespace std::chrono_literals;
+using Micros = std::chrono::microseconds;
 using Millis = TickSchedule::Millis;
 
 constexpr Millis kSecond = 1000ms;
@@ -97,6 +100,42 @@ TEST_F(TickScheduleTest, AJumpOfHalfAnHourReportsEveryTickAndKeepsTheAnchor) {
   ExpectTick(1803s, kSecond, 1803);
 }
 
+// Left alone, the system timer fires again one period after its message. It
+// is set again only when that would come further than the tolerance from the
+// next due time, and its period is then the wait it was set to.
+TEST_F(TickScheduleTest, TheSystemTimerIsSetAgainOnlyWhenItsPeriodMissesTheNextTick) {
+  struct Case {
+    Millis after;
+    std::int64_t ticks;
+    bool rearm;
+  };
+  const Case cases[] = {
+      {1000ms, 1, false},  // on time: the period is the wait
+      {2007ms, 1, false},  // 7 ms late: the period ends 7 ms after the next due time
+      {3008ms, 1, true},   // 8 ms late: set to 992 ms
+      {4000ms, 1, true},   // on time, but 992 ms would come 8 ms early
+      {4600ms, 0, true},   // early: set to the 400 ms left
+      {5000ms, 1, true},
+      {6000ms, 1, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("fired at +" + std::to_string(c.after.count()) + " ms");
+    const auto decision = FireAt(c.after);
+    EXPECT_EQ(decision.ticks, c.ticks);
+    EXPECT_EQ(decision.rearm, c.rearm);
+  }
+}
+
+// Seconds that passed with no message (a Stop handled before the message of
+// a stall) are whole seconds only, and the message that follows does not
+// deliver them again.
+TEST_F(TickScheduleTest, TicksTakenBeforeTheirMessageAreNotDeliveredAgain) {
+  ExpectTick(1000ms, kSecond, 1);
+  EXPECT_EQ(schedule_.TakeDue(kStart + 7995ms), 6);
+  EXPECT_EQ(schedule_.TakeDue(kStart + 7999ms), 0);
+  ExpectTick(8000ms, kSecond, 8);
+}
+
 TEST_F(TickScheduleTest, StartingAgainRestartsTheCount) {
   ExpectTicks(3500ms, 3, 500ms, 3);
   const Millis restart = kStart + 3700ms;
@@ -126,29 +165,66 @@ TEST_F(TickScheduleTest, TheWaitIsAlwaysPositiveAndNoTickIsLostOrRepeated) {
   }
 }
 
-// A system that fires every timer on the first of its clock ticks after the
-// wait (1000 ms become 1015.625 ms) and then delivers the message up to 20 ms
-// late: the hour still ends on time.
-TEST(TickScheduleSimulationTest, AnHourOfCoarseLateTimersEndsWithinOneInterval) {
-  using Micros = std::chrono::microseconds;
-  std::mt19937 random(2024);
-  std::uniform_int_distribution<std::int64_t> lateness_us(0, 20'000);
+// An hour of a periodic system timer that the schedule sets again when it
+// says so. Left alone, the timer fires one period after it last fired; set
+// again, one period after that moment. Each message then comes up to
+// `lateness` later, behind other work.
+struct SimulatedHour {
+  Millis end;              // when the 3600th tick was delivered
+  Millis latest;           // the most a tick was delivered after its due time
+  std::int64_t ticks;      // as the schedule counted them
+  std::int64_t set_again;  // how often the timer was set again
+};
 
+SimulatedHour RunAnHour(const std::function<Micros(Micros)>& fires_after, Micros lateness) {
+  std::mt19937 random(2024);
+  std::uniform_int_distribution<std::int64_t> lateness_us(0, lateness.count());
   TickSchedule schedule(kSecond, kTolerance);
   Micros now{0};
   const auto clock = [&] { return std::chrono::floor<Millis>(now); };
-  Millis wait = schedule.Start(clock());
-  std::int64_t ticks = 0;
-  while (ticks < 3600) {
-    const auto system_ticks = Micros{wait} / kSystemClockTick + 1;
-    now += system_ticks * kSystemClockTick + Micros{lateness_us(random)};
+  Millis period = schedule.Start(clock());
+  Micros base = now;
+  SimulatedHour hour{};
+  while (hour.ticks < 3600) {
+    const Micros fired = base + fires_after(Micros{period});
+    now = fired + Micros{lateness_us(random)};
     const auto decision = schedule.OnTimer(clock());
-    ticks += decision.ticks;
-    wait = decision.wait;
+    hour.ticks += decision.ticks;
+    if (decision.ticks > 0) {
+      hour.latest = std::max(hour.latest, clock() - hour.ticks * kSecond);
+    }
+    base = fired;
+    if (decision.rearm) {
+      period = decision.wait;
+      base = now;
+      ++hour.set_again;
+    }
   }
-  EXPECT_GE(now, 3600s - kTolerance);
-  EXPECT_LT(now, 3600s + kSecond);
-  EXPECT_EQ(schedule.ticks(), 3600);
+  hour.end = clock();
+  EXPECT_EQ(schedule.ticks(), hour.ticks);
+  return hour;
+}
+
+// A system that fires every timer on the first of its clock ticks after the
+// period (1000 ms become 1015.625 ms) and then delivers the message up to
+// 20 ms late: the hour still ends on time, and no tick comes later than that
+// clock tick and the delay allow.
+TEST(TickScheduleSimulationTest, AnHourOfCoarseLateTimersEndsWithinOneInterval) {
+  const auto rounded_up = [](Micros period) {
+    return (period / kSystemClockTick + 1) * kSystemClockTick;
+  };
+  const SimulatedHour hour = RunAnHour(rounded_up, 20ms);
+  EXPECT_GE(hour.end, 3600s - kTolerance);
+  EXPECT_LT(hour.end, 3600s + kSecond);
+  EXPECT_LT(hour.latest, 50ms);
+}
+
+// A system that keeps the period exactly and delivers each message within a
+// few milliseconds: the timer set at the start is never set again.
+TEST(TickScheduleSimulationTest, ATimerThatKeepsItsPeriodIsNeverSetAgain) {
+  const SimulatedHour hour = RunAnHour([](Micros period) { return period; }, 5ms);
+  EXPECT_EQ(hour.set_again, 0);
+  EXPECT_LE(hour.latest, 5ms);
 }
 
 }  // namespace

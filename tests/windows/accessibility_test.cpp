@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <oleacc.h>
+#include <servprov.h>
 
+#include <algorithm>
 #include <array>
 #include <cwctype>
 #include <memory>
@@ -56,6 +58,35 @@ std::wstring NameOf(IAccessible& object) {
   std::wstring text(name, ::SysStringLen(name));
   ::SysFreeString(name);
   return text;
+}
+
+// The name as a late-bound client reads it, through IDispatch, leaving out
+// the optional child as such a client may.
+std::wstring NameByInvoke(IAccessible& object) {
+  DISPPARAMS no_arguments{};
+  VARIANT name{};
+  if (FAILED(object.Invoke(DISPID_ACC_NAME, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                           &no_arguments, &name, nullptr, nullptr)) ||
+      name.vt != VT_BSTR) {
+    return {};
+  }
+  std::wstring text(name.bstrVal, ::SysStringLen(name.bstrVal));
+  ::VariantClear(&name);
+  return text;
+}
+
+// The name of the object that the object's service provider gives for
+// IAccessible, where clients look for richer interfaces.
+std::wstring NameOfServedObject(IAccessible& object) {
+  IServiceProvider* provider = nullptr;
+  if (FAILED(object.QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&provider)))) {
+    return {};
+  }
+  IAccessible* served = nullptr;
+  const HRESULT found =
+      provider->QueryService(IID_IAccessible, IID_IAccessible, reinterpret_cast<void**>(&served));
+  provider->Release();
+  return SUCCEEDED(found) ? NameOf(*AccessiblePtr(served)) : std::wstring();
 }
 
 std::wstring AccessibleNameOf(HWND control) {
@@ -136,14 +167,45 @@ TEST_F(AccessibilityTest, NamesFollowTheRowAndEachChangeIsAnnounced) {
   EXPECT_EQ(listener.Take(windows_), std::vector<HWND>{name});
 }
 
+// Clients reach a control's object in more ways than get_accName: it
+// answers every interface that Windows' own object for the control answers,
+// and every way to its name gives the row's.
+TEST_F(AccessibilityTest, TheObjectAnswersAsWindowsOwnDoesAndEveryWayToItsNameGivesTheRows) {
+  Main().Show();
+  StartRow(3, "0:0:1");
+  Tick(3);
+  const AccessiblePtr object = ClientObject(NameBox(3).hwnd());
+  ASSERT_NE(object, nullptr);
+  struct Interface {
+    const char* what;
+    const IID& iid;
+  };
+  for (const Interface& i :
+       {Interface{"IOleWindow", IID_IOleWindow}, Interface{"IEnumVARIANT", IID_IEnumVARIANT},
+        Interface{"IServiceProvider", IID_IServiceProvider}}) {
+    IUnknown* answer = nullptr;
+    EXPECT_EQ(object->QueryInterface(i.iid, reinterpret_cast<void**>(&answer)), S_OK) << i.what;
+    const std::unique_ptr<IUnknown, ComRelease> released(answer);
+  }
+  struct Way {
+    const char* what;
+    std::wstring (*read)(IAccessible&);
+  };
+  for (const Way& way : {Way{"get_accName", &NameOf}, Way{"IDispatch::Invoke", &NameByInvoke},
+                         Way{"IServiceProvider", &NameOfServedObject}}) {
+    EXPECT_EQ(way.read(*object), L"Character 3 name, time is up") << way.what;
+  }
+}
+
 // A screen reader may keep an object after its window has gone; the object
 // must neither answer for the control nor outlive the client's reference.
+// It is read while the window's form and boxes still live, as they do until
+// the form's next use, so that only the window's destruction can silence it.
 TEST_F(AccessibilityTest, AnObjectHeldPastItsWindowNoLongerAnswersAndGoesWithItsClient) {
   AccessiblePtr held = ClientObject(NameBox(1).hwnd());
   ASSERT_NE(held, nullptr);
   Main().Unload();
   PumpMessages(windows_);
-  Main();  // the next use lets the old window's controls go and makes new ones
   EXPECT_EQ(NameOf(*held), L"");
   EXPECT_EQ(held.release()->Release(), 0u) << "a reference was left behind";
 }
@@ -186,26 +248,28 @@ TEST(AccessibilityInAnotherApartmentTest, NamesAreGivenFromAThreadInAMultithread
   EXPECT_EQ(name, L"Character 2 name");
 }
 
-TEST_F(AccessibilityTest, TheSystemMenuOpensTheAboutWindowOnALetterOfItsOwn) {
+TEST_F(AccessibilityTest, TheSystemMenusOwnItemsHaveLettersOfTheirOwnAndOneOpensTheAboutWindow) {
   Main().Show();
   HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-  std::vector<MenuItemText> others;
-  MenuItemText about_item;
+  std::vector<MenuItemText> items;
   UINT about_command = 0;
   for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-    MenuItemText item = ReadMenuItem(menu, index);
-    if (item.shown == L"About Morvane\u2026") {
-      about_item = item;
+    items.push_back(ReadMenuItem(menu, index));
+    if (items.back().shown == L"About Morvane\u2026") {
       about_command = ::GetMenuItemID(menu, index);
-    } else {
-      others.push_back(item);
     }
   }
   ASSERT_NE(about_command, 0u) << "no About item in the system menu";
-  ASSERT_NE(about_item.letter, L'\0');
-  for (const auto& other : others) {
+  for (const std::wstring ours : {L"About Morvane\u2026", L"Keep ringing until seen", L"Always on top"}) {
+    const auto item = std::find_if(items.begin(), items.end(),
+                                   [&](const MenuItemText& any) { return any.shown == ours; });
+    ASSERT_NE(item, items.end()) << platform::Narrow(ours);
+    ASSERT_NE(item->letter, L'\0') << platform::Narrow(ours);
     // Two items on one letter: the letter alone no longer chooses ours.
-    EXPECT_NE(other.letter, about_item.letter) << platform::Narrow(other.shown);
+    EXPECT_EQ(std::count_if(items.begin(), items.end(),
+                            [&](const MenuItemText& any) { return any.letter == item->letter; }),
+              1)
+        << platform::Narrow(ours);
   }
 
   ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, about_command, 0);

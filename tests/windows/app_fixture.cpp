@@ -9,14 +9,83 @@ AppFixture::AppFixture()
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
-                              TestForeground()}) {}
+                              TestForeground(),
+                              [this](HWND window, HICON icon, const wchar_t* description) {
+                                ICONINFO info{};
+                                BITMAP mask{};
+                                if (icon != nullptr && ::GetIconInfo(icon, &info)) {
+                                  ::GetObjectW(info.hbmMask, sizeof mask, &mask);
+                                  ::DeleteObject(info.hbmColor);
+                                  ::DeleteObject(info.hbmMask);
+                                }
+                                badges_.push_back(Badge{window, static_cast<int>(mask.bmWidth),
+                                                        description ? description : L""});
+                              }}) {}
 
+// A flash on a timer goes on until it is stopped; any other stops by itself.
 platform::ForegroundRequests AppFixture::TestForeground() {
   return platform::ForegroundRequests{
       [this](HWND window) {
-        return !foreground_refused_ && ::SetForegroundWindow(window) != FALSE;
+        if (!foreground_refused_) ::SetForegroundWindow(window);
       },
-      [this](const FLASHWINFO& flash) { flashes_.push_back(flash); }};
+      [this](const FLASHWINFO& flash) {
+        flashes_.push_back(flash);
+        if (flash.cbSize == sizeof flash && flash.dwFlags == FLASHW_STOP) {
+          flashing_.erase(flash.hwnd);
+        } else if (flash.cbSize == sizeof flash && (flash.dwFlags & FLASHW_TRAY) != 0 &&
+                   (flash.dwFlags & (FLASHW_TIMER | FLASHW_TIMERNOFG)) != 0) {
+          flashing_.insert(flash.hwnd);
+        }
+      },
+      [this] { return notification_state_; }};
+}
+
+OtherProgramInFront::OtherProgramInFront(const WindowRegistry& windows) : windows_(windows) {
+  // Wine hands a thread its X focus events late: a window of this thread
+  // activated just before would take the activation back once they arrive.
+  DeliverMessagesUntil(windows_, [] { return false; }, std::chrono::milliseconds{50});
+  thread_ = ::CreateThread(nullptr, 0, &Run, this, 0, &thread_id_);
+  // Activation crosses threads as sent messages, which this thread must take.
+  DeliverMessagesUntil(
+      windows_, [this] { return window_ != nullptr && ::GetForegroundWindow() == window_; },
+      std::chrono::seconds{5});
+}
+
+OtherProgramInFront::~OtherProgramInFront() {
+  ::PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
+  while (::MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    PumpMessages(windows_);
+  }
+  ::CloseHandle(thread_);
+}
+
+DWORD WINAPI OtherProgramInFront::Run(void* self) {
+  auto& other = *static_cast<OtherProgramInFront*>(self);
+  HWND window = ::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                  0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(window);
+  other.window_ = window;
+  ::PostThreadMessageW(other.creator_, WM_NULL, 0, 0);  // wakes the waiting creator
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    ::DispatchMessageW(&message);
+  }
+  ::DestroyWindow(window);
+  return 0;
+}
+
+namespace {
+
+BOOL CALLBACK TellProgramActivated(HWND top_level, LPARAM) {
+  ::SendMessageW(top_level, WM_ACTIVATEAPP, TRUE, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+void ActivateProgram(HWND window) {
+  ::SetForegroundWindow(window);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &TellProgramActivated, 0);
 }
 
 AppFixture::~AppFixture() {

@@ -1,13 +1,16 @@
 // The program's windows in this process, with a clock the test moves by hand,
-// a recorder in place of the sound cues, and a window system that grants or
-// refuses the foreground as the test says and records taskbar flashes.
+// a recorder in place of the sound cues, a window system that grants or
+// refuses the foreground and reports the user's state as the test says and
+// keeps track of taskbar flashes, and a taskbar that records its badges.
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
 #include <cstdint>
+#include <atomic>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,13 +54,43 @@ class AppFixture : public ::testing::Test {
   DateOrder date_order_ = DateOrder::MonthDayYear;
   bool high_contrast_ = false;  // what the windows are told of the system's mode
   bool foreground_refused_ = false;  // as Windows does to a program in the background
-  std::vector<FLASHWINFO> flashes_;
+  QUERY_USER_NOTIFICATION_STATE notification_state_ = QUNS_ACCEPTS_NOTIFICATIONS;
+  std::vector<FLASHWINFO> flashes_;  // every flash request
+  std::set<HWND> flashing_;  // the buttons they leave flashing until stopped, as Windows would
+  struct Badge {
+    HWND window;
+    int icon_size;  // 0: taken off
+    std::wstring description;
+    bool operator==(const Badge&) const = default;
+  };
+  std::vector<Badge> badges_;  // what the taskbar was asked to show
   WindowRegistry windows_;
 
  private:
-  // Grants the foreground unless the test refuses it; records the flashes.
   platform::ForegroundRequests TestForeground();
 };
+
+// A window of another thread in the foreground, as another program's is
+// while the user works in it.
+class OtherProgramInFront {
+ public:
+  explicit OtherProgramInFront(const WindowRegistry& windows);
+  ~OtherProgramInFront();
+
+ private:
+  static DWORD WINAPI Run(void* self);
+  const WindowRegistry& windows_;
+  DWORD creator_ = ::GetCurrentThreadId();
+  std::atomic<HWND> window_ = nullptr;
+  DWORD thread_id_ = 0;
+  HANDLE thread_ = nullptr;
+};
+
+// The user comes to the program by `window`: it comes forward, and every
+// top-level window of the thread hears that the program is active, as
+// Windows tells them when activation comes from another program (Wine tells
+// them only when the thread's own active window changes).
+void ActivateProgram(HWND window);
 
 // Delivers the messages already queued for this thread, keyboard navigation
 // included, as the program's message loop would; leaves WM_QUIT in the queue

@@ -2,6 +2,7 @@
 // sees and can do while it starts, counts, stops and expires.
 #include <chrono>
 #include <functional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -206,6 +207,30 @@ TEST_F(RowTest, TheMessageKeepsTheKeyboardWhenAnotherRowExpires) {
   }
 }
 
+// The same while the user works in another program, which Windows keeps in
+// front: the main window's taskbar button flashes, and the message coming
+// forward, being the program's window that takes the keyboard, stops it.
+TEST_F(RowTest, ARefusedForegroundWithTheMessageOpenFlashesUntilTheMessageIsActivated) {
+  Main().Show();
+  StartRow(2, "0:0:1");
+  std::set<HWND> flashing_behind;
+  std::set<HWND> flashing_in_front;
+  MessageBoxWatcher watcher([] { return true; }, [&](HWND box) {
+    const OtherProgramInFront other(windows_);
+    foreground_refused_ = true;
+    Tick(2);
+    flashing_behind = flashing_;
+    ActivateProgram(box);
+    flashing_in_front = flashing_;
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  StartRow(1, "abc");
+  ASSERT_TRUE(watcher.seen().shown);
+  EXPECT_EQ(Button(2).Caption(), "Start") << "row 2 expired behind the message";
+  EXPECT_EQ(flashing_behind, std::set<HWND>{Main().hwnd()});
+  EXPECT_TRUE(flashing_in_front.empty());
+}
+
 TEST_F(RowTest, StopUnlocksAndStartResumesFromTheTimeShown) {
   Main().Show();
   StartRow(3, "0:10:01");
@@ -298,15 +323,36 @@ TEST_F(RowTest, RowsRunIndependentlyAndOneExpiringLeavesTheOthersRunning) {
   EXPECT_EQ(Button(2).Caption(), "Start") << "untouched rows stay idle";
 }
 
+// The system delivers timer messages on its clock ticks, so one can come a
+// few milliseconds before the second it stands for; one that comes well
+// before is not that second.
 TEST_F(RowTest, TheTimerKeepsRealTimeThroughEarlyMessagesAndStalls) {
   Main().Show();
   StartRow(5, "0:0:10");
-  clock_.now += std::chrono::milliseconds{400};
+  clock_.now += std::chrono::milliseconds{600};
   DeliverTimerMessage(5);
-  EXPECT_EQ(TimeBox(5).Text(), "0:0:10") << "an early timer message is not a tick";
+  EXPECT_EQ(TimeBox(5).Text(), "0:0:10") << "a timer message 0.4 s early is not a tick";
+  clock_.now += std::chrono::milliseconds{395};
+  DeliverTimerMessage(5);
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:09") << "one 5 ms early is the tick";
   clock_.now += std::chrono::milliseconds{3000};  // a stall: three ticks were due
   DeliverTimerMessage(5);
-  EXPECT_EQ(TimeBox(5).Text(), "00:00:07") << "one message takes off every second missed";
+  EXPECT_EQ(TimeBox(5).Text(), "00:00:06") << "one message takes off every second missed";
+}
+
+// A click waiting in the queue is handled before the timer message of the
+// seconds that passed meanwhile: Stop takes those seconds off first.
+TEST_F(RowTest, StopAfterAStallTakesOffTheSecondsThatPassed) {
+  Main().Show();
+  StartRow(6, "0:10:00");
+  Tick(6);
+  ASSERT_EQ(TimeBox(6).Text(), "00:09:59");
+  clock_.now += std::chrono::seconds{6};  // no timer message came
+  ClickButton(Button(6));
+  EXPECT_EQ(TimeBox(6).Text(), "00:09:53");
+  EXPECT_EQ(Button(6).Caption(), "Start");
+  EXPECT_FALSE(Timer(6).Enabled());
+  EXPECT_FALSE(TimeBox(6).Locked());
 }
 
 }  // namespace

@@ -106,17 +106,19 @@ struct IconGroup {
 };
 #pragma pack(pop)
 
-BOOL CALLBACK CountResource(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
-  ++*reinterpret_cast<int*>(count);
-  return TRUE;
+BOOL CALLBACK FirstResource(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
+  *reinterpret_cast<LPWSTR*>(first) = name;
+  return FALSE;
 }
 
-TEST(IdentityTest, HasOneIconGroupWithASingle200By200TwentyFourBitImage) {
+// Windows shows a program's first icon group as its icon; the second is the
+// taskbar badge.
+TEST(IdentityTest, ItsIconIsTheFirstIconGroupASingle200By200TwentyFourBitImage) {
   HMODULE program = ::LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(program, nullptr);
-  int groups = 0;
-  ::EnumResourceNamesW(program, RT_GROUP_ICON, &CountResource, reinterpret_cast<LONG_PTR>(&groups));
-  EXPECT_EQ(groups, 1);
+  LPWSTR first = nullptr;
+  ::EnumResourceNamesW(program, RT_GROUP_ICON, &FirstResource, reinterpret_cast<LONG_PTR>(&first));
+  EXPECT_EQ(first, MAKEINTRESOURCEW(1));
   HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
   ASSERT_NE(found, nullptr);
   const auto* group = static_cast<const IconGroup*>(::LockResource(::LoadResource(program, found)));

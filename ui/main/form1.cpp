@@ -1,8 +1,10 @@
 #include "ui/main/form1.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
+#include "assets/resource_ids.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/row_accessible_names.h"
 #include "ui/toolkit/message_box.h"
@@ -12,7 +14,9 @@ namespace morvane::main_window {
 using toolkit::FormName;
 
 Form1::Form1(toolkit::FormContext context, Form1Services services)
-    : Form(Form1Settings(), Form1Controls(), std::move(context)), services_(std::move(services)) {
+    : Form(Form1Settings(), Form1Controls(), std::move(context)),
+      services_(std::move(services)),
+      ring_(TimerNamed("tmrRing")) {
   // The handlers refer to the rows by place: the vector must never move them.
   rows_.reserve(kRowCount);
   for (int number = 1; number <= kRowCount; ++number) {
@@ -20,8 +24,12 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   }
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
-  // The keyboard's way to the About picture. Its letter is one that neither
-  // Windows' nor Wine's own system menu items use.
+  ring_.SetTickHandler([this] { tmrRing_Timer(); });
+  // The keyboard's way to the About picture, and two options. Their letters
+  // are ones that neither Windows' nor Wine's own system menu items use.
+  keep_ringing_ =
+      AddSystemMenuOption(L"&Keep ringing until seen", [this] { mnuKeepRinging_Click(); });
+  always_on_top_ = AddSystemMenuOption(L"Always on &top", [this] { mnuAlwaysOnTop_Click(); });
   AddSystemMenuCommand(L"A&bout Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }
@@ -36,9 +44,20 @@ void Form1::BindRow(int number) {
   auto& timer = TimerNamed("tmrCrono" + n);
   CountdownRow& row = rows_.emplace_back(RowControls{name_box, time_box, gold_box, button, timer},
                                          static_cast<RowHost&>(*this));
-  button.SetClickHandler([&row] { row.cmdStart_Click(); });
-  timer.SetTickHandler([&row] { row.tmrCrono_Timer(); });
-  name_box.SetClickHandler([&row] { row.Text_Click(); });
+  // A Start turns the name white, a tick may turn it red, a click white.
+  button.SetClickHandler([this, &row] {
+    row.cmdStart_Click();
+    NameColoursChanged();
+  });
+  timer.SetTickHandler([this, &row] {
+    row.tmrCrono_Timer();
+    NameColoursChanged();
+  });
+  name_box.SetClickHandler([this, &row] {
+    row.Text_Click();
+    NameColoursChanged();
+  });
+  names_.push_back(&name_box);
   NameRowForScreenReaders(number, RowWindows{name_box, time_box, gold_box, button});
 }
 
@@ -52,11 +71,34 @@ void Form1::Image2_Click() { services_.windows.Unload(FormName::Form1); }
 
 void Form1::Image3_Click() { services_.windows.Show(FormName::Form2); }
 
+void Form1::mnuKeepRinging_Click() { NameColoursChanged(); }
+
+void Form1::mnuAlwaysOnTop_Click() { SetAlwaysOnTop(SystemMenuOptionChecked(always_on_top_)); }
+
+// Every red name rings as one: the timer counts from the expiry that started
+// the ringing, or from the moment the user asked for it over a red name.
+void Form1::tmrRing_Timer() { PlayCue(Cue::Alarm); }
+
+// A red name is an expiry the user has not acknowledged yet.
+void Form1::NameColoursChanged() {
+  const bool unseen = std::any_of(names_.begin(), names_.end(), [](const toolkit::EditBox* name) {
+    return name->TextColour() == kRed;
+  });
+  ring_.SetEnabled(unseen && SystemMenuOptionChecked(keep_ringing_));
+  if (unseen) {
+    ShowTaskbarBadge(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
+  } else {
+    HideTaskbarBadge();
+  }
+}
+
 void Form1::ShowMessage(std::string_view text) {
   toolkit::ShowMessageBox(hwnd(), text, services_.application_title);
 }
 
-void Form1::ShowMainWindow() { services_.windows.Show(FormName::Form1); }
+// An alarm: the window comes forward unless the user is in a full-screen
+// program or a presentation.
+void Form1::ShowMainWindow() { Alert(); }
 
 void Form1::PlayCue(Cue cue) { services_.play_cue(cue); }
 

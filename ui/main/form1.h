@@ -1,7 +1,9 @@
 // The main window: seven countdown rows over the background picture, and the
-// Exit and About pictures along the bottom.
+// Exit and About pictures along the bottom. While a name is red, its taskbar
+// button carries a badge, and the alarm rings again if the user asked for it.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -28,9 +30,14 @@ class Form1 final : public toolkit::Form, private RowHost {
   void Form_Load();
   void Image2_Click();
   void Image3_Click();
+  void mnuKeepRinging_Click();
+  void mnuAlwaysOnTop_Click();
+  void tmrRing_Timer();
 
  private:
   void BindRow(int number);
+  // Follows every handler that may turn a name red or white.
+  void NameColoursChanged();
 
   // RowHost
   void ShowMessage(std::string_view text) override;
@@ -40,6 +47,10 @@ class Form1 final : public toolkit::Form, private RowHost {
 
   Form1Services services_;
   std::vector<CountdownRow> rows_;
+  std::vector<const toolkit::EditBox*> names_;
+  toolkit::WindowTimer& ring_;
+  std::size_t keep_ringing_ = 0;  // the system menu's options
+  std::size_t always_on_top_ = 0;
 };
 
 }  // namespace morvane::main_window

@@ -126,6 +126,11 @@ std::vector<ControlSpec> Form1Controls() {
   controls.push_back(PictureButton("Image4", 960, 1110, IDB_HELP_PICTURE));
   controls.push_back(PictureButton("Image2", 2400, 1140, IDB_EXIT_PICTURE));
   controls.push_back(PictureButton("Image3", 3840, 1095, IDB_ABOUT_PICTURE));
+  // Rings the alarm again while a name is red, when the user asks for it.
+  controls.push_back(ControlSpec{.name = "tmrRing",
+                                 .kind = ControlKind::Timer,
+                                 .tab_index = kNoTabStop,
+                                 .interval_ms = 10'000});
   return controls;
 }
 

@@ -8,6 +8,12 @@
 // reads on every message, and under Wine each such read is a round trip to
 // the server: with 28 controls that made the window measurably slower to
 // start.
+//
+// The hook is made with the control, so the control's own procedure is its
+// class's. Whatever the handler answers, WM_NCDESTROY reaches that procedure
+// and ends the hook. Someone who hooks the control after us keeps our
+// procedure as the one to call on: when this object goes first, the hook
+// stays in that chain and passes every message on to the class's procedure.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +31,8 @@ class ControlHook {
   ControlHook(HWND control, Handler handler);
   ControlHook(const ControlHook&) = delete;
   ControlHook& operator=(const ControlHook&) = delete;
-  // Gives the control its own procedure back, if the window is still there.
+  // Gives the control its own procedure back, if the window is still there
+  // and nobody has hooked it since.
   ~ControlHook();
 
   // The control's own procedure, for a handler that wants the control's
@@ -34,6 +41,7 @@ class ControlHook {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnDestroyed(WPARAM wparam, LPARAM lparam);
 
   HWND control_;
   WNDPROC own_procedure_;

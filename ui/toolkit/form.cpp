@@ -91,8 +91,9 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       back_(spec.back),
       clock_(std::move(context.clock)),
       on_destroyed_(std::move(context.on_destroyed)),
-      foreground_(std::move(context.foreground)),
-      contrast_(std::move(context.high_contrast)) {
+      attention_(std::move(context.foreground)),
+      contrast_(std::move(context.high_contrast)),
+      taskbar_badge_(context.instance, std::move(context.taskbar_overlay)) {
   LoadBackground();
   RegisterFormClass(instance_, spec_, WindowProc);
 
@@ -195,6 +196,7 @@ void Form::ScaleTo(int dpi) {
     picture->ScaleTo(dpi);
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi);
+  taskbar_badge_.ScaleTo(hwnd_, dpi);
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -255,13 +257,24 @@ void Form::Show() {
   if (hwnd_ == nullptr) {
     return;
   }
-  platform::BringForward(hwnd_, foreground_);
+  attention_.BringForward(hwnd_);
+}
+
+void Form::Alert() {
+  if (hwnd_ != nullptr) {
+    attention_.Alert(hwnd_);
+  }
 }
 
 void Form::Hide() {
   if (hwnd_ != nullptr) {
     ::ShowWindow(hwnd_, SW_HIDE);
   }
+}
+
+void Form::SetAlwaysOnTop(bool on) {
+  ::SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form::Unload() {
@@ -331,6 +344,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       OnActivate(wparam);
       return 0;
+    case WM_ACTIVATEAPP:
+      if (wparam != FALSE) {
+        attention_.ProgramActivated(hwnd_);
+      }
+      return 0;
     case WM_SETFOCUS:
       FocusRemembered();
       return 0;
@@ -349,6 +367,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     default:
+      if (message == TaskbarBadge::ButtonCreatedMessage()) {
+        taskbar_badge_.ButtonCreated(hwnd_, dpi_);
+        return 0;
+      }
       return ::DefWindowProcW(hwnd_, message, wparam, lparam);
   }
 }

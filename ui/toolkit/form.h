@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,6 +27,7 @@
 
 #include "platform/clock.h"
 #include "platform/foreground.h"
+#include "platform/taskbar_overlay.h"
 #include "ui/artwork/artwork_bitmap.h"
 #include "ui/toolkit/brush_cache.h"
 #include "ui/toolkit/button_control.h"
@@ -36,6 +38,7 @@
 #include "ui/toolkit/layout.h"
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/system_menu.h"
+#include "ui/toolkit/taskbar_badge.h"
 #include "ui/toolkit/window_icons.h"
 #include "ui/toolkit/window_timer.h"
 
@@ -48,7 +51,8 @@ struct FormContext {
   platform::Clock clock;               // the time source of the form's interval timers
   std::function<void()> on_destroyed;  // the window is being destroyed
   platform::HighContrastQuery high_contrast;  // the colours to draw with follow it
-  platform::ForegroundRequests foreground;    // how Show brings the window forward
+  platform::ForegroundRequests foreground;    // how Show and Alert bring the window forward
+  platform::TaskbarOverlay taskbar_overlay;   // what shows a badge on its taskbar button
 };
 
 class Form {
@@ -68,8 +72,13 @@ class Form {
   // Makes the window visible (restoring it when minimised) and brings it, or
   // the modal window that disables it, forward; see BringForward.
   void Show();
+  // Shows the window for an alarm: as Show does, except while the user is in
+  // a full-screen program or a presentation; see WindowAttention::Alert.
+  void Alert();
   // Makes the window invisible; it keeps its state and its place.
   void Hide();
+  // Keeps the window above every window that is not kept on top itself.
+  void SetAlwaysOnTop(bool on);
   // Destroys the window with its controls and everything typed into them.
   void Unload();
 
@@ -82,6 +91,17 @@ class Form {
   void AddSystemMenuCommand(const std::wstring& text, std::function<void()> handler) {
     system_menu_.Add(hwnd_, text, std::move(handler));
   }
+  // An option there with a check mark, off at first; see SystemMenuCommands.
+  std::size_t AddSystemMenuOption(const std::wstring& text, std::function<void()> handler) {
+    return system_menu_.AddCheckItem(hwnd_, text, std::move(handler));
+  }
+  bool SystemMenuOptionChecked(std::size_t option) const { return system_menu_.Checked(option); }
+
+  // The icon resource `icon` over the window's taskbar button until hidden.
+  void ShowTaskbarBadge(const wchar_t* icon, const wchar_t* description) {
+    taskbar_badge_.Show(hwnd_, icon, description, dpi_);
+  }
+  void HideTaskbarBadge() { taskbar_badge_.Hide(hwnd_); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -119,10 +139,11 @@ class Form {
   WindowIcons icons_;
   platform::Clock clock_;
   std::function<void()> on_destroyed_;
-  platform::ForegroundRequests foreground_;
+  platform::WindowAttention attention_;
   BrushCache brushes_;
   ContrastMode contrast_;
   SystemMenuCommands system_menu_;
+  TaskbarBadge taskbar_badge_;
 
   // Each control is owned once, in the map of its kind; the by-id maps only
   // point into them, for routing messages.

@@ -1,5 +1,7 @@
 #include "ui/toolkit/system_menu.h"
 
+#include <utility>
+
 namespace morvane::toolkit {
 
 namespace {
@@ -8,26 +10,43 @@ namespace {
 // own commands start at 0xF000: ours are 0x10, 0x20, and so on.
 constexpr UINT kCommandStep = 0x10;
 
-UINT CommandOf(size_t index) { return static_cast<UINT>(index + 1) * kCommandStep; }
+UINT CommandOf(std::size_t index) { return static_cast<UINT>(index + 1) * kCommandStep; }
 
 }  // namespace
 
-void SystemMenuCommands::Add(HWND window, const std::wstring& text, std::function<void()> handler) {
-  HMENU menu = ::GetSystemMenu(window, FALSE);
-  if (handlers_.empty()) {
-    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  }
-  handlers_.push_back(std::move(handler));
-  ::AppendMenuW(menu, MF_STRING, CommandOf(handlers_.size() - 1), text.c_str());
+void SystemMenuCommands::Add(HWND window, const std::wstring& text,
+                             std::function<void()> handler) {
+  Append(window, text, Item{std::move(handler), false, false});
 }
 
-bool SystemMenuCommands::Run(WPARAM command) const {
+std::size_t SystemMenuCommands::AddCheckItem(HWND window, const std::wstring& text,
+                                             std::function<void()> handler) {
+  return Append(window, text, Item{std::move(handler), true, false});
+}
+
+std::size_t SystemMenuCommands::Append(HWND window, const std::wstring& text, Item item) {
+  if (items_.empty()) {
+    menu_ = ::GetSystemMenu(window, FALSE);
+    ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
+  }
+  items_.push_back(std::move(item));
+  ::AppendMenuW(menu_, MF_STRING, CommandOf(items_.size() - 1), text.c_str());
+  return items_.size() - 1;
+}
+
+bool SystemMenuCommands::Run(WPARAM command) {
   const UINT id = static_cast<UINT>(command) & 0xFFF0;
-  for (size_t index = 0; index < handlers_.size(); ++index) {
-    if (id == CommandOf(index)) {
-      handlers_[index]();
-      return true;
+  for (std::size_t index = 0; index < items_.size(); ++index) {
+    if (id != CommandOf(index)) {
+      continue;
     }
+    Item& item = items_[index];
+    if (item.checkable) {
+      item.checked = !item.checked;
+      ::CheckMenuItem(menu_, id, MF_BYCOMMAND | (item.checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+    item.handler();
+    return true;
   }
   return false;
 }

@@ -1,10 +1,11 @@
 // Commands a form adds to its window's system menu, the menu Alt+Space opens:
 // a keyboard route to what otherwise only a picture click reaches, without a
-// new tab stop.
+// new tab stop, and options that a check mark shows on or off.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,11 +16,24 @@ class SystemMenuCommands {
  public:
   // Appends `text` (with its & mnemonic) below the system's own items.
   void Add(HWND window, const std::wstring& text, std::function<void()> handler);
+  // The same for an option with a check mark, off at first. Choosing it
+  // turns the mark over and then runs the handler. Returns the item's number
+  // for Checked.
+  std::size_t AddCheckItem(HWND window, const std::wstring& text, std::function<void()> handler);
+  bool Checked(std::size_t item) const { return items_[item].checked; }
   // Runs the handler of a WM_SYSCOMMAND that is one of ours; false otherwise.
-  bool Run(WPARAM command) const;
+  bool Run(WPARAM command);
 
  private:
-  std::vector<std::function<void()>> handlers_;
+  struct Item {
+    std::function<void()> handler;
+    bool checkable;
+    bool checked;
+  };
+  std::size_t Append(HWND window, const std::wstring& text, Item item);
+
+  HMENU menu_ = nullptr;
+  std::vector<Item> items_;
 };
 
 }  // namespace morvane::toolkit

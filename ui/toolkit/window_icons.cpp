@@ -19,6 +19,8 @@ LoadIconWithScaleDownFunction LoadIconWithScaleDownOrNull() {
   return function;
 }
 
+}  // namespace
+
 unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, int dpi) {
   const int size = platform::SystemMetricAt(size_metric, dpi);
   HICON icon = nullptr;
@@ -30,8 +32,6 @@ unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, in
   return unique_hicon(
       static_cast<HICON>(::LoadImageW(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
-
-}  // namespace
 
 // The window lets go of the old icons when it is given the new ones, so they
 // are released only after that.

@@ -16,6 +16,10 @@ struct IconDestroyer {
 };
 using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 
+// The icon `name` at the size of the system metric `size_metric` (SM_CXICON,
+// SM_CXSMICON) at `dpi`.
+unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, int dpi);
+
 class WindowIcons {
  public:
   // Gives the window the icon `name` at `dpi`, replacing what it had.

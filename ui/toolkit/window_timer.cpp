@@ -39,12 +39,18 @@ void WindowTimer::Elapsed() {
     return;
   }
   const auto decision = schedule_.OnTimer(clock_());
-  Arm(decision.wait);
+  if (decision.rearm) {
+    Arm(decision.wait);
+  }
   ticks_due_ = decision.ticks;
   // The handler runs last: it may disable this timer, and that must stick.
   if (decision.ticks > 0 && on_tick_) {
     on_tick_();
   }
+}
+
+std::int64_t WindowTimer::TakeTicksDueNow() {
+  return enabled_ ? schedule_.TakeDue(clock_()) : 0;
 }
 
 void WindowTimer::Arm(std::chrono::milliseconds wait) const {

@@ -1,6 +1,7 @@
 // An interval timer on a Win32 window timer, kept on real time by a
-// TickSchedule: each tick re-arms the window timer with the delay that is
-// left until the next tick is due, and tells how many intervals it stands for.
+// TickSchedule: a timer message that came too far from its due time re-arms
+// the window timer with the delay that is left until the next tick is due,
+// and each tick tells how many intervals it stands for.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,7 @@ class WindowTimer final : public IntervalTimer {
   // Enabling a running timer changes nothing; its ticks stay where they were.
   void SetEnabled(bool enabled) override;
   std::int64_t TicksDue() const override { return ticks_due_; }
+  std::int64_t TakeTicksDueNow() override;
 
   UINT_PTR id() const { return id_; }
   void SetTickHandler(std::function<void()> handler) { on_tick_ = std::move(handler); }

@@ -1,5 +1,5 @@
 """Writing the pictures in the exact forms the program loads: keyed 8-bit run-length-encoded BMP, 24-bit BMP,
-24-bit icon, and PNG for the renderings at larger scales."""
+24-bit icon, PNG for the renderings at larger scales, and an icon of PNG images for the small badge."""
 import struct
 import subprocess
 import tempfile
@@ -137,3 +137,21 @@ def save_opaque_icon(picture, path):
         png = Path(folder) / "icon.png"
         picture.convert("RGB").save(png, format="PNG")
         subprocess.run(["icotool", "--create", "--bit-depth=24", "--output", str(path), str(png)], check=True)
+
+
+def save_png_icon(pictures, path):
+    """An icon of one image per picture, each stored as a packed PNG with its alpha: about a fifth of
+    the bytes of the same images as 32-bit bitmaps. Windows reads PNG images in icons from Vista on.
+    Each stays 32-bit RGBA: where zopflipng would make a palette of it (it does so for a large image
+    of few colours), PIL packs it instead."""
+    with tempfile.TemporaryDirectory() as folder:
+        pngs = []
+        for picture in pictures:
+            png = Path(folder) / f"{picture.width}.png"
+            _save_png(picture.convert("RGBA"), png)
+            with Image.open(png) as packed:
+                kept = packed.mode == "RGBA"
+            if not kept:
+                picture.convert("RGBA").save(png, format="PNG", optimize=True)
+            pngs += ["--raw", str(png)]
+        subprocess.run(["icotool", "--create", "--output", str(path)] + pngs, check=True)

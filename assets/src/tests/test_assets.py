@@ -3,6 +3,7 @@
 Run from the repository root:  python3 -m unittest discover -s assets/src/tests
 The renderings at larger scales are PNG files; the checks on them need PIL, which the system Python has.
 """
+import io
 import math
 import re
 import shutil
@@ -331,6 +332,25 @@ class IconTest(unittest.TestCase):
         self.assertEqual(set(mask), {0}, "every pixel must be opaque")
 
 
+class BadgeTest(unittest.TestCase):
+    @unittest.skipUnless(Image is not None, "needs PIL to decode the images")
+    def test_is_a_white_bell_on_a_red_disc_at_a_small_icons_size_for_each_scale_stored_small(self):
+        data = (ASSETS / "time_is_up.ico").read_bytes()
+        self.assertLess(len(data), 10_000, "the program must stay within 1 MiB")
+        widths = []
+        for index in range(struct.unpack_from("<H", data, 4)[0]):
+            width, _, _, _, _, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * index)
+            widths.append(width)
+            with self.subTest(width=width), Image.open(io.BytesIO(data[offset:offset + size])) as png:
+                self.assertEqual((png.format, png.mode, png.size, bits), ("PNG", "RGBA", (width, width), 32))
+                self.assertEqual({png.getpixel((x, y))[3] for x in (0, width - 1) for y in (0, width - 1)}, {0})
+                inside = list(png.crop((width // 4, width // 4, width - width // 4, width - width // 4)).getdata())
+                self.assertEqual({alpha for *_, alpha in inside}, {255})
+                self.assertGreater(sum(min(colour[:3]) > 220 for colour in inside), len(inside) // 4, "the bell")
+                self.assertGreater(sum(r > 150 and max(g, b) < 80 for r, g, b, _ in inside), len(inside) // 10)
+        self.assertEqual(widths, [scaled(16, percent) for percent in rendered_percents()])
+
+
 class SoundCuesTest(unittest.TestCase):
     # name, shortest and longest length in seconds, quietest and loudest peak in dBFS
     CASES = (("Clock.wav", 0.3, 0.6, -12, -3), ("Alarm.wav", 1.8, 2.2, -3.5, -2.5))
@@ -373,7 +393,8 @@ class RegenerationTest(unittest.TestCase):
     def test_artwork(self):
         renderings = [f"scaled/{path.name}" for path in sorted(SCALED.iterdir())]
         self._assert_script_reproduces("render_artwork.py", ASSETS,
-                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico"]
+                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico",
+                                        "time_is_up.ico"]
                                        + renderings)
 
 
