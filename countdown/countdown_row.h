@@ -18,7 +18,8 @@ class RowHost {
   // A modal message box with an OK button and no icon, titled with the
   // application title; returns when the user has dismissed it.
   virtual void ShowMessage(std::string_view text) = 0;
-  // Makes the main window visible and asks for it to be brought forward.
+  // Makes the main window visible for the alarm and asks for it to be
+  // brought forward, unless the user is in a full-screen program.
   virtual void ShowMainWindow() = 0;
   virtual void PlayCue(Cue cue) = 0;
   virtual DateOrder UserDateOrder() const = 0;

@@ -16,8 +16,7 @@ namespace {
 // name whenever a client reads it, in whatever state the control is then.
 class NameServer final : public RefCounted<IAccPropServer> {
  public:
-  explicit NameServer(std::shared_ptr<NameSource> source)
-      : source_(std::move(source)) {}
+  explicit NameServer(std::shared_ptr<NameSource> source) : source_(std::move(source)) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (object == nullptr) {
