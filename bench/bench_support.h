@@ -39,4 +39,28 @@ struct Subject {
   std::wstring title;
 };
 
+// What a benchmark that runs the program beside its baseline is told:
+//   PROGRAM TITLE BASELINE BASELINE_TITLE [SECONDS] [ROUNDS]
+struct Comparison {
+  Subject program;
+  Subject baseline;
+  int seconds;
+  int rounds;
+};
+
+// Nothing when the arguments do not read as above; the counts left out take
+// the defaults.
+inline std::optional<Comparison> ParseComparison(int argc, wchar_t** argv, int default_seconds,
+                                                 int default_rounds) {
+  if (argc < 5 || argc > 7) {
+    return std::nullopt;
+  }
+  const std::optional<int> seconds = argc > 5 ? ParseCount(argv[5]) : default_seconds;
+  const std::optional<int> rounds = argc > 6 ? ParseCount(argv[6]) : default_rounds;
+  if (!seconds || !rounds) {
+    return std::nullopt;
+  }
+  return Comparison{{argv[1], argv[2]}, {argv[3], argv[4]}, *seconds, *rounds};
+}
+
 }  // namespace morvane::bench

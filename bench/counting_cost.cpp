@@ -144,16 +144,11 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 5 || argc > 7) {
+  const auto arguments = morvane::bench::ParseComparison(argc, argv, 20, 3);
+  if (!arguments) {
     return Usage();
   }
-  const Subject program{argv[1], argv[2]};
-  const Subject baseline{argv[3], argv[4]};
-  const std::optional<int> seconds = argc > 5 ? morvane::bench::ParseCount(argv[5]) : 20;
-  const std::optional<int> rounds = argc > 6 ? morvane::bench::ParseCount(argv[6]) : 3;
-  if (!seconds || !rounds) {
-    return Usage();
-  }
+  const auto& [program, baseline, seconds, rounds] = *arguments;
 
   try {
     std::optional<LinuxPid> server;
@@ -161,18 +156,18 @@ int wmain(int argc, wchar_t** argv) {
       server = Found(FindInThisWinePrefix(L"wineserver"), "the Wine server");
     }
     std::printf("Processor time while seven countdowns run, ms per second over %d s%s:\n",
-                *seconds, server ? " (process + Wine server)" : "");
+                seconds, server ? " (process + Wine server)" : "");
     Series program_series;
     Series baseline_series;
-    for (int round = 1; round <= *rounds; ++round) {
+    for (int round = 1; round <= rounds; ++round) {
       std::optional<Cost> program_cost;
       std::optional<Cost> baseline_cost;
       const bool program_first = round % 2 == 1;
       for (const bool measuring_program : {program_first, !program_first}) {
         if (measuring_program) {
-          program_cost = Measure(program, true, std::chrono::seconds{*seconds}, server);
+          program_cost = Measure(program, true, std::chrono::seconds{seconds}, server);
         } else {
-          baseline_cost = Measure(baseline, false, std::chrono::seconds{*seconds}, server);
+          baseline_cost = Measure(baseline, false, std::chrono::seconds{seconds}, server);
         }
       }
       program_series.Add(*program_cost);

@@ -94,22 +94,17 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 5 || argc > 7) {
+  const auto arguments = morvane::bench::ParseComparison(argc, argv, 3, 3);
+  if (!arguments) {
     return Usage();
   }
-  const Subject program{argv[1], argv[2]};
-  const Subject baseline{argv[3], argv[4]};
-  const std::optional<int> seconds = argc > 5 ? morvane::bench::ParseCount(argv[5]) : 3;
-  const std::optional<int> runs = argc > 6 ? morvane::bench::ParseCount(argv[6]) : 3;
-  if (!seconds || !runs) {
-    return Usage();
-  }
+  const auto& [program, baseline, seconds, runs] = *arguments;
 
   try {
     std::vector<double> program_private, program_working, baseline_private, baseline_working;
-    std::printf("Memory in KiB (private / working set) after %d s of counting:\n", *seconds);
-    for (int run = 1; run <= *runs; ++run) {
-      const Sample sample = MeasureOnce(program, baseline, std::chrono::seconds{*seconds});
+    std::printf("Memory in KiB (private / working set) after %d s of counting:\n", seconds);
+    for (int run = 1; run <= runs; ++run) {
+      const Sample sample = MeasureOnce(program, baseline, std::chrono::seconds{seconds});
       program_private.push_back(sample.program.private_kib);
       program_working.push_back(sample.program.working_set_kib);
       baseline_private.push_back(sample.baseline.private_kib);
