@@ -277,6 +277,11 @@ void Form::SetAlwaysOnTop(bool on) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// GWLP_HWNDPARENT names a top-level window's owner, not a parent.
+void Form::SetOwner(HWND owner) {
+  ::SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+}
+
 void Form::Unload() {
   if (hwnd_ != nullptr) {
     ::DestroyWindow(hwnd_);

@@ -81,6 +81,8 @@ class Form {
   void Hide();
   // Keeps the window above every window that is not kept on top itself.
   void SetAlwaysOnTop(bool on);
+  // The window it stays in front of, and that keeps it off the taskbar.
+  void SetOwner(HWND owner);
   // Destroys the window with its controls and everything typed into them.
   void Unload();
 
