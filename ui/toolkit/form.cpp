@@ -112,6 +112,9 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
     throw FormError("cannot create a window");
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
+  if (spec_.taskbar_button) {
+    TaskbarBadge::HearButtonCreated(hwnd_);
+  }
   CreateControls();
   if (const int dpi = platform::DpiOfWindow(hwnd_); dpi != dpi_) {
     RECT placed;
