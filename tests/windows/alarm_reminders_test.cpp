@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -113,19 +114,14 @@ wchar_t AccessKey(const std::wstring& text) {
   return 0;
 }
 
-struct MenuLetter {
-  UINT command;
-  wchar_t key;
-};
-
-std::vector<MenuLetter> LettersOf(HMENU menu) {
-  std::vector<MenuLetter> letters;
+// The letters of the menu's items whose commands are below `below`.
+std::vector<wchar_t> LettersOf(HMENU menu, UINT below = UINT_MAX) {
+  std::vector<wchar_t> letters;
   std::array<wchar_t, 64> text{};
   for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
     ::GetMenuStringW(menu, static_cast<UINT>(index), text.data(), 64, MF_BYPOSITION);
-    if (const wchar_t key = AccessKey(text.data())) {
-      letters.push_back(MenuLetter{::GetMenuItemID(menu, index), key});
-    }
+    const wchar_t key = AccessKey(text.data());
+    if (key != 0 && ::GetMenuItemID(menu, index) < below) letters.push_back(key);
   }
   return letters;
 }
@@ -133,14 +129,12 @@ std::vector<MenuLetter> LettersOf(HMENU menu) {
 // Alt+Space and a letter lands on the first item that takes it, and the
 // system's own items take other letters in other languages (Spanish Size is
 // T, Polish Close K). Wine's user32 holds its system menu in every language
-// (Windows' only in its own): the program's letters are checked against the
-// running system's items and those translations.
+// (Windows' only in its own): the program's letters are checked against those
+// translations, and against each other.
 TEST_F(AlarmRemindersTest, EachOfOurItemsHasALetterNoSystemItemTakesInTheCommonLanguages) {
-  std::vector<wchar_t> ours;
+  // The system's own commands start at SC_SIZE.
+  const std::vector<wchar_t> ours = LettersOf(::GetSystemMenu(Main().hwnd(), FALSE), SC_SIZE);
   std::vector<wchar_t> taken;
-  for (const MenuLetter letter : LettersOf(::GetSystemMenu(Main().hwnd(), FALSE))) {
-    (letter.command < SC_SIZE ? ours : taken).push_back(letter.key);  // the system's commands start there
-  }
   HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
   for (const int language :
        {MAKELANGID(LANG_ENGLISH, SUBLANG_NEUTRAL), MAKELANGID(LANG_FRENCH, SUBLANG_NEUTRAL),
@@ -154,9 +148,8 @@ TEST_F(AlarmRemindersTest, EachOfOurItemsHasALetterNoSystemItemTakesInTheCommonL
     HRSRC found = ::FindResourceExW(user32, RT_MENU, L"SYSMENU", static_cast<LANGID>(language));
     if (found == nullptr) continue;
     HMENU translation = ::LoadMenuIndirectW(::LockResource(::LoadResource(user32, found)));
-    for (const MenuLetter letter : LettersOf(translation)) {
-      taken.push_back(letter.key);
-    }
+    const std::vector<wchar_t> letters = LettersOf(translation);
+    taken.insert(taken.end(), letters.begin(), letters.end());
     ::DestroyMenu(translation);
   }
   ASSERT_GE(ours.size(), 3u) << "the options and About";
