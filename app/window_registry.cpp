@@ -46,6 +46,9 @@ about_window::Form2& WindowRegistry::Form2() {
         toolkit::FormContext{instance_, fonts_, HiddenOwner(), services_.clock, nullptr,
                              services_.high_contrast, services_.foreground,
                              services_.taskbar_overlay});
+    if (MainWindowOnTop()) {
+      KeepAboutAboveMainWindow(true);
+    }
   }
   return *form2_;
 }
@@ -73,6 +76,26 @@ void WindowRegistry::Unload(FormName form) {
   if (toolkit::Form* instance = Existing(form)) {
     instance->Unload();
   }
+}
+
+void WindowRegistry::SetMainWindowOnTop(bool on) {
+  Form1().SetAlwaysOnTop(on);
+  if (Existing(FormName::Form2) != nullptr) {
+    KeepAboutAboveMainWindow(on);
+  }
+}
+
+bool WindowRegistry::MainWindowOnTop() const {
+  const toolkit::Form* main = Existing(FormName::Form1);
+  return main != nullptr && (::GetWindowLongW(main->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+// An About window opened over a main window kept on top would open beneath
+// it. Owned by the main window, it stays in front of it, and in the band of
+// windows kept on top with it; back with its hidden owner, it leaves that band.
+void WindowRegistry::KeepAboutAboveMainWindow(bool on) {
+  form2_->SetOwner(on ? form1_->hwnd() : HiddenOwner());
+  form2_->SetAlwaysOnTop(on);
 }
 
 HWND WindowRegistry::HiddenOwner() {

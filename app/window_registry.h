@@ -43,6 +43,7 @@ class WindowRegistry final : public toolkit::FormRegistry {
   void Show(toolkit::FormName form) override;
   void Hide(toolkit::FormName form) override;
   void Unload(toolkit::FormName form) override;
+  void SetMainWindowOnTop(bool on) override;
 
   // The window's one instance, created first if it does not exist.
   main_window::Form1& Form1();
@@ -54,13 +55,16 @@ class WindowRegistry final : public toolkit::FormRegistry {
  private:
   toolkit::Form& Use(toolkit::FormName form);
   HWND HiddenOwner();
+  bool MainWindowOnTop() const;
+  void KeepAboutAboveMainWindow(bool on);
 
   HINSTANCE instance_;
   SystemServices services_;
   // The windows' font at each dpi they are shown at; it outlives them.
   toolkit::DefaultFonts fonts_;
-  // The About window's owner: it keeps that window off the taskbar without
-  // tying it to the main window, so either can be in front of the other.
+  // The About window's owner, unless the main window is kept on top: it keeps
+  // that window off the taskbar without tying it to the main window, so
+  // either can be in front of the other.
   toolkit::unique_hwnd hidden_owner_;
   // A destroyed window's object is let go at the next use by name, never
   // while one of its own handlers may still be on the stack.

@@ -5,16 +5,17 @@
 //   probe rect TITLE     the whole window on screen: "x y width height"
 //   probe state TITLE    "visible", "hidden" or "absent"
 //   probe topmost TITLE  "topmost" when the window is kept above others, else "not topmost"
-//   probe menu           the open menu on screen: "x y width height"
+//   probe menu-item TITLE LETTER  "checked" or "not checked": the item of the
+//                        window's system menu that LETTER chooses
 //   probe foreground     the foreground window's title
 //   probe dpi            the screen's dots per inch
 //   probe focus-name TITLE  the name a screen reader reads for the control
 //                           that has the focus in that window
 //   probe text TITLE X Y  the text of the control at that point of the client area
 //
-// origin, rect, topmost and text exit with 1 when no window has that title
-// (or no control is at the point), menu when no menu is open; bad usage exits
-// with 2.
+// origin, rect, topmost, menu-item and text exit with 1 when no window has
+// that title (or no control is at the point, or no item takes the letter);
+// bad usage exits with 2.
 
 #include <windows.h>
 #include <oleacc.h>
@@ -24,6 +25,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "tests/e2e/menu_state_hook.h"
 
 namespace {
 
@@ -70,14 +73,23 @@ int print_topmost(HWND window) {
   return 0;
 }
 
-// An open menu, such as the system menu, is a window of its own class.
-int print_open_menu() {
-  const HWND menu = FindWindowW(L"#32768", nullptr);
-  if (menu == nullptr || !IsWindowVisible(menu)) {
-    std::fputs("probe: no menu is open\n", stderr);
+// Asked inside the program, by the hook its window's thread borrows from
+// menu_state_hook.dll.
+int print_menu_item(HWND window, wchar_t letter) {
+  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &AnswerMenuState,
+                                       GetModuleHandleW(L"menu_state_hook.dll"),
+                                       GetWindowThreadProcessId(window, nullptr));
+  DWORD_PTR state = 0;
+  const bool answered =
+      hook != nullptr && SendMessageTimeoutW(window, RegisterWindowMessageW(kMenuStateQuestion), letter,
+                                             0, SMTO_ABORTIFHUNG, 2000, &state) != 0;
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
+  if (!answered || static_cast<LRESULT>(state) == -1) {
+    std::fputs("probe: no item of the system menu takes that letter\n", stderr);
     return 1;
   }
-  return print_rect(menu);
+  std::puts((state & MF_CHECKED) != 0 ? "checked" : "not checked");
+  return 0;
 }
 
 int print_foreground() {
@@ -141,7 +153,7 @@ int print_dpi() {
 
 int usage() {
   std::fputs("usage: probe origin|rect|state|topmost|focus-name TITLE | probe text TITLE X Y |"
-             " probe foreground|dpi|menu\n",
+             " probe menu-item TITLE LETTER | probe foreground|dpi\n",
              stderr);
   return 2;
 }
@@ -156,14 +168,14 @@ int main() {
 
   if (command == L"foreground" && count == 2) return print_foreground();
   if (command == L"dpi" && count == 2) return print_dpi();
-  if (command == L"menu" && count == 2) return print_open_menu();
   const bool text = command == L"text";
-  if (count != (text ? 5 : 3)) return usage();
+  const bool menu_item = command == L"menu-item";
+  if (count != (text ? 5 : menu_item ? 4 : 3)) return usage();
 
   const HWND window = FindWindowW(nullptr, arguments.get()[2]);
   if (command == L"state") return print_state(window);
   if (command != L"origin" && command != L"rect" && command != L"topmost" &&
-      command != L"focus-name" && !text) {
+      command != L"focus-name" && !text && !menu_item) {
     return usage();
   }
   if (window == nullptr) {
@@ -172,6 +184,7 @@ int main() {
   }
   if (command == L"focus-name") return print_focus_name(window);
   if (command == L"topmost") return print_topmost(window);
+  if (menu_item) return print_menu_item(window, arguments.get()[3][0]);
   if (text) return print_text(window, POINT{_wtol(arguments.get()[3]), _wtol(arguments.get()[4])});
   return command == L"origin" ? print_origin(window) : print_rect(window);
 }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -52,8 +54,9 @@ class AlarmRemindersTest : public AppFixture {
     return std::count(cues_.begin(), cues_.end(), Cue::Alarm);
   }
 
-  static constexpr const wchar_t* kKeepRinging = L"&Keep ringing until seen";
-  static constexpr const wchar_t* kOnTop = L"Always on &top";
+  static constexpr const wchar_t* kKeepRinging = L"Keep ringing unti&l seen";
+  static constexpr const wchar_t* kOnTop = L"Alwa&ys on top";
+  static constexpr const wchar_t* kAbout = L"Ab&out Morvane\u2026";
 };
 
 TEST_F(AlarmRemindersTest, TheOptionsTurnTheirCheckMarksOverAndOnTopKeepsTheWindowAbove) {
@@ -70,9 +73,91 @@ TEST_F(AlarmRemindersTest, TheOptionsTurnTheirCheckMarksOverAndOnTopKeepsTheWind
   Choose(kKeepRinging);
   EXPECT_TRUE(Checked(kKeepRinging));
   EXPECT_FALSE(Checked(kOnTop));
+}
+
+// Above the main window kept on top, however it is opened, and when the
+// option comes on while it is open; with the option off, either window can
+// be in front of the other.
+TEST_F(AlarmRemindersTest, TheAboutWindowStaysInFrontOfTheMainWindowKeptOnTop) {
+  Main().Show();
+  // After the user brings the About window to the top, and then the main
+  // window, as a click on each does.
+  const auto in_front_of_main = [this] {
+    for (HWND window : {About().hwnd(), Main().hwnd()}) {
+      ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+    return IsInFront(About().hwnd(), Main().hwnd());
+  };
   Choose(kOnTop);
-  About().Show();
-  EXPECT_FALSE(on_top(About().hwnd())) << "the About window keeps its own place";
+  Main().Image3_Click();
+  EXPECT_TRUE(in_front_of_main()) << "opened by its picture";
+  ::SendMessageW(About().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  Choose(kAbout);
+  EXPECT_TRUE(in_front_of_main()) << "opened anew from the system menu";
+  Choose(kOnTop);
+  EXPECT_FALSE(in_front_of_main()) << "the option turned off";
+  EXPECT_FALSE(::GetWindowLongW(About().hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  Choose(kOnTop);
+  EXPECT_TRUE(in_front_of_main()) << "the option turned on while it is open";
+}
+
+// The letter after an item's "&", as Alt+Space and a key looks for it; 0 for
+// none.
+wchar_t AccessKey(const std::wstring& text) {
+  for (std::size_t at = text.find(L'&'); at + 1 < text.size(); at = text.find(L'&', at + 2)) {
+    if (text[at + 1] != L'&') {
+      wchar_t key = text[at + 1];
+      ::CharUpperBuffW(&key, 1);
+      return key;
+    }
+  }
+  return 0;
+}
+
+// The letters of the menu's items whose commands are below `below`.
+std::vector<wchar_t> LettersOf(HMENU menu, UINT below = UINT_MAX) {
+  std::vector<wchar_t> letters;
+  std::array<wchar_t, 64> text{};
+  for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+    ::GetMenuStringW(menu, static_cast<UINT>(index), text.data(), 64, MF_BYPOSITION);
+    const wchar_t key = AccessKey(text.data());
+    if (key != 0 && ::GetMenuItemID(menu, index) < below) letters.push_back(key);
+  }
+  return letters;
+}
+
+// Alt+Space and a letter lands on the first item that takes it, and the
+// system's own items take other letters in other languages (Spanish Size is
+// T, Polish Close K). Wine's user32 holds its system menu in every language
+// (Windows' only in its own): the program's letters are checked against those
+// translations, and against each other.
+TEST_F(AlarmRemindersTest, EachOfOurItemsHasALetterNoSystemItemTakesInTheCommonLanguages) {
+  // The system's own commands start at SC_SIZE.
+  const std::vector<wchar_t> ours = LettersOf(::GetSystemMenu(Main().hwnd(), FALSE), SC_SIZE);
+  std::vector<wchar_t> taken;
+  HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+  for (const int language :
+       {MAKELANGID(LANG_ENGLISH, SUBLANG_NEUTRAL), MAKELANGID(LANG_FRENCH, SUBLANG_NEUTRAL),
+        MAKELANGID(LANG_GERMAN, SUBLANG_NEUTRAL), MAKELANGID(LANG_SPANISH, SUBLANG_NEUTRAL),
+        MAKELANGID(LANG_ITALIAN, SUBLANG_NEUTRAL),
+        MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN),
+        MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE), MAKELANGID(LANG_POLISH, SUBLANG_NEUTRAL),
+        MAKELANGID(LANG_RUSSIAN, SUBLANG_NEUTRAL), MAKELANGID(LANG_JAPANESE, SUBLANG_NEUTRAL),
+        MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED),
+        MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL)}) {
+    HRSRC found = ::FindResourceExW(user32, RT_MENU, L"SYSMENU", static_cast<LANGID>(language));
+    if (found == nullptr) continue;
+    HMENU translation = ::LoadMenuIndirectW(::LockResource(::LoadResource(user32, found)));
+    const std::vector<wchar_t> letters = LettersOf(translation);
+    taken.insert(taken.end(), letters.begin(), letters.end());
+    ::DestroyMenu(translation);
+  }
+  ASSERT_GE(ours.size(), 3u) << "the options and About";
+  for (const wchar_t key : ours) {
+    SCOPED_TRACE(std::string(1, static_cast<char>(key)));
+    EXPECT_EQ(std::count(ours.begin(), ours.end(), key), 1);
+    EXPECT_EQ(std::count(taken.begin(), taken.end(), key), 0);
+  }
 }
 
 // Every ten seconds while a name is red, as one however many are, counted

@@ -88,6 +88,14 @@ void ActivateProgram(HWND window) {
   ::EnumThreadWindows(::GetCurrentThreadId(), &TellProgramActivated, 0);
 }
 
+bool IsInFront(HWND upper, HWND lower) {
+  for (HWND below = ::GetWindow(upper, GW_HWNDNEXT); below != nullptr;
+       below = ::GetWindow(below, GW_HWNDNEXT)) {
+    if (below == lower) return true;
+  }
+  return false;
+}
+
 AppFixture::~AppFixture() {
   // Whatever the test did, leave no WM_QUIT behind for the next one. Paint
   // messages must be dispatched: one that is only removed comes back.

@@ -76,6 +76,7 @@ class OtherProgramInFront {
  public:
   explicit OtherProgramInFront(const WindowRegistry& windows);
   ~OtherProgramInFront();
+  HWND hwnd() const { return window_; }
 
  private:
   static DWORD WINAPI Run(void* self);
@@ -91,6 +92,9 @@ class OtherProgramInFront {
 // Windows tells them when activation comes from another program (Wine tells
 // them only when the thread's own active window changes).
 void ActivateProgram(HWND window);
+
+// Whether `upper` is in front of `lower` among the top-level windows.
+bool IsInFront(HWND upper, HWND lower);
 
 // Delivers the messages already queued for this thread, keyboard navigation
 // included, as the program's message loop would; leaves WM_QUIT in the queue

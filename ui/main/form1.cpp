@@ -25,12 +25,16 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
-  // The keyboard's way to the About picture, and two options. Their letters
-  // are ones that neither Windows' nor Wine's own system menu items use.
+  // The keyboard's way to the About picture, and two options. Alt+Space and
+  // a letter that one of the system's own items takes too lands on that item,
+  // and the system's letters change with the language of Windows (Size is T
+  // in Spanish, Close K in Polish): these letters are taken by none of its
+  // items in English, French, German, Spanish, Italian, Portuguese, Polish,
+  // Russian, Japanese or Chinese, as Wine translates them.
   keep_ringing_ =
-      AddSystemMenuOption(L"&Keep ringing until seen", [this] { mnuKeepRinging_Click(); });
-  always_on_top_ = AddSystemMenuOption(L"Always on &top", [this] { mnuAlwaysOnTop_Click(); });
-  AddSystemMenuCommand(L"A&bout Morvane\u2026", [this] { Image3_Click(); });
+      AddSystemMenuOption(L"Keep ringing unti&l seen", [this] { mnuKeepRinging_Click(); });
+  always_on_top_ = AddSystemMenuOption(L"Alwa&ys on top", [this] { mnuAlwaysOnTop_Click(); });
+  AddSystemMenuCommand(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }
 
@@ -73,7 +77,9 @@ void Form1::Image3_Click() { services_.windows.Show(FormName::Form2); }
 
 void Form1::mnuKeepRinging_Click() { NameColoursChanged(); }
 
-void Form1::mnuAlwaysOnTop_Click() { SetAlwaysOnTop(SystemMenuOptionChecked(always_on_top_)); }
+void Form1::mnuAlwaysOnTop_Click() {
+  services_.windows.SetMainWindowOnTop(SystemMenuOptionChecked(always_on_top_));
+}
 
 // Every red name rings as one: the timer counts from the expiry that started
 // the ringing, or from the moment the user asked for it over a red name.

@@ -112,6 +112,9 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
     throw FormError("cannot create a window");
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
+  if (spec_.taskbar_button) {
+    TaskbarBadge::HearButtonCreated(hwnd_);
+  }
   CreateControls();
   if (const int dpi = platform::DpiOfWindow(hwnd_); dpi != dpi_) {
     RECT placed;
@@ -275,6 +278,11 @@ void Form::Hide() {
 void Form::SetAlwaysOnTop(bool on) {
   ::SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// GWLP_HWNDPARENT names a top-level window's owner, not a parent.
+void Form::SetOwner(HWND owner) {
+  ::SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 void Form::Unload() {

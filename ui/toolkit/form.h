@@ -39,6 +39,7 @@
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/system_menu.h"
 #include "ui/toolkit/taskbar_badge.h"
+#include "ui/toolkit/window_attention.h"
 #include "ui/toolkit/window_icons.h"
 #include "ui/toolkit/window_timer.h"
 
@@ -72,13 +73,16 @@ class Form {
   // Makes the window visible (restoring it when minimised) and brings it, or
   // the modal window that disables it, forward; see BringForward.
   void Show();
-  // Shows the window for an alarm: as Show does, except while the user is in
-  // a full-screen program or a presentation; see WindowAttention::Alert.
+  // Brings the window to the user for an alarm: as Show does, except while
+  // the user is in a full-screen program or a presentation, where it stays
+  // where it is and flashes; see WindowAttention::Alert.
   void Alert();
   // Makes the window invisible; it keeps its state and its place.
   void Hide();
   // Keeps the window above every window that is not kept on top itself.
   void SetAlwaysOnTop(bool on);
+  // The window it stays in front of, and that keeps it off the taskbar.
+  void SetOwner(HWND owner);
   // Destroys the window with its controls and everything typed into them.
   void Unload();
 
@@ -139,7 +143,7 @@ class Form {
   WindowIcons icons_;
   platform::Clock clock_;
   std::function<void()> on_destroyed_;
-  platform::WindowAttention attention_;
+  WindowAttention attention_;
   BrushCache brushes_;
   ContrastMode contrast_;
   SystemMenuCommands system_menu_;

@@ -14,6 +14,10 @@ class FormRegistry {
   virtual void Show(FormName form) = 0;
   virtual void Hide(FormName form) = 0;
   virtual void Unload(FormName form) = 0;
+  // Keeps the main window above every window that is not kept on top itself,
+  // and the About window above the main window; or puts both back among the
+  // others.
+  virtual void SetMainWindowOnTop(bool on) = 0;
 
  protected:
   ~FormRegistry() = default;

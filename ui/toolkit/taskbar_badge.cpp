@@ -1,5 +1,6 @@
 #include "ui/toolkit/taskbar_badge.h"
 
+#include "platform/system_library.h"
 #include "ui/toolkit/window_icons.h"
 
 namespace morvane::toolkit {
@@ -7,6 +8,15 @@ namespace morvane::toolkit {
 UINT TaskbarBadge::ButtonCreatedMessage() {
   static const UINT message = ::RegisterWindowMessageW(L"TaskbarButtonCreated");
   return message;
+}
+
+// Looked up by name: Windows 7 brought it.
+void TaskbarBadge::HearButtonCreated(HWND window) {
+  static const auto allow = platform::FunctionIn<decltype(&::ChangeWindowMessageFilterEx)>(
+      ::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
+  if (allow != nullptr) {
+    allow(window, ButtonCreatedMessage(), MSGFLT_ALLOW, nullptr);
+  }
 }
 
 void TaskbarBadge::Show(HWND window, const wchar_t* icon, const wchar_t* description, int dpi) {

@@ -19,6 +19,10 @@ class TaskbarBadge {
 
   // The message the taskbar announces a window's button with.
   static UINT ButtonCreatedMessage();
+  // Lets that message through to `window` when the program runs as
+  // administrator, where Windows drops messages from less trusted programs
+  // such as Explorer unless the window asks for them.
+  static void HearButtonCreated(HWND window);
 
   // Shows the icon resource `icon`; showing what shows already asks nothing
   // of the taskbar.
