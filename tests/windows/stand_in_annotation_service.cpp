@@ -19,6 +19,17 @@ bool Names(const AnnotationRequest& request, const GUID& property) {
 
 }  // namespace
 
+void PrintTo(const AnnotationRequest& request, std::ostream* out) {
+  *out << "{window " << request.window << ", object " << static_cast<LONG>(request.object)
+       << ", child " << request.child << ", scope " << request.scope << ", properties";
+  for (const GUID& property : request.properties) {
+    *out << (property == PROPID_ACC_NAME     ? " MSAA name"
+             : property == kUiAutomationName ? " UI Automation name"
+                                             : " another");
+  }
+  *out << "}";
+}
+
 // One object is both the class and the service, as every client gets the
 // same service.
 class StandInAnnotationService::Service final

@@ -10,6 +10,7 @@
 
 #include <oleacc.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct AnnotationRequest {
   AnnoScope scope = ANNO_THIS;
   bool operator==(const AnnotationRequest&) const = default;
 };
+void PrintTo(const AnnotationRequest& request, std::ostream* out);
 
 class StandInAnnotationService {
  public:
