@@ -101,9 +101,9 @@ void AccessibleName::Refresh() {
 // where every call to them comes on this thread, between its messages. A
 // thread already in a multithreaded apartment (a host's, never the program's
 // own, which joins a single-threaded one) would take calls on any thread, at
-// any time: rather than make the counts atomic and the name's source safe to
-// read during the window's destruction, such a thread hands out nothing, and
-// its controls keep their standard names.
+// any time: rather than make the counts atomic and the name's source safe
+// against its detach, such a thread hands out nothing, and its controls keep
+// their standard names.
 std::optional<LRESULT> AccessibleName::OnGetObject(WPARAM flags, LPARAM object_id) {
   if (!*source_ || Accessibility().create_standard == nullptr ||
       !platform::JoinSingleThreadedApartment()) {
