@@ -199,8 +199,8 @@ TEST_F(AccessibilityTest, TheNamesAreAnnotatedOnWindowsOwnObjectUntilTheWindowGo
       return AnnotationRequest{button, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                std::move(properties), ANNO_THIS};
     };
-    EXPECT_EQ(annotations.Asked(), (std::vector{client_area({PROPID_ACC_NAME}),
-                                                 client_area({kUiAutomationName})}));
+    EXPECT_EQ(annotations.Asked(),
+              (std::vector{client_area({PROPID_ACC_NAME}), client_area({kUiAutomationName})}));
     EXPECT_EQ(annotations.Served(button, kUiAutomationName), c.ui_automation_name);
     EXPECT_EQ(AccessibleNameOf(button), StandardNameOf(button)) << "a client got another object";
 
@@ -287,7 +287,7 @@ MenuItemText ReadMenuItem(HMENU menu, int index) {
 // calls to the objects it hands out on any thread: it hands out none, and
 // the controls keep their standard names.
 TEST(AccessibilityInAnotherApartmentTest, AThreadInAMultithreadedApartmentHandsOutNoObjects) {
-  std::wstring name;
+  std::wstring name = L"(not read)";
   std::wstring standard_name;
   std::vector<AnnotationRequest> asked;
   std::thread([&] {
