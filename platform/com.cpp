@@ -1,6 +1,11 @@
 #include "platform/com.h"
 
+#include <oleauto.h>
+
+#include <string>
+
 #include "platform/system_library.h"
+#include "platform/text_encoding.h"
 
 namespace morvane::platform {
 
@@ -9,15 +14,17 @@ namespace {
 struct ComFunctions {
   decltype(&::CoInitializeEx) initialise = nullptr;
   decltype(&::CoCreateInstance) create_instance = nullptr;
+  decltype(&::CoGetApartmentType) apartment_type = nullptr;
 };
 
 // Loaded on first use and kept: COM objects live in ole32 until the program ends.
 const ComFunctions& Com() {
   static const ComFunctions functions = [] {
     HMODULE ole32 = SystemLibrary(L"ole32.dll");
-    return ComFunctions{FunctionIn<decltype(ComFunctions::initialise)>(ole32, "CoInitializeEx"),
-                        FunctionIn<decltype(ComFunctions::create_instance)>(ole32,
-                                                                            "CoCreateInstance")};
+    return ComFunctions{
+        FunctionIn<decltype(ComFunctions::initialise)>(ole32, "CoInitializeEx"),
+        FunctionIn<decltype(ComFunctions::create_instance)>(ole32, "CoCreateInstance"),
+        FunctionIn<decltype(ComFunctions::apartment_type)>(ole32, "CoGetApartmentType")};
   }();
   return functions;
 }
@@ -35,12 +42,31 @@ bool JoinComApartment() {
     return false;
   }
   // S_FALSE: the thread already was in such an apartment; RPC_E_CHANGED_MODE:
-  // in a multithreaded one, whose objects this thread may use as well. No
-  // OLE1 DDE: nothing here speaks it, and it would want a hidden window.
+  // in a multithreaded one, whose objects this thread may use as well, though
+  // it hands none out there (JoinSingleThreadedApartment). No OLE1 DDE:
+  // nothing here speaks it, and it would want a hidden window.
   const HRESULT result =
       com.initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   joined = SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
   return joined;
+}
+
+bool JoinSingleThreadedApartment() {
+  APTTYPE type{};
+  APTTYPEQUALIFIER qualifier{};
+  return JoinComApartment() && Com().apartment_type != nullptr &&
+         SUCCEEDED(Com().apartment_type(&type, &qualifier)) &&
+         (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
+}
+
+BSTR NewComString(std::string_view utf8) {
+  static const auto allocate = FunctionIn<decltype(&::SysAllocStringLen)>(
+      SystemLibrary(L"oleaut32.dll"), "SysAllocStringLen");
+  if (allocate == nullptr) {
+    return nullptr;
+  }
+  const std::wstring text = Widen(utf8);
+  return allocate(text.data(), static_cast<UINT>(text.size()));
 }
 
 namespace detail {

@@ -1,7 +1,9 @@
 // The main window as a screen reader, a keyboard alone and high contrast meet
-// it: names read back through the accessibility interface (MSAA) as a screen
-// reader reads them, the About window from the system menu, Enter on a red
-// name, and the system's colours while high contrast is on.
+// it: the names a screen reader reads, where Windows' annotation service
+// takes them (through a stand-in for the service) and where it refuses them
+// (read back through the accessibility interface, MSAA), the About window
+// from the system menu, Enter on a red name, and the system's colours while
+// high contrast is on.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -10,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cwctype>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -19,22 +20,21 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/com.h"
 #include "platform/gdi.h"
 #include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
 #include "tests/windows/com_apartment.h"
+#include "tests/windows/stand_in_annotation_service.h"
 #include "ui/main/form1_layout.h"
 
 namespace morvane::testing {
 namespace {
 
 using main_window::kRowCount;
+using platform::com_ptr;
 using toolkit::FormName;
-
-struct ComRelease {
-  void operator()(IUnknown* object) const { object->Release(); }
-};
-using AccessiblePtr = std::unique_ptr<IAccessible, ComRelease>;
+using AccessiblePtr = com_ptr<IAccessible>;
 
 // What a screen reader gets for a control: its client area's object.
 AccessiblePtr ClientObject(HWND control) {
@@ -60,38 +60,20 @@ std::wstring NameOf(IAccessible& object) {
   return text;
 }
 
-// The name as a late-bound client reads it, through IDispatch, leaving out
-// the optional child as such a client may.
-std::wstring NameByInvoke(IAccessible& object) {
-  DISPPARAMS no_arguments{};
-  VARIANT name{};
-  if (FAILED(object.Invoke(DISPID_ACC_NAME, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                           &no_arguments, &name, nullptr, nullptr)) ||
-      name.vt != VT_BSTR) {
-    return {};
-  }
-  std::wstring text(name.bstrVal, ::SysStringLen(name.bstrVal));
-  ::VariantClear(&name);
-  return text;
-}
-
-// The name of the object that the object's service provider gives for
-// IAccessible, where clients look for richer interfaces.
-std::wstring NameOfServedObject(IAccessible& object) {
-  IServiceProvider* provider = nullptr;
-  if (FAILED(object.QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&provider)))) {
-    return {};
-  }
-  IAccessible* served = nullptr;
-  const HRESULT found =
-      provider->QueryService(IID_IAccessible, IID_IAccessible, reinterpret_cast<void**>(&served));
-  provider->Release();
-  return SUCCEEDED(found) ? NameOf(*AccessiblePtr(served)) : std::wstring();
-}
-
 std::wstring AccessibleNameOf(HWND control) {
   const AccessiblePtr object = ClientObject(control);
   return object ? NameOf(*object) : L"(no accessible object)";
+}
+
+// The name of Windows' own object for the control, made here and not asked
+// of the control.
+std::wstring StandardNameOf(HWND control) {
+  IAccessible* standard = nullptr;
+  if (FAILED(::CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&standard)))) {
+    return L"(no standard object)";
+  }
+  return NameOf(*AccessiblePtr(standard));
 }
 
 // The controls whose name-change events reached a screen reader's hook.
@@ -135,65 +117,135 @@ class AccessibilityTest : public AppFixture {
   const ComApartment apartment_;  // the test reads names as a client, which needs one
 };
 
-TEST_F(AccessibilityTest, EveryBoxAndButtonIsNamedAfterItsRow) {
+// How a screen reader comes to a control's name: through the control's
+// annotation, where the service takes it (Windows 7 to 11), or through the
+// object the control answers with where the service refuses (Wine).
+enum class NamePath { kAnnotation, kObject };
+
+class ScreenReaderNameTest : public AccessibilityTest,
+                             public ::testing::WithParamInterface<NamePath> {
+ protected:
+  // The name read now. A client asks the control for its object first,
+  // which is when the control annotates.
+  std::wstring NameRead(HWND control) {
+    const AccessiblePtr object = ClientObject(control);
+    if (GetParam() == NamePath::kAnnotation) {
+      return annotations_.Served(control, PROPID_ACC_NAME);
+    }
+    return object ? NameOf(*object) : L"(no accessible object)";
+  }
+
+  StandInAnnotationService annotations_{GetParam() == NamePath::kAnnotation
+                                            ? std::vector<GUID>{}
+                                            : std::vector<GUID>{PROPID_ACC_NAME}};
+};
+
+INSTANTIATE_TEST_SUITE_P(, ScreenReaderNameTest,
+                         ::testing::Values(NamePath::kAnnotation, NamePath::kObject),
+                         [](const auto& path) {
+                           return path.param == NamePath::kAnnotation ? "Annotation" : "Object";
+                         });
+
+TEST_P(ScreenReaderNameTest, EveryBoxAndButtonIsNamedAfterItsRow) {
   for (int row = 1; row <= kRowCount; ++row) {
     const std::wstring character = L"Character " + std::to_wstring(row);
-    EXPECT_EQ(AccessibleNameOf(NameBox(row).hwnd()), character + L" name");
-    EXPECT_EQ(AccessibleNameOf(TimeBox(row).hwnd()), character + L" time left");
-    EXPECT_EQ(AccessibleNameOf(GoldBox(row).hwnd()), character + L" gold");
-    EXPECT_EQ(AccessibleNameOf(Button(row).hwnd()), L"Start character " + std::to_wstring(row));
+    EXPECT_EQ(NameRead(NameBox(row).hwnd()), character + L" name");
+    EXPECT_EQ(NameRead(TimeBox(row).hwnd()), character + L" time left");
+    EXPECT_EQ(NameRead(GoldBox(row).hwnd()), character + L" gold");
+    EXPECT_EQ(NameRead(Button(row).hwnd()), L"Start character " + std::to_wstring(row));
   }
 }
 
-TEST_F(AccessibilityTest, NamesFollowTheRowAndEachChangeIsAnnounced) {
+TEST_P(ScreenReaderNameTest, NamesFollowTheRowAndEachChangeIsAnnounced) {
   Main().Show();
   NameChangeListener listener;
   HWND name = NameBox(3).hwnd();
   HWND button = Button(3).hwnd();
 
   StartRow(3, "0:0:1");
-  EXPECT_EQ(AccessibleNameOf(button), L"Stop character 3");
+  EXPECT_EQ(NameRead(button), L"Stop character 3");
   EXPECT_EQ(Button(3).Caption(), "Stop");  // the caption itself stays the row's state
   EXPECT_EQ(listener.Take(windows_), std::vector<HWND>{button});
 
   Tick(3);  // expires: caption back to Start, name red, gold green
-  EXPECT_EQ(AccessibleNameOf(button), L"Start character 3");
-  EXPECT_EQ(AccessibleNameOf(name), L"Character 3 name, time is up");
-  EXPECT_EQ(AccessibleNameOf(GoldBox(3).hwnd()), L"Character 3 gold");
+  EXPECT_EQ(NameRead(button), L"Start character 3");
+  EXPECT_EQ(NameRead(name), L"Character 3 name, time is up");
+  EXPECT_EQ(NameRead(GoldBox(3).hwnd()), L"Character 3 gold");
   EXPECT_EQ(listener.Take(windows_), (std::vector<HWND>{button, name}));
 
   ClickAt(name, POINT{5, 5});  // acknowledged
-  EXPECT_EQ(AccessibleNameOf(name), L"Character 3 name");
+  EXPECT_EQ(NameRead(name), L"Character 3 name");
   EXPECT_EQ(listener.Take(windows_), std::vector<HWND>{name});
 }
 
-// Clients reach a control's object in more ways than get_accName: it
-// answers every interface that Windows' own object for the control answers,
-// and every way to its name gives the row's.
-TEST_F(AccessibilityTest, TheObjectAnswersAsWindowsOwnDoesAndEveryWayToItsNameGivesTheRows) {
-  Main().Show();
-  StartRow(3, "0:0:1");
-  Tick(3);
+// The name is annotated on the control's client area alone, and so, in a
+// request of its own, is UI Automation's, which the same server answers;
+// clients keep getting Windows' own object, and both annotations end with
+// the window. A refused UI Automation name changes nothing else.
+TEST_F(AccessibilityTest, TheNamesAreAnnotatedOnWindowsOwnObjectUntilTheWindowGoes) {
+  struct Case {
+    const char* what;
+    std::vector<GUID> refused;
+    std::wstring ui_automation_name;
+  };
+  for (const Case& c : {Case{"both taken", {}, L"Start character 3"},
+                        Case{"UI Automation's refused", {kUiAutomationName}, L"(no annotation)"}}) {
+    SCOPED_TRACE(c.what);
+    const StandInAnnotationService annotations(c.refused);
+    HWND button = Button(3).hwnd();
+    ClientObject(button);  // a client's first request
+
+    const auto client_area = [button](std::vector<GUID> properties) {
+      return AnnotationRequest{button, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                               std::move(properties), ANNO_THIS};
+    };
+    EXPECT_EQ(annotations.Asked(),
+              (std::vector{client_area({PROPID_ACC_NAME}), client_area({kUiAutomationName})}));
+    EXPECT_EQ(annotations.Served(button, kUiAutomationName), c.ui_automation_name);
+    EXPECT_EQ(AccessibleNameOf(button), StandardNameOf(button)) << "a client got another object";
+
+    Main().Unload();  // the window's destruction ends the annotations at once
+    EXPECT_EQ(annotations.Cleared(),
+              std::vector{client_area({PROPID_ACC_NAME, kUiAutomationName})});
+  }
+}
+
+// Where the service refuses, the control answers with an object of its own.
+class FallbackObjectTest : public AccessibilityTest {
+ protected:
+  const StandInAnnotationService annotations_{{PROPID_ACC_NAME}};
+};
+
+// Whatever interface a client reaches from the object leads back to that
+// same object, as COM's identity rules want, and so to the row's name.
+TEST_F(FallbackObjectTest, EveryInterfaceTheObjectAnswersLeadsBackToItAndTheRowsName) {
   const AccessiblePtr object = ClientObject(NameBox(3).hwnd());
   ASSERT_NE(object, nullptr);
+  IUnknown* identity = nullptr;
+  object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+  const com_ptr<IUnknown> held_identity(identity);
   struct Interface {
     const char* what;
     const IID& iid;
   };
   for (const Interface& i :
-       {Interface{"IOleWindow", IID_IOleWindow}, Interface{"IEnumVARIANT", IID_IEnumVARIANT},
-        Interface{"IServiceProvider", IID_IServiceProvider}}) {
+       {Interface{"IUnknown", IID_IUnknown}, Interface{"IDispatch", IID_IDispatch},
+        Interface{"IAccessible", IID_IAccessible}, Interface{"IOleWindow", IID_IOleWindow},
+        Interface{"IEnumVARIANT", IID_IEnumVARIANT},
+        Interface{"IServiceProvider", IID_IServiceProvider},
+        Interface{"IAccIdentity", IID_IAccIdentity}}) {
     IUnknown* answer = nullptr;
-    EXPECT_EQ(object->QueryInterface(i.iid, reinterpret_cast<void**>(&answer)), S_OK) << i.what;
-    const std::unique_ptr<IUnknown, ComRelease> released(answer);
-  }
-  struct Way {
-    const char* what;
-    std::wstring (*read)(IAccessible&);
-  };
-  for (const Way& way : {Way{"get_accName", &NameOf}, Way{"IDispatch::Invoke", &NameByInvoke},
-                         Way{"IServiceProvider", &NameOfServedObject}}) {
-    EXPECT_EQ(way.read(*object), L"Character 3 name, time is up") << way.what;
+    if (object->QueryInterface(i.iid, reinterpret_cast<void**>(&answer)) != S_OK) {
+      continue;
+    }
+    const com_ptr<IUnknown> held(answer);
+    IUnknown* back = nullptr;
+    answer->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&back));
+    EXPECT_EQ(com_ptr<IUnknown>(back).get(), identity) << i.what;
+    IAccessible* accessible = nullptr;
+    answer->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&accessible));
+    EXPECT_EQ(accessible ? NameOf(*AccessiblePtr(accessible)) : L"(none)", L"Character 3 name")
+        << i.what;
   }
 }
 
@@ -201,7 +253,7 @@ TEST_F(AccessibilityTest, TheObjectAnswersAsWindowsOwnDoesAndEveryWayToItsNameGi
 // must neither answer for the control nor outlive the client's reference.
 // It is read while the window's form and boxes still live, as they do until
 // the form's next use, so that only the window's destruction can silence it.
-TEST_F(AccessibilityTest, AnObjectHeldPastItsWindowNoLongerAnswersAndGoesWithItsClient) {
+TEST_F(FallbackObjectTest, AnObjectHeldPastItsWindowNoLongerAnswersAndGoesWithItsClient) {
   AccessiblePtr held = ClientObject(NameBox(1).hwnd());
   ASSERT_NE(held, nullptr);
   Main().Unload();
@@ -231,21 +283,29 @@ MenuItemText ReadMenuItem(HMENU menu, int index) {
   return item;
 }
 
-// A thread may already be in a multithreaded apartment when a screen reader
-// first asks (a host that set one up, say); its objects serve there as well.
-TEST(AccessibilityInAnotherApartmentTest, NamesAreGivenFromAThreadInAMultithreadedApartment) {
-  std::wstring name;
-  std::thread([&name] {
+// A thread already in a multithreaded apartment (a host's, say) would take
+// calls to the objects it hands out on any thread: it hands out none, and
+// the controls keep their standard names.
+TEST(AccessibilityInAnotherApartmentTest, AThreadInAMultithreadedApartmentHandsOutNoObjects) {
+  std::wstring name = L"(not read)";
+  std::wstring standard_name;
+  std::vector<AnnotationRequest> asked;
+  std::thread([&] {
     if (FAILED(::CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
       return;
     }
     {
+      const StandInAnnotationService annotations({PROPID_ACC_NAME});
       WindowRegistry windows(::GetModuleHandleW(nullptr), RealSystemServices());
-      name = AccessibleNameOf(windows.Form1().TextBoxNamed("Text2").hwnd());
+      HWND box = windows.Form1().TextBoxNamed("Text2").hwnd();
+      name = AccessibleNameOf(box);
+      standard_name = StandardNameOf(box);
+      asked = annotations.Asked();
     }
     ::CoUninitialize();
   }).join();
-  EXPECT_EQ(name, L"Character 2 name");
+  EXPECT_EQ(name, standard_name);
+  EXPECT_EQ(asked, std::vector<AnnotationRequest>{});
 }
 
 TEST_F(AccessibilityTest, TheSystemMenusOwnItemsHaveLettersOfTheirOwnAndOneOpensTheAboutWindow) {

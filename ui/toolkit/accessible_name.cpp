@@ -12,9 +12,18 @@ namespace morvane::toolkit {
 
 namespace {
 
+// The properties annotated: the name as MSAA clients read it, and UI
+// Automation's name property (Name_Property_GUID of uiautomationclient.h,
+// written out here: MinGW's headers lack it), which Windows 7 and later let
+// a program annotate too.
+const MSAAPROPID kAnnotated[] = {
+    PROPID_ACC_NAME,
+    {0xc3a6921b, 0x4a99, 0x44f1, {0xbc, 0xa6, 0x61, 0x18, 0x70, 0x52, 0xc4, 0x31}}};
+const MSAAPROPID& kUiAutomationName = kAnnotated[1];
+
 // The name annotation: Windows' own objects for the control ask it for the
 // name whenever a client reads it, in whatever state the control is then.
-class NameServer final : public RefCounted<IAccPropServer> {
+class NameServer final : public platform::RefCounted<IAccPropServer> {
  public:
   explicit NameServer(std::shared_ptr<NameSource> source) : source_(std::move(source)) {}
 
@@ -39,10 +48,10 @@ class NameServer final : public RefCounted<IAccPropServer> {
     }
     value->vt = VT_EMPTY;
     *has_value = FALSE;
-    if (property != PROPID_ACC_NAME || !*source_) {
+    if ((property != PROPID_ACC_NAME && property != kUiAutomationName) || !*source_) {
       return S_OK;
     }
-    value->bstrVal = NameFrom(*source_);
+    value->bstrVal = platform::NewComString((*source_)());
     if (value->bstrVal == nullptr) {
       return E_OUTOFMEMORY;
     }
@@ -87,8 +96,17 @@ void AccessibleName::Refresh() {
 // Without the annotation, a new wrapper for every request, as the interface
 // allows: the client's reference is the only one kept, so the object lives
 // exactly as long as the client holds it.
+//
+// Both kinds of object are handed out from a single-threaded apartment only,
+// where every call to them comes on this thread, between its messages. A
+// thread already in a multithreaded apartment (a host's, never the program's
+// own, which joins a single-threaded one) would take calls on any thread, at
+// any time: rather than make the counts atomic and the name's source safe
+// against its detach, such a thread hands out nothing, and its controls keep
+// their standard names.
 std::optional<LRESULT> AccessibleName::OnGetObject(WPARAM flags, LPARAM object_id) {
-  if (!*source_ || Accessibility().create_standard == nullptr) {
+  if (!*source_ || Accessibility().create_standard == nullptr ||
+      !platform::JoinSingleThreadedApartment()) {
     return std::nullopt;
   }
   if (!annotations_ && !annotation_refused_) {
@@ -97,15 +115,12 @@ std::optional<LRESULT> AccessibleName::OnGetObject(WPARAM flags, LPARAM object_i
   if (annotations_ || static_cast<DWORD>(object_id) != static_cast<DWORD>(OBJID_CLIENT)) {
     return std::nullopt;
   }
-  // The object handed out is marshalled from this thread, which COM allows
-  // only in an apartment.
   IAccessible* standard = nullptr;
-  if (!platform::JoinComApartment() ||
-      FAILED(Accessibility().create_standard(control_, OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(Accessibility().create_standard(control_, OBJID_CLIENT, IID_IAccessible,
                                              reinterpret_cast<void**>(&standard)))) {
     return std::nullopt;
   }
-  IAccessible* named = NewNamedAccessible(standard, source_);
+  IAccessible* named = NewNamedAccessible(control_, standard, source_);
   const LRESULT result =
       Accessibility().result_from_object(IID_IAccessible, flags, named);
   named->Release();
@@ -115,8 +130,11 @@ std::optional<LRESULT> AccessibleName::OnGetObject(WPARAM flags, LPARAM object_i
   return result;
 }
 
-// A service that refuses says so for good; one that could not be reached (no
-// apartment yet) is tried again on the next request.
+// A service that refuses the name says so for good; one that could not be
+// reached is tried again on the next request. UI Automation's name is asked
+// for apart and at best: a service that does not know that property refuses
+// a whole request naming it, and only MSAA's name, which Windows' objects
+// serve to both kinds of client, decides whether the control falls back.
 void AccessibleName::Annotate() {
   auto services =
       platform::CreateInProcess<IAccPropServices>(CLSID_AccPropServices, IID_IAccPropServices);
@@ -124,22 +142,24 @@ void AccessibleName::Annotate() {
     return;
   }
   auto* server = new NameServer(source_);
-  const HRESULT result =
-      services->SetHwndPropServer(control_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  &PROPID_ACC_NAME, 1, server, ANNO_THIS);
-  server->Release();
-  if (FAILED(result)) {
+  const auto annotate = [&](const MSAAPROPID& property) {
+    return services->SetHwndPropServer(control_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                       &property, 1, server, ANNO_THIS);
+  };
+  if (FAILED(annotate(PROPID_ACC_NAME))) {
     annotation_refused_ = true;
-    return;
+  } else {
+    annotate(kUiAutomationName);
+    annotations_ = std::move(services);
   }
-  annotations_ = std::move(services);
+  server->Release();
 }
 
 void AccessibleName::Detach() {
   *source_ = nullptr;
   if (annotations_) {
     annotations_->ClearHwndProps(control_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 &PROPID_ACC_NAME, 1);
+                                 kAnnotated, 2);
     annotations_.reset();
   }
   control_ = nullptr;

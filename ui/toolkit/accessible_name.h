@@ -5,9 +5,9 @@
 //
 // Windows' own accessible objects keep serving the control, and only their
 // name comes from here, the way Windows documents for both kinds of client:
-// a name annotation, which Windows' objects for screen readers (MSAA) and its
-// UI Automation objects for the edit box and the button (Narrator, Voice
-// Access) both consult. A control that answered WM_GETOBJECT with an object
+// an annotation of the name, MSAA's and UI Automation's, which Windows'
+// objects for screen readers (MSAA) and its UI Automation objects for the
+// edit box and the button (Narrator, Voice Access) consult. A control that answered WM_GETOBJECT with an object
 // of its own would reach UI Automation only converted from MSAA, without the
 // edit box's text and value support. The annotation is made when the control
 // first hears from a client, so nothing of it loads at start. Where the

@@ -1,129 +1,90 @@
 #include "ui/toolkit/named_accessible.h"
 
-#include <servprov.h>
-
 #include <utility>
 
 #include "platform/com.h"
-#include "ui/toolkit/accessibility_library.h"
 
 namespace morvane::toolkit {
 
 namespace {
 
-// CHILDID_SELF, or no child at all, as a late-bound client may leave it out.
-bool IsSelf(const VARIANT& child) {
-  return (child.vt == VT_I4 && child.lVal == CHILDID_SELF) || child.vt == VT_EMPTY ||
-         (child.vt == VT_ERROR && child.scode == DISP_E_PARAMNOTFOUND);
-}
-
-// IAccessible's type description, from the accessibility type library that
-// Windows registers with oleacc; nullptr if it cannot be read.
-platform::com_ptr<ITypeInfo> AccessibleTypeInfo() {
-  ITypeLib* library = nullptr;
-  if (FAILED(
-          Accessibility().load_type_library(LIBID_Accessibility, 1, 1, LOCALE_NEUTRAL, &library))) {
-    return nullptr;
-  }
-  ITypeInfo* info = nullptr;
-  library->GetTypeInfoOfGuid(IID_IAccessible, &info);
-  library->Release();
-  return platform::com_ptr<ITypeInfo>(info);
-}
-
 // The control's standard accessible object with its own name replaced:
-// everything else (role, state, value, location, navigation, its window, its
-// children, its services) is the standard object's answer. Only where the
-// name annotation is refused.
-class NamedAccessible final : public RefCounted<IAccessible, IServiceProvider> {
+// every other answer (role, state, value, location, navigation) is the
+// standard object's. Only where the name annotation is refused, which in
+// practice means Wine.
+//
+// One COM object, as COM's identity rules want: it answers IUnknown,
+// IDispatch, IAccessible and IOleWindow itself and refuses every other
+// interface, so that whatever a client reaches from it leads back to it and
+// to the name. Handing out the standard object's other interfaces would lead
+// a client to that object and its standard name. Of those, a box or a button
+// needs none: it has no children to enumerate (clients then count them with
+// get_accChildCount), and the standard object's services are for UI
+// Automation, which Wine, where this object serves, does not have.
+class NamedAccessible final : public platform::RefCounted<IAccessible, IOleWindow> {
  public:
-  NamedAccessible(IAccessible* standard, std::shared_ptr<NameSource> source)
-      : standard_(standard), source_(std::move(source)) {}
-  NamedAccessible(const NamedAccessible&) = delete;
-  NamedAccessible& operator=(const NamedAccessible&) = delete;
+  NamedAccessible(HWND control, IAccessible* standard, std::shared_ptr<NameSource> source)
+      : control_(control), standard_(standard), source_(std::move(source)) {}
 
-  // IUnknown: every interface the standard object has. Those that cannot
-  // lead to the name (its window, its children, its identity) are its own.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (object == nullptr) {
       return E_POINTER;
     }
-    *object = nullptr;
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
       *object = static_cast<IAccessible*>(this);
-    } else if (iid == IID_IServiceProvider && StandardServices()) {
-      *object = static_cast<IServiceProvider*>(this);
+    } else if (iid == IID_IOleWindow) {
+      *object = static_cast<IOleWindow*>(this);
     } else {
-      return standard_->QueryInterface(iid, object);
+      *object = nullptr;
+      return E_NOINTERFACE;
     }
     AddRef();
     return S_OK;
   }
 
-  // IServiceProvider: asked for the accessible object itself, it gives this
-  // one; every other service is the standard object's.
-  HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** object) override {
-    if (service == IID_IAccessible) {
-      return QueryInterface(iid, object);
+  // IOleWindow: the control, as WindowFromAccessibleObject asks.
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+    if (window == nullptr) {
+      return E_POINTER;
     }
-    const platform::com_ptr<IServiceProvider> standard = StandardServices();
-    if (!standard) {
-      return E_NOINTERFACE;
-    }
-    return standard->QueryService(service, iid, object);
+    *window = control_;
+    return S_OK;
   }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
-  // IDispatch, from the interface's type description: a late-bound call
-  // comes back to this object's own methods, not the standard object's.
+  // IDispatch: no late-bound calls. Screen readers call IAccessible itself;
+  // late binding serves scripting clients, and since Active Accessibility 2.0
+  // a server may answer it this way.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (count == nullptr) {
       return E_POINTER;
     }
-    *count = 1;
+    *count = 0;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
-    if (info == nullptr) {
-      return E_POINTER;
-    }
-    if (index != 0) {
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+    if (info != nullptr) {
       *info = nullptr;
-      return DISP_E_BADINDEX;
     }
-    *info = AccessibleTypeInfo().release();
-    return *info != nullptr ? S_OK : TYPE_E_CANTLOADLIBRARY;
+    return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) override {
-    if (iid != IID_NULL) {
-      return DISP_E_UNKNOWNINTERFACE;
-    }
-    const platform::com_ptr<ITypeInfo> info = AccessibleTypeInfo();
-    return info ? info->GetIDsOfNames(names, count, ids) : TYPE_E_CANTLOADLIBRARY;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* parameters,
-                                   VARIANT* result, EXCEPINFO* exception,
-                                   UINT* argument_error) override {
-    if (iid != IID_NULL) {
-      return DISP_E_UNKNOWNINTERFACE;
-    }
-    const platform::com_ptr<ITypeInfo> info = AccessibleTypeInfo();
-    if (!info) {
-      return TYPE_E_CANTLOADLIBRARY;
-    }
-    return info->Invoke(static_cast<IAccessible*>(this), id, flags, parameters, result, exception,
-                        argument_error);
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    return E_NOTIMPL;
   }
 
   // IAccessible: the name is ours, the rest the standard object's.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (!IsSelf(child) || !*source_) {
+    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF || !*source_) {
       return standard_->get_accName(child, name);
     }
     if (name == nullptr) {
       return E_POINTER;
     }
-    *name = NameFrom(*source_);
+    *name = platform::NewComString((*source_)());
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -189,23 +150,16 @@ class NamedAccessible final : public RefCounted<IAccessible, IServiceProvider> {
   }
 
  private:
-  ~NamedAccessible() override { standard_->Release(); }
-
-  // nullptr when the standard object offers no services.
-  platform::com_ptr<IServiceProvider> StandardServices() const {
-    void* provider = nullptr;
-    standard_->QueryInterface(IID_IServiceProvider, &provider);
-    return platform::com_ptr<IServiceProvider>(static_cast<IServiceProvider*>(provider));
-  }
-
-  IAccessible* standard_;  // one reference, ours
+  HWND control_;
+  platform::com_ptr<IAccessible> standard_;
   std::shared_ptr<NameSource> source_;
 };
 
 }  // namespace
 
-IAccessible* NewNamedAccessible(IAccessible* standard, std::shared_ptr<NameSource> source) {
-  return new NamedAccessible(standard, std::move(source));
+IAccessible* NewNamedAccessible(HWND control, IAccessible* standard,
+                                std::shared_ptr<NameSource> source) {
+  return new NamedAccessible(control, standard, std::move(source));
 }
 
 }  // namespace morvane::toolkit

@@ -1,7 +1,8 @@
 // A control's standard accessible object with its own name replaced, for
-// systems whose annotation service refuses names (see accessible_name.h):
-// every other answer, and every other interface, is the standard object's.
+// systems whose annotation service refuses names (see accessible_name.h).
 #pragma once
+
+#include <windows.h>
 
 #include <oleacc.h>
 
@@ -15,8 +16,10 @@ namespace morvane::toolkit {
 // standard name is given again.
 using NameSource = std::function<std::string()>;
 
-// Takes over the caller's reference to `standard`; the new object carries
-// one reference, the caller's.
-IAccessible* NewNamedAccessible(IAccessible* standard, std::shared_ptr<NameSource> source);
+// Takes over the caller's reference to `standard`, the standard object of
+// `control`'s client area; the new object carries one reference, the
+// caller's.
+IAccessible* NewNamedAccessible(HWND control, IAccessible* standard,
+                                std::shared_ptr<NameSource> source);
 
 }  // namespace morvane::toolkit
