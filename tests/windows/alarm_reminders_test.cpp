@@ -164,6 +164,9 @@ class NamesAloudTest : public AlarmRemindersTest,
     }
   }
 
+  // A bar among what was said, between what came before and after it.
+  void Mark() { said_.emplace_back("|"); }
+
   static constexpr const wchar_t* kSayNames = L"Say t&he names aloud";
 };
 
@@ -180,11 +183,15 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
   using namespace std::chrono_literals;
   return {
       {"OffAtStart", [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(5s); }, {}, false},
-      {"NotBeforeTheAlarmHasSounded",
-       [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(1s); t.Pass(1990ms); }, {}},
-      {"OneName",
-       [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(1s); t.Pass(2s); t.Pass(5s); },
-       {"Aldric, time is up"}},
+      {"OneNameOnceTheAlarmHasSounded",
+       [](NamesAloudTest& t) {
+         t.Start(1, "0:0:1"); t.Pass(1s); t.Pass(1990ms);
+         t.Mark();
+         t.Pass(10ms);
+         t.Mark();
+         t.Pass(10s);
+       },
+       {"|", "Aldric, time is up", "|"}},
       {"AnEmptyNameBox",
        [](NamesAloudTest& t) {
          t.NameBox(4).SetText("");
@@ -195,9 +202,11 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
       // order, two seconds after Brenna.
       {"TwoRowsTogether",
        [](NamesAloudTest& t) {
-         t.Start(2, "0:0:1"); t.Start(1, "0:0:2"); t.Pass(1s); t.Pass(2s); t.Pass(5s);
+         t.Start(2, "0:0:1"); t.Start(1, "0:0:2"); t.Pass(3s);
+         t.Mark();
+         t.Pass(5s);
        },
-       {"Aldric and Brenna, time is up"}},
+       {"Aldric and Brenna, time is up", "|"}},
       {"ThreeRowsTogetherAndThenOne",
        [](NamesAloudTest& t) {
          t.Start(3, "0:0:1"); t.Start(1, "0:0:2"); t.Start(2, "0:0:2"); t.Start(4, "0:0:4");
@@ -243,9 +252,11 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
          t.Choose(kKeepRinging);
          t.Start(1, "0:0:1"); t.Start(2, "0:0:1"); t.Pass(1s); t.Pass(2s);
          t.Acknowledge(1);
-         t.Pass(8s); t.Pass(1990ms); t.Pass(10ms);
+         t.Pass(8s); t.Pass(1990ms);
+         t.Mark();
+         t.Pass(10ms);
        },
-       {"Aldric and Brenna, time is up", "Brenna, time is up"}},
+       {"Aldric and Brenna, time is up", "|", "Brenna, time is up"}},
   };
 }
 
