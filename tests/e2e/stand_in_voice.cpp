@@ -2,9 +2,12 @@
 // its place in the tests' Wine prefix: it says nothing, and writes down each
 // Speak it is asked for, as a line of the file that
 // MORVANE_STAND_IN_VOICE_LOG names: "failed " when it answered with a
-// failure, the flags by name, and the text ("(nothing)" for none). While
-// MORVANE_STAND_IN_VOICE_FAILS counts, that many of the process's first
-// Speaks fail. Every other method answers E_NOTIMPL.
+// failure, the flags by name, and the text ("(nothing)" for none). Every
+// other method answers E_NOTIMPL.
+//
+// The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
+// where no voice is installed ("(no voice)" is written down), and its first
+// MORVANE_STAND_IN_VOICE_FAILS Speaks fail.
 #include <windows.h>
 
 #include <sapi.h>
@@ -64,10 +67,10 @@ void WriteDown(const std::string& line) {
   ::CloseHandle(file);
 }
 
-bool ThisSpeakFails() {
-  static int speaks = 0;
-  const wchar_t* failing = _wgetenv(L"MORVANE_STAND_IN_VOICE_FAILS");
-  return failing != nullptr && speaks++ < _wtoi(failing);
+// Whether this is one of the first that the variable counts.
+bool AmongTheFirst(const wchar_t* variable, int& so_far) {
+  const wchar_t* count = _wgetenv(variable);
+  return count != nullptr && so_far++ < _wtoi(count);
 }
 
 class StandInVoice final : public ISpVoice {
@@ -93,7 +96,8 @@ class StandInVoice final : public ISpVoice {
   }
 
   HRESULT STDMETHODCALLTYPE Speak(LPCWSTR text, DWORD flags, ULONG* stream) override {
-    const bool fails = ThisSpeakFails();
+    static int speaks = 0;
+    const bool fails = AmongTheFirst(L"MORVANE_STAND_IN_VOICE_FAILS", speaks);
     WriteDown((fails ? "failed " : "") + FlagNames(flags) + " " +
               (text != nullptr ? Utf8(text) : "(nothing)"));
     if (stream != nullptr) {
@@ -172,6 +176,11 @@ class Factory final : public IClassFactory {
     *object = nullptr;
     if (outer != nullptr) {
       return CLASS_E_NOAGGREGATION;
+    }
+    static int made = 0;
+    if (AmongTheFirst(L"MORVANE_STAND_IN_VOICE_MISSING", made)) {
+      WriteDown("(no voice)");
+      return REGDB_E_CLASSNOTREG;
     }
     auto* voice = new StandInVoice;
     const HRESULT result = voice->QueryInterface(iid, object);
