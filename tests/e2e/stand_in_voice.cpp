@@ -2,7 +2,7 @@
 // its place in the tests' Wine prefix: it says nothing, and writes down each
 // Speak it is asked for, as a line of the file that
 // MORVANE_STAND_IN_VOICE_LOG names: "failed " when it answered with a
-// failure, the flags by name, and the text ("(nothing)" for none). Every
+// failure, the flags as a number, and the text ("(nothing)" for none). Every
 // other method answers E_NOTIMPL.
 //
 // The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
@@ -23,32 +23,6 @@ std::string Utf8(const wchar_t* text) {
   ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
   utf8.pop_back();  // the terminating null
   return utf8;
-}
-
-std::string FlagNames(DWORD flags) {
-  static constexpr struct {
-    DWORD flag;
-    const char* name;
-  } kFlags[] = {{SPF_ASYNC, "SPF_ASYNC"},
-                {SPF_PURGEBEFORESPEAK, "SPF_PURGEBEFORESPEAK"},
-                {SPF_IS_FILENAME, "SPF_IS_FILENAME"},
-                {SPF_IS_XML, "SPF_IS_XML"},
-                {SPF_IS_NOT_XML, "SPF_IS_NOT_XML"},
-                {SPF_PERSIST_XML, "SPF_PERSIST_XML"},
-                {SPF_NLP_SPEAK_PUNC, "SPF_NLP_SPEAK_PUNC"},
-                {SPF_PARSE_SAPI, "SPF_PARSE_SAPI"},
-                {SPF_PARSE_SSML, "SPF_PARSE_SSML"}};
-  std::string names;
-  for (const auto& known : kFlags) {
-    if ((flags & known.flag) != 0) {
-      names += (names.empty() ? "" : "|") + std::string(known.name);
-      flags &= ~known.flag;
-    }
-  }
-  if (flags != 0 || names.empty()) {
-    names += (names.empty() ? "" : "|") + std::to_string(flags);
-  }
-  return names;
 }
 
 void WriteDown(const std::string& line) {
@@ -98,7 +72,7 @@ class StandInVoice final : public ISpVoice {
   HRESULT STDMETHODCALLTYPE Speak(LPCWSTR text, DWORD flags, ULONG* stream) override {
     static int speaks = 0;
     const bool fails = AmongTheFirst(L"MORVANE_STAND_IN_VOICE_FAILS", speaks);
-    WriteDown((fails ? "failed " : "") + FlagNames(flags) + " " +
+    WriteDown((fails ? "failed " : "") + std::to_string(flags) + " " +
               (text != nullptr ? Utf8(text) : "(nothing)"));
     if (stream != nullptr) {
       *stream = 1;

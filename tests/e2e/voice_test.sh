@@ -63,10 +63,11 @@ wait_for "the two rows' sentence to be asked for (see $SAID)" said_lines 4
 xdotool key alt+space h
 wait_for "the voice to be silenced (see $SAID)" said_lines 5
 
+# The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.
 expected="(no voice)
-failed SPF_ASYNC|SPF_IS_NOT_XML Aldric, time is up
-SPF_ASYNC|SPF_IS_NOT_XML Aldric, time is up
-SPF_ASYNC|SPF_IS_NOT_XML Character 2 and Character 3, time is up
-SPF_ASYNC|SPF_PURGEBEFORESPEAK (nothing)"
+failed 17 Aldric, time is up
+17 Aldric, time is up
+17 Character 2 and Character 3, time is up
+3 (nothing)"
 [[ $(<"$SAID") == "$expected" ]] ||
   fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$expected"

@@ -154,7 +154,7 @@ class NamesAloudTest : public AlarmRemindersTest,
   // A second at a time, at most.
   void Pass(std::chrono::milliseconds time) {
     using std::chrono::milliseconds;
-    for (milliseconds step; time > milliseconds{0}; time -= step) {
+    for (milliseconds step{}; time > milliseconds{0}; time -= step) {
       step = std::min(time, milliseconds{1000});
       clock_.now += step;
       for (int row = 1; row <= 7; ++row) DeliverTimerMessage(row);
@@ -193,10 +193,7 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
        },
        {"|", "Aldric, time is up", "|"}},
       {"AnEmptyNameBox",
-       [](NamesAloudTest& t) {
-         t.NameBox(4).SetText("");
-         t.Start(4, "0:0:1"); t.Pass(3s);
-       },
+       [](NamesAloudTest& t) { t.NameBox(4).SetText(""); t.Start(4, "0:0:1"); t.Pass(3s); },
        {"Character 4, time is up"}},
       // Brenna runs out first, Aldric a second later: one sentence, in row
       // order, two seconds after Brenna.
@@ -225,25 +222,17 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
        {"Aldric, time is up"}},
       {"AcknowledgedBeforeItIsSaid",
        [](NamesAloudTest& t) {
-         t.Start(1, "0:0:1"); t.Start(2, "0:0:1"); t.Pass(1s);
-         t.Acknowledge(1);
-         t.Pass(2s);
+         t.Start(1, "0:0:1"); t.Start(2, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s);
        },
        {"Brenna, time is up"}},
       {"NoneLeft",
-       [](NamesAloudTest& t) {
-         t.Start(1, "0:0:1"); t.Pass(1s);
-         t.Acknowledge(1);
-         t.Pass(2s);
-       },
+       [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s); },
        {}},
       {"TurnedOffWhileASentenceWaits",
        [](NamesAloudTest& t) {
          t.Start(1, "0:0:1"); t.Pass(1s);
-         t.Choose(kSayNames);
-         t.Pass(5s);
-         t.Choose(kSayNames);
-         t.Pass(5s);
+         t.Choose(kSayNames); t.Pass(5s);
+         t.Choose(kSayNames); t.Pass(5s);
        },
        {"(silenced)"}},
       // Every ten seconds from the expiry, the names still red after the alarm.
