@@ -13,7 +13,7 @@ using toolkit::FormName;
 SystemServices RealSystemServices() {
   return SystemServices{platform::UptimeClock(), &PlayCue, &UserShortDateOrder,
                         &platform::SystemHighContrast, platform::SystemForegroundRequests(),
-                        &platform::SetSystemTaskbarOverlay};
+                        &platform::SetSystemTaskbarOverlay, platform::SystemVoice()};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)
@@ -33,8 +33,9 @@ main_window::Form1& WindowRegistry::Form1() {
                                  [] { ::PostQuitMessage(0); }, services_.high_contrast,
                                  services_.foreground, services_.taskbar_overlay};
     form1_ = std::make_unique<main_window::Form1>(
-        std::move(context), main_window::Form1Services{*this, services_.play_cue,
-                                                       services_.date_order, kApplicationTitle});
+        std::move(context),
+        main_window::Form1Services{*this, services_.play_cue, services_.date_order,
+                                   kApplicationTitle, services_.voice});
   }
   return *form1_;
 }

@@ -13,6 +13,7 @@
 #include "platform/foreground.h"
 #include "platform/high_contrast.h"
 #include "platform/taskbar_overlay.h"
+#include "platform/voice.h"
 #include "ui/about/form2.h"
 #include "ui/main/form1.h"
 #include "ui/toolkit/default_fonts.h"
@@ -29,6 +30,9 @@ struct SystemServices {
   platform::HighContrastQuery high_contrast;
   platform::ForegroundRequests foreground;
   platform::TaskbarOverlay taskbar_overlay;
+  // The system's voice is released with the registry's copy of the services,
+  // at the end of the program while its thread is still in its COM apartment.
+  platform::Voice voice;
 };
 
 SystemServices RealSystemServices();

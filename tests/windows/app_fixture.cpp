@@ -20,7 +20,11 @@ AppFixture::AppFixture()
                                 }
                                 badges_.push_back(Badge{window, static_cast<int>(mask.bmWidth),
                                                         description ? description : L""});
-                              }}) {}
+                              },
+                              platform::Voice{[this](std::string_view sentence) {
+                                                said_.emplace_back(sentence);
+                                              },
+                                              [this] { said_.emplace_back("(silenced)"); }}}) {}
 
 // A flash on a timer goes on until it is stopped; any other stops by itself.
 platform::ForegroundRequests AppFixture::TestForeground() {

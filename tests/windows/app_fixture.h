@@ -1,7 +1,8 @@
 // The program's windows in this process, with a clock the test moves by hand,
 // a recorder in place of the sound cues, a window system that grants or
 // refuses the foreground and reports the user's state as the test says and
-// keeps track of taskbar flashes, and a taskbar that records its badges.
+// keeps track of taskbar flashes, a taskbar that records its badges and a
+// voice that records what it is asked to say.
 #pragma once
 
 #include <windows.h>
@@ -64,6 +65,7 @@ class AppFixture : public ::testing::Test {
     bool operator==(const Badge&) const = default;
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
+  std::vector<std::string> said_;  // what the voice was asked: each sentence, and "(silenced)"
   WindowRegistry windows_;
 
  private:

@@ -16,7 +16,8 @@ using toolkit::FormName;
 Form1::Form1(toolkit::FormContext context, Form1Services services)
     : Form(Form1Settings(), Form1Controls(), std::move(context)),
       services_(std::move(services)),
-      ring_(TimerNamed("tmrRing")) {
+      ring_(TimerNamed("tmrRing")),
+      names_aloud_(names_, TimerNamed("tmrSayNames"), services_.voice) {
   // The handlers refer to the rows by place: the vector must never move them.
   rows_.reserve(kRowCount);
   for (int number = 1; number <= kRowCount; ++number) {
@@ -25,7 +26,7 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
-  // The keyboard's way to the About picture, and two options. Alt+Space and
+  // The keyboard's way to the About picture, and three options. Alt+Space and
   // a letter that one of the system's own items takes too lands on that item,
   // and the system's letters change with the language of Windows (Size is T
   // in Spanish, Close K in Polish): these letters are taken by none of its
@@ -34,6 +35,7 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   keep_ringing_ =
       AddSystemMenuOption(L"Keep ringing unti&l seen", [this] { mnuKeepRinging_Click(); });
   always_on_top_ = AddSystemMenuOption(L"Alwa&ys on top", [this] { mnuAlwaysOnTop_Click(); });
+  say_names_ = AddSystemMenuOption(L"Say t&he names aloud", [this] { mnuSayNames_Click(); });
   AddSystemMenuCommand(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }
@@ -81,12 +83,18 @@ void Form1::mnuAlwaysOnTop_Click() {
   services_.windows.SetMainWindowOnTop(SystemMenuOptionChecked(always_on_top_));
 }
 
+void Form1::mnuSayNames_Click() { names_aloud_.SetOn(SystemMenuOptionChecked(say_names_)); }
+
 // Every red name rings as one: the timer counts from the expiry that started
 // the ringing, or from the moment the user asked for it over a red name.
-void Form1::tmrRing_Timer() { PlayCue(Cue::Alarm); }
+void Form1::tmrRing_Timer() {
+  PlayCue(Cue::Alarm);
+  names_aloud_.AlarmRangAgain();
+}
 
 // A red name is an expiry the user has not acknowledged yet.
 void Form1::NameColoursChanged() {
+  names_aloud_.NameColoursChanged();
   const bool unseen = std::any_of(names_.begin(), names_.end(), [](const toolkit::EditBox* name) {
     return name->TextColour() == kRed;
   });

@@ -1,6 +1,7 @@
 // The main window: seven countdown rows over the background picture, and the
 // Exit and About pictures along the bottom. While a name is red, its taskbar
-// button carries a badge, and the alarm rings again if the user asked for it.
+// button carries a badge, and the alarm rings again if the user asked for it;
+// the names that run out are said aloud if the user asked for that.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "countdown/countdown_row.h"
+#include "platform/voice.h"
+#include "ui/main/names_aloud.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/form_registry.h"
 
@@ -21,6 +24,7 @@ struct Form1Services {
   std::function<void(Cue)> play_cue;
   std::function<DateOrder()> date_order;
   std::wstring application_title;  // the title of its message boxes
+  platform::Voice voice;           // says the names aloud when asked to
 };
 
 class Form1 final : public toolkit::Form, private RowHost {
@@ -32,6 +36,7 @@ class Form1 final : public toolkit::Form, private RowHost {
   void Image3_Click();
   void mnuKeepRinging_Click();
   void mnuAlwaysOnTop_Click();
+  void mnuSayNames_Click();
   void tmrRing_Timer();
 
  private:
@@ -51,6 +56,8 @@ class Form1 final : public toolkit::Form, private RowHost {
   toolkit::WindowTimer& ring_;
   std::size_t keep_ringing_ = 0;  // the system menu's options
   std::size_t always_on_top_ = 0;
+  std::size_t say_names_ = 0;
+  NamesAloud names_aloud_;
 };
 
 }  // namespace morvane::main_window

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The names said aloud, to a stand-in voice registered in place of the
+# system's that writes down what it is asked to say (Wine's own voice says
+# nothing, so only the stand-in shows what was asked). Alt+Space, H turns the
+# option on; a voice that is missing, or fails, leaves the program as it was
+# and is asked for again at the next expiry; an expiry is said once, as plain
+# text and without waiting for the voice; two rows that run out within two
+# seconds of each other are said in one sentence; turning the option off
+# silences the voice.
+#
+#   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
+set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=morvane_driver.sh
+source "$(dirname "${BASH_SOURCE[0]}")/morvane_driver.sh"
+
+# The speech API's voice class, as Wine's COM finds it (HKCU is not looked at).
+readonly VOICE_SERVER='HKLM\Software\Classes\CLSID\{96749377-3391-11D2-9EE3-00C04F797396}\InprocServer32'
+
+voice_server() {
+  wine reg query "$VOICE_SERVER" /ve | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
+}
+
+set_voice_server() {
+  wine reg add "$VOICE_SERVER" /ve /t REG_SZ /d "$1" /f >/dev/null
+}
+
+said_lines() {
+  [[ -f $SAID ]] && (($(wc -l <"$SAID") >= $1))
+}
+
+(($# == 3)) || fail "usage: ${0##*/} MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL"
+stand_in=$3
+e2e_begin "$1" "$2"
+
+SAID="$ARTIFACTS/e2e-voice-said.txt"
+rm -f "$SAID"
+MORVANE_STAND_IN_VOICE_LOG=$(winepath -w "$SAID")
+export MORVANE_STAND_IN_VOICE_LOG
+export MORVANE_STAND_IN_VOICE_MISSING=1 MORVANE_STAND_IN_VOICE_FAILS=1
+
+system_voice=$(voice_server)
+[[ -n $system_voice ]] || fail "the prefix has no voice registered"
+# A run that was killed could not put the system's voice back.
+[[ $system_voice != *stand_in_voice* ]] || system_voice='C:\windows\system32\Speech\Common\sapi.dll'
+trap 'e2e_end; set_voice_server "$system_voice"' EXIT
+set_voice_server "$(winepath -w "$stand_in")"
+
+start_morvane
+find_window "$MAIN_TITLE"
+click_client "$NAME_X" "${ROW_TOPS[0]}" "$NAME_W" "$BOX_HEIGHT"
+type_over "Aldric"
+xdotool key alt+space h
+
+for expiry in 1 2 3; do
+  start_row 1 "0:0:1"
+  wait_for "the voice to be asked for after expiry $expiry (see $SAID)" said_lines "$expiry"
+done
+window_is "Morvane" absent || fail "a missing or failing voice brought up a message"
+# Row 3 starts a moment after row 2 and runs out a second sooner.
+start_row 2 "0:0:2"
+start_row 3 "0:0:1"
+wait_for "the two rows' sentence to be asked for (see $SAID)" said_lines 4
+xdotool key alt+space h
+wait_for "the voice to be silenced (see $SAID)" said_lines 5
+
+# The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.
+expected="(no voice)
+failed 17 Aldric, time is up
+17 Aldric, time is up
+17 Character 2 and Character 3, time is up
+3 (nothing)"
+[[ $(<"$SAID") == "$expected" ]] ||
+  fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$expected"

@@ -1,0 +1,72 @@
+#include "ui/main/names_aloud.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "countdown/colour.h"
+#include "countdown/time_is_up_sentence.h"
+
+namespace morvane::main_window {
+
+NamesAloud::NamesAloud(const std::vector<const toolkit::EditBox*>& names,
+                       toolkit::WindowTimer& wait, platform::Voice voice)
+    : names_(names), wait_(wait), voice_(std::move(voice)) {
+  wait_.SetTickHandler([this] { Say(); });
+}
+
+void NamesAloud::SetOn(bool on) {
+  on_ = on;
+  if (!on) {
+    wait_.SetEnabled(false);
+    waiting_.reset();
+    voice_.silence();
+  }
+}
+
+void NamesAloud::NameColoursChanged() {
+  const Rows red = RedNames();
+  const Rows turned_red = red & ~red_;
+  red_ = red;
+  TellAfterTheAlarm(turned_red);
+}
+
+void NamesAloud::AlarmRangAgain() { TellAfterTheAlarm(RedNames()); }
+
+NamesAloud::Rows NamesAloud::RedNames() const {
+  Rows red;
+  for (std::size_t row = 0; row < names_.size(); ++row) {
+    red[row] = names_[row]->TextColour() == kRed;
+  }
+  return red;
+}
+
+// A sentence already waiting takes these rows in. Each of them rang an alarm
+// of its own, which cuts the one before short: the wait starts again, so the
+// voice never talks over the alarm that rang last.
+void NamesAloud::TellAfterTheAlarm(Rows rows) {
+  if (!on_ || rows.none()) {
+    return;
+  }
+  waiting_ |= rows;
+  wait_.SetEnabled(false);
+  wait_.SetEnabled(true);
+}
+
+void NamesAloud::Say() {
+  wait_.SetEnabled(false);
+  const Rows told = waiting_ & RedNames();
+  waiting_.reset();
+  std::vector<ExpiredRow> rows;
+  for (std::size_t row = 0; row < names_.size(); ++row) {
+    if (told[row]) {
+      // The one place the program reads the name the user typed, and only
+      // while this option is on.
+      rows.push_back(ExpiredRow{static_cast<int>(row) + 1, names_[row]->Text()});
+    }
+  }
+  if (!rows.empty()) {
+    voice_.say(TimeIsUpSentence(rows));
+  }
+}
+
+}  // namespace morvane::main_window
