@@ -1,11 +1,11 @@
 // Places and lengths designed in twips, as pixels at a window's dpi.
-#include "platform/design_scale.h"
+#include "ui/scale/design_scale.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-namespace morvane::platform {
+namespace morvane::scale {
 namespace {
 
 // 1440 twips to the inch, to the nearest pixel.
@@ -42,4 +42,4 @@ TEST(DesignScaleTest, ASpansEndsAreItsDesignedEndsRoundedAtEveryDpi) {
 }
 
 }  // namespace
-}  // namespace morvane::platform
+}  // namespace morvane::scale
