@@ -28,9 +28,10 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   // The keyboard's way to the About picture, and two options. Their letters
   // are ones that neither Windows' nor Wine's own system menu items use.
   keep_ringing_ =
-      AddSystemMenuOption(L"&Keep ringing until seen", [this] { mnuKeepRinging_Click(); });
-  always_on_top_ = AddSystemMenuOption(L"Always on &top", [this] { mnuAlwaysOnTop_Click(); });
-  AddSystemMenuCommand(L"A&bout Morvane\u2026", [this] { Image3_Click(); });
+      SystemMenu().AddCheckItem(L"&Keep ringing until seen", [this] { mnuKeepRinging_Click(); });
+  always_on_top_ =
+      SystemMenu().AddCheckItem(L"Always on &top", [this] { mnuAlwaysOnTop_Click(); });
+  SystemMenu().Add(L"A&bout Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }
 
@@ -73,7 +74,7 @@ void Form1::Image3_Click() { services_.windows.Show(FormName::Form2); }
 
 void Form1::mnuKeepRinging_Click() { NameColoursChanged(); }
 
-void Form1::mnuAlwaysOnTop_Click() { SetAlwaysOnTop(SystemMenuOptionChecked(always_on_top_)); }
+void Form1::mnuAlwaysOnTop_Click() { SetAlwaysOnTop(SystemMenu().Checked(always_on_top_)); }
 
 // Every red name rings as one: the timer counts from the expiry that started
 // the ringing, or from the moment the user asked for it over a red name.
@@ -84,11 +85,11 @@ void Form1::NameColoursChanged() {
   const bool unseen = std::any_of(names_.begin(), names_.end(), [](const toolkit::EditBox* name) {
     return name->TextColour() == kRed;
   });
-  ring_.SetEnabled(unseen && SystemMenuOptionChecked(keep_ringing_));
+  ring_.SetEnabled(unseen && SystemMenu().Checked(keep_ringing_));
   if (unseen) {
-    ShowTaskbarBadge(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
+    Badge().Show(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
   } else {
-    HideTaskbarBadge();
+    Badge().Hide();
   }
 }
 
