@@ -262,11 +262,16 @@ TEST_F(CountdownRowTest, StopTakesOffTheSecondsThatPassedWithNoTick) {
     std::int64_t seconds;
     Log effects;
   };
-  Log stop_at_9_53{"txtTime text 00:09:53"};
-  stop_at_9_53.insert(stop_at_9_53.end(), kStopEffects.begin(), kStopEffects.end());
+  const auto stop_at = [](const char* time) {
+    Log effects{std::string("txtTime text ") + time};
+    effects.insert(effects.end(), kStopEffects.begin(), kStopEffects.end());
+    return effects;
+  };
   const Case cases[] = {
-      {"0:09:59", 6, stop_at_9_53},
+      {"0:09:59", 6, stop_at("00:09:53")},
+      {"0:09:59", 1, stop_at("00:09:58")},
       {"0:09:59", 0, kStopEffects},
+      {"0:0:1", 1, kExpiryEffects},
       {"0:0:5", 5, kExpiryEffects},
       {"0:0:5", 9, kExpiryEffects},
   };

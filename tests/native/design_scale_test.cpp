@@ -1,45 +1,44 @@
-// Places and lengths designed in twips, as pixels at a window's dpi.
-#include "platform/design_scale.h"
-
-#include <cmath>
+// Places and lengths designed in twips, as pixels at a window's dpi: worked
+// out by hand, at the scales where a place falls exactly between two pixels.
+#include "ui/scale/design_scale.h"
 
 #include <gtest/gtest.h>
 
-namespace morvane::platform {
+namespace morvane::scale {
 namespace {
 
-// 1440 twips to the inch, to the nearest pixel.
-int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 0.5)); }
-
-// Every span the two windows' controls are designed with, across and down, at
-// every dpi from 100 % to 300 %: its ends are the designed ends rounded, so
-// that the controls keep their places to one another.
-TEST(DesignScaleTest, ASpansEndsAreItsDesignedEndsRoundedAtEveryDpi) {
-  struct Span {
-    int start, length;
+// At 96 dpi 15 twips make a pixel, at 120 dpi 12, at 144 dpi 10.
+TEST(DesignScaleTest, APlaceIsRoundedToTheNearestPixelHalvesUp) {
+  struct Case {
+    int twips, dpi, pixels;
   };
-  const Span spans[] = {
-      // Across: the rows' boxes and buttons, the captions, the pictures, the
-      // About window's lines and button.
-      {840, 2055}, {3240, 855}, {4200, 615}, {4920, 615}, {3360, 375}, {4320, 375},
-      {960, 1110}, {2400, 1140}, {3840, 1095}, {0, 1815}, {480, 855}, {480, 1935},
-      {1920, 975}, {2040, 855},
-      // Down: the rows' boxes and buttons, the captions, the pictures, the
-      // About window's lines and button.
-      {1730, 285}, {2220, 285}, {2720, 285}, {3200, 285}, {3700, 285}, {4200, 285},
-      {4680, 285}, {1730, 255}, {2220, 255}, {2720, 255}, {3200, 255}, {3700, 255},
-      {4200, 255}, {4680, 255}, {1530, 255}, {5640, 330}, {240, 375}, {600, 375},
-      {960, 375}, {1680, 375}, {2040, 375},
-  };
-  for (int dpi = 96; dpi <= 288; ++dpi) {
-    for (const Span& span : spans) {
-      const PixelSpan pixels = SpanAt(span.start, span.length, dpi);
-      EXPECT_EQ(pixels.start, Pixels(span.start, dpi));
-      EXPECT_EQ(pixels.end, Pixels(span.start + span.length, dpi))
-          << span.start << " + " << span.length << " twips at " << dpi << " dpi";
-    }
+  for (const Case& c : {Case{1730, 96, 115}, Case{3700, 96, 247}, Case{7, 96, 0}, Case{8, 96, 1},
+                        Case{6, 120, 1}, Case{5, 120, 0}, Case{15, 144, 2}, Case{14, 144, 1},
+                        Case{5640, 288, 1128}}) {
+    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi;
   }
 }
 
+// A span's ends are places: a length that alone would round to a pixel can
+// take none, and spans that meet in twips meet in pixels.
+TEST(DesignScaleTest, ASpanLiesBetweenItsRoundedEnds) {
+  const PixelSpan short_one = SpanAt(8, 14, 96);  // 0.53 to 1.47; 14 twips alone are 0.93
+  EXPECT_EQ(short_one.start, 1);
+  EXPECT_EQ(short_one.end, 1);
+  const PixelSpan first = SpanAt(840, 2055, 120);  // 70 to 241.25
+  const PixelSpan next = SpanAt(2895, 855, 120);   // on to 312.5
+  EXPECT_EQ(first.start, 70);
+  EXPECT_EQ(first.end, 241);
+  EXPECT_EQ(next.start, 241);
+  EXPECT_EQ(next.end, 313);
+}
+
+// A picture drawn 74 pixels wide at 96 dpi.
+TEST(DesignScaleTest, APictureDrawnAtTheDesignDpiKeepsItsSizeInTwips) {
+  EXPECT_EQ(ScaledFromDesign(74, 96), 74);
+  EXPECT_EQ(ScaledFromDesign(74, 120), 93);  // 92.5, halves up
+  EXPECT_EQ(ScaledFromDesign(74, 144), 111);
+}
+
 }  // namespace
-}  // namespace morvane::platform
+}  // namespace morvane::scale

@@ -192,15 +192,18 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
-namespace {
-
 SIZE ClientSize(HWND hwnd) {
   RECT client;
   ::GetClientRect(hwnd, &client);
   return SIZE{client.right, client.bottom};
 }
 
-}  // namespace
+RECT ClientRectOf(HWND control) {
+  RECT rect;
+  ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
 
 ClientPixels::ClientPixels(HWND hwnd)
     : ClientPixels(ClientSize(hwnd).cx, ClientSize(hwnd).cy, [hwnd](HDC dc) {

@@ -118,6 +118,10 @@ void PressKey(const WindowRegistry& windows, WPARAM virtual_key);
 void PostKey(WPARAM virtual_key);
 
 std::wstring WindowText(HWND hwnd);
+// The window's client area, in pixels.
+SIZE ClientSize(HWND hwnd);
+// Where the control lies on its parent's client area, in pixels.
+RECT ClientRectOf(HWND control);
 // The window's client area as it paints itself, pixel by pixel (0xRRGGBB).
 class ClientPixels {
  public:

@@ -17,13 +17,6 @@ namespace {
 
 using MainWindowLayoutTest = AppFixture;
 
-RECT ClientRectOf(HWND control) {
-  RECT rect;
-  ::GetWindowRect(control, &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 // Pixels at 96 dpi, independent of the twips the layout is written in.
 constexpr std::array<int, 7> kRowTops = {115, 148, 181, 213, 247, 280, 312};
 

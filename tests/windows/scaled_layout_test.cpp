@@ -14,6 +14,7 @@
 #include "countdown/countdown_row.h"
 #include "platform/dpi.h"
 #include "platform/gdi.h"
+#include "platform/system_library.h"
 #include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
@@ -36,19 +37,6 @@ int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi 
 RECT TwipsRect(const ControlSpec& spec, int dpi) {
   return RECT{Pixels(spec.left, dpi), Pixels(spec.top, dpi), Pixels(spec.left + spec.width, dpi),
               Pixels(spec.top + spec.height, dpi)};
-}
-
-RECT ClientRectOf(HWND control) {
-  RECT rect;
-  ::GetWindowRect(control, &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-SIZE ClientSize(HWND hwnd) {
-  RECT client;
-  ::GetClientRect(hwnd, &client);
-  return SIZE{client.right, client.bottom};
 }
 
 std::string SizeText(int width, int height) {
@@ -74,6 +62,20 @@ int IconWidth(HWND hwnd, WPARAM which) {
   BITMAP bitmap{};
   ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
   return bitmap.bmWidth;
+}
+
+// The outer size the system gives a window of `hwnd`'s styles around
+// `client`, its frame drawn at `dpi`.
+SIZE SystemOuterSize(HWND hwnd, SIZE client, int dpi) {
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = platform::FunctionIn<AdjustForDpi>(
+      platform::SystemLibrary(L"user32.dll"), "AdjustWindowRectExForDpi");
+  RECT outer{0, 0, client.cx, client.cy};
+  EXPECT_TRUE(adjust != nullptr &&
+              adjust(&outer, static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_EXSTYLE)),
+                     static_cast<UINT>(dpi)));
+  return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
 
 // The client sizes the design gives at each dpi the tests are run at.
@@ -259,18 +261,15 @@ TEST_F(ScaledLayoutTest, ThePicturesClickWhereTheyAreShown) {
 
 // Wine has one dpi for the whole desktop: the move to another monitor is
 // played by sending the messages Windows sends. The window is asked for its
-// size at the new dpi, the designed client area in the frame of that dpi, and
-// then moved to a rectangle of that size.
+// size at the new dpi, the designed client area in the frame the system
+// gives its styles at that dpi, and then moved to a rectangle of that size.
 TEST_F(ScaledLayoutTest, AWindowMovedToAMonitorOfAnotherDpiIsLaidOutAgainForIt) {
   const int dpi = platform::SystemDpi();
   Main().Show();
   HWND hwnd = Main().hwnd();
-  const auto style = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_STYLE));
-  const auto ex_style = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_EXSTYLE));
   for (const int new_dpi : {dpi == 144 ? 192 : 144, dpi}) {
     SCOPED_TRACE("to " + std::to_string(new_dpi) + " dpi");
-    const SIZE exact =
-        platform::OuterSizeAt(ClientSizesAt(new_dpi).main, style, ex_style, new_dpi);
+    const SIZE exact = SystemOuterSize(hwnd, ClientSizesAt(new_dpi).main, new_dpi);
     SIZE size{600, 650};  // scaled linearly
     EXPECT_TRUE(::SendMessageW(hwnd, platform::kGetDpiScaledSizeMessage,
                                static_cast<WPARAM>(new_dpi), reinterpret_cast<LPARAM>(&size)));

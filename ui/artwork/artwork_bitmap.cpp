@@ -1,7 +1,7 @@
 #include "ui/artwork/artwork_bitmap.h"
 
-#include "platform/design_scale.h"
 #include "ui/artwork/scaled_rendering.h"
+#include "ui/scale/design_scale.h"
 
 namespace morvane::artwork {
 
@@ -41,7 +41,7 @@ SIZE SizeOf(HBITMAP bitmap) {
 
 ArtworkBitmap::ArtworkBitmap(HINSTANCE instance, int id, int dpi,
                              std::optional<COLORREF> transparent_as) {
-  if (dpi == platform::kDesignDpi) {
+  if (dpi == scale::kDesignDpi) {
     bitmap_ = DesignBitmap(instance, id);
     if (bitmap_ && transparent_as) {
       ShowKeyAs(bitmap_.get(), *transparent_as);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/design_scale.h"
+#include "ui/scale/design_scale.h"
 
 namespace morvane::artwork {
 
@@ -52,7 +52,7 @@ std::optional<int> ChooseRendering(std::span<const int> percents, int dpi) {
   }
   std::optional<int> chosen;
   for (const int percent : percents) {
-    const bool large_enough = percent * platform::kDesignDpi >= dpi * kDesignPercent;
+    const bool large_enough = percent * scale::kDesignDpi >= dpi * kDesignPercent;
     if (large_enough && (!chosen || percent < *chosen)) {
       chosen = percent;
     }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/design_scale.h"
 #include "ui/artwork/rendering_choice.h"
 #include "ui/artwork/wic_imaging.h"
+#include "ui/scale/design_scale.h"
 
 namespace morvane::artwork {
 
@@ -193,8 +193,8 @@ platform::unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, S
 platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
                                          std::optional<COLORREF> transparent_as) {
   const SIZE design = DesignSize(instance, id);
-  const SIZE shown{platform::ScaledFromDesign(design.cx, dpi),
-                   platform::ScaledFromDesign(design.cy, dpi)};
+  const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
+                   scale::ScaledFromDesign(design.cy, dpi)};
   const std::vector<int> percents = RenderingPercents(instance, id);
   const int percent = ChooseRendering(percents, dpi).value_or(kDesignPercent);
 

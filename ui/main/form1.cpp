@@ -33,10 +33,11 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   // items in English, French, German, Spanish, Italian, Portuguese, Polish,
   // Russian, Japanese or Chinese, as Wine translates them.
   keep_ringing_ =
-      AddSystemMenuOption(L"Keep ringing unti&l seen", [this] { mnuKeepRinging_Click(); });
-  always_on_top_ = AddSystemMenuOption(L"Alwa&ys on top", [this] { mnuAlwaysOnTop_Click(); });
-  say_names_ = AddSystemMenuOption(L"Say t&he names aloud", [this] { mnuSayNames_Click(); });
-  AddSystemMenuCommand(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
+      SystemMenu().AddCheckItem(L"Keep ringing unti&l seen", [this] { mnuKeepRinging_Click(); });
+  always_on_top_ =
+      SystemMenu().AddCheckItem(L"Alwa&ys on top", [this] { mnuAlwaysOnTop_Click(); });
+  say_names_ = SystemMenu().AddCheckItem(L"Say t&he names aloud", [this] { mnuSayNames_Click(); });
+  SystemMenu().Add(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }
 
@@ -80,10 +81,10 @@ void Form1::Image3_Click() { services_.windows.Show(FormName::Form2); }
 void Form1::mnuKeepRinging_Click() { NameColoursChanged(); }
 
 void Form1::mnuAlwaysOnTop_Click() {
-  services_.windows.SetMainWindowOnTop(SystemMenuOptionChecked(always_on_top_));
+  services_.windows.SetMainWindowOnTop(SystemMenu().Checked(always_on_top_));
 }
 
-void Form1::mnuSayNames_Click() { names_aloud_.SetOn(SystemMenuOptionChecked(say_names_)); }
+void Form1::mnuSayNames_Click() { names_aloud_.SetOn(SystemMenu().Checked(say_names_)); }
 
 // Every red name rings as one: the timer counts from the expiry that started
 // the ringing, or from the moment the user asked for it over a red name.
@@ -98,11 +99,11 @@ void Form1::NameColoursChanged() {
   const bool unseen = std::any_of(names_.begin(), names_.end(), [](const toolkit::EditBox* name) {
     return name->TextColour() == kRed;
   });
-  ring_.SetEnabled(unseen && SystemMenuOptionChecked(keep_ringing_));
+  ring_.SetEnabled(unseen && SystemMenu().Checked(keep_ringing_));
   if (unseen) {
-    ShowTaskbarBadge(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
+    Badge().Show(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
   } else {
-    HideTaskbarBadge();
+    Badge().Hide();
   }
 }
 

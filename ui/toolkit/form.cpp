@@ -16,23 +16,6 @@ namespace {
 // Control ids start above the dialog manager's IDOK and IDCANCEL.
 constexpr int kFirstControlId = 100;
 
-struct Frame {
-  DWORD style;
-  DWORD ex_style;
-};
-
-// Fixed frames: no sizing border and no minimise or maximise button.
-Frame FrameFor(const FormSpec& spec) {
-  Frame frame{WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0};
-  if (spec.frame == FrameStyle::FixedDialog) {
-    frame.ex_style |= WS_EX_DLGMODALFRAME;
-  }
-  if (spec.taskbar_button) {
-    frame.ex_style |= WS_EX_APPWINDOW;
-  }
-  return frame;
-}
-
 HICON LoadIconSized(HINSTANCE instance, const wchar_t* name, int size_metric) {
   if (name == nullptr) {
     return nullptr;
@@ -72,15 +55,8 @@ auto& Find(const Map& controls, std::string_view name) {
   return *found->second;
 }
 
-// The client area as designed, in pixels at `dpi`.
-SIZE ClientSizeAt(const FormSpec& spec, int dpi) {
-  return SIZE{TwipsToPixels(spec.client_width, dpi), TwipsToPixels(spec.client_height, dpi)};
-}
-
 }  // namespace
 
-// A new window is first placed on the primary screen, at the system's dpi;
-// should it land on another monitor, it is laid out again for that one.
 Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormContext context)
     : instance_(context.instance),
       spec_(spec),
@@ -93,36 +69,26 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
       on_destroyed_(std::move(context.on_destroyed)),
       attention_(std::move(context.foreground)),
       contrast_(std::move(context.high_contrast)),
-      taskbar_badge_(context.instance, std::move(context.taskbar_overlay)) {
+      frame_(spec, [this](int dpi) { ScaleTo(dpi); }) {
   LoadBackground();
   RegisterFormClass(instance_, spec_, WindowProc);
 
-  const Frame frame = FrameFor(spec_);
-  const SIZE outer = OuterSizeAt(dpi_);
-  int x = CW_USEDEFAULT;
-  int y = CW_USEDEFAULT;
-  if (spec_.placement == FirstPlacement::CentredOnScreen) {
-    x = (::GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
-    y = (::GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
-  }
+  const DpiFrame::FirstPlace place = frame_.FirstPlaceAt(dpi_);
   // WM_NCCREATE attaches this object to the window before anything else runs.
-  ::CreateWindowExW(frame.ex_style, spec_.class_name, spec_.caption.c_str(), frame.style, x, y,
-                    outer.cx, outer.cy, context.owner, nullptr, instance_, this);
+  ::CreateWindowExW(frame_.ex_style(), spec_.class_name, spec_.caption.c_str(), frame_.style(),
+                    place.at.x, place.at.y, place.size.cx, place.size.cy, context.owner, nullptr,
+                    instance_, this);
   if (hwnd_ == nullptr) {
     throw FormError("cannot create a window");
   }
+  system_menu_.emplace(hwnd_);
+  taskbar_badge_.emplace(hwnd_, instance_, dpi_, std::move(context.taskbar_overlay));
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
   if (spec_.taskbar_button) {
     TaskbarBadge::HearButtonCreated(hwnd_);
   }
   CreateControls();
-  if (const int dpi = platform::DpiOfWindow(hwnd_); dpi != dpi_) {
-    RECT placed;
-    ::GetWindowRect(hwnd_, &placed);
-    ScaleTo(dpi);
-    const SIZE scaled = OuterSizeAt(dpi);
-    PlaceFrame(RECT{placed.left, placed.top, placed.left + scaled.cx, placed.top + scaled.cy});
-  }
+  frame_.FitMonitor(hwnd_, dpi_);
 }
 
 Form::~Form() {
@@ -199,7 +165,7 @@ void Form::ScaleTo(int dpi) {
     picture->ScaleTo(dpi);
   }
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi);
-  taskbar_badge_.ScaleTo(hwnd_, dpi);
+  taskbar_badge_->ScaleTo(dpi);
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -209,38 +175,6 @@ void Form::LoadBackground() {
   if (spec_.background_picture != 0) {
     background_.emplace(instance_, spec_.background_picture, dpi_, platform::ToColorRef(back_));
   }
-}
-
-// The window's outer size around the designed client area, its frame drawn
-// at `dpi`.
-SIZE Form::OuterSizeAt(int dpi) const {
-  const Frame frame = FrameFor(spec_);
-  return platform::OuterSizeAt(ClientSizeAt(spec_, dpi), frame.style, frame.ex_style, dpi);
-}
-
-// The window at `outer`, in screen coordinates. Should the client area not
-// come out as designed, the system draws the frame at another dpi than asked
-// (Wine draws every frame at its one dpi): the frame is measured as placed,
-// and the window sized again around the designed client area.
-void Form::PlaceFrame(const RECT& outer) {
-  constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
-  const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
-  ::SetWindowPos(hwnd_, nullptr, outer.left, outer.top, size.cx, size.cy, kFlags);
-  const SIZE client = ClientSizeAt(spec_, dpi_);
-  RECT placed;
-  ::GetClientRect(hwnd_, &placed);
-  if (placed.right != client.cx || placed.bottom != client.cy) {
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + client.cx - placed.right,
-                   size.cy + client.cy - placed.bottom, kFlags | SWP_NOMOVE);
-  }
-}
-
-// The window has moved to a monitor of another dpi. The suggested rectangle,
-// of the size given in answer to WM_GETDPISCALEDSIZE, keeps it where the user
-// is dragging it.
-void Form::OnDpiChanged(int dpi, const RECT& suggested) {
-  ScaleTo(dpi);
-  PlaceFrame(suggested);
 }
 
 EditBox& Form::TextBoxNamed(std::string_view name) const { return Find(text_boxes_, name); }
@@ -328,7 +262,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnCommand(wparam);
       return 0;
     case WM_SYSCOMMAND:
-      if (system_menu_.Run(wparam)) {
+      if (system_menu_ && system_menu_->Run(wparam)) {
         return 0;
       }
       return ::DefWindowProcW(hwnd_, message, wparam, lparam);
@@ -340,15 +274,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnTimer(static_cast<UINT_PTR>(wparam));
       return 0;
     case platform::kGetDpiScaledSizeMessage:
-      // Asked before a move to a monitor of another dpi. Scaled linearly, the
-      // frame and the twips' rounding would give another size than the window
-      // takes there, and the rectangle Windows then suggests, fitted to that,
-      // could leave most of the window on the monitor it left.
-      *reinterpret_cast<SIZE*>(lparam) = OuterSizeAt(static_cast<int>(wparam));
-      return TRUE;
     case WM_DPICHANGED:
-      OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
-      return 0;
+      return frame_.OnDpiMessage(hwnd_, message, wparam, lparam);
     case WM_ACTIVATE:
       OnActivate(wparam);
       return 0;
@@ -375,8 +302,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     default:
-      if (message == TaskbarBadge::ButtonCreatedMessage()) {
-        taskbar_badge_.ButtonCreated(hwnd_, dpi_);
+      if (message == TaskbarBadge::ButtonCreatedMessage() && taskbar_badge_) {
+        taskbar_badge_->ButtonCreated();
         return 0;
       }
       return ::DefWindowProcW(hwnd_, message, wparam, lparam);

@@ -15,7 +15,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
@@ -33,6 +32,7 @@
 #include "ui/toolkit/button_control.h"
 #include "ui/toolkit/contrast_mode.h"
 #include "ui/toolkit/default_fonts.h"
+#include "ui/toolkit/dpi_frame.h"
 #include "ui/toolkit/edit_box.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/layout.h"
@@ -91,21 +91,10 @@ class Form {
   WindowTimer& TimerNamed(std::string_view name) const;
   Picture& PictureNamed(std::string_view name) const;
 
-  // A command at the foot of the window's system menu (Alt+Space).
-  void AddSystemMenuCommand(const std::wstring& text, std::function<void()> handler) {
-    system_menu_.Add(hwnd_, text, std::move(handler));
-  }
-  // An option there with a check mark, off at first; see SystemMenuCommands.
-  std::size_t AddSystemMenuOption(const std::wstring& text, std::function<void()> handler) {
-    return system_menu_.AddCheckItem(hwnd_, text, std::move(handler));
-  }
-  bool SystemMenuOptionChecked(std::size_t option) const { return system_menu_.Checked(option); }
-
-  // The icon resource `icon` over the window's taskbar button until hidden.
-  void ShowTaskbarBadge(const wchar_t* icon, const wchar_t* description) {
-    taskbar_badge_.Show(hwnd_, icon, description, dpi_);
-  }
-  void HideTaskbarBadge() { taskbar_badge_.Hide(hwnd_); }
+  // The commands and options at the foot of the window's system menu.
+  SystemMenuCommands& SystemMenu() { return *system_menu_; }
+  // The badge over the window's taskbar button.
+  TaskbarBadge& Badge() { return *taskbar_badge_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -115,9 +104,6 @@ class Form {
   void AddControl(const ControlSpec& spec, int id);
   void ScaleTo(int dpi);
   void LoadBackground();
-  SIZE OuterSizeAt(int dpi) const;
-  void PlaceFrame(const RECT& outer);
-  void OnDpiChanged(int dpi, const RECT& suggested);
 
   void OnPaint();
   void PaintContent(HDC dc) const;
@@ -146,8 +132,10 @@ class Form {
   WindowAttention attention_;
   BrushCache brushes_;
   ContrastMode contrast_;
-  SystemMenuCommands system_menu_;
-  TaskbarBadge taskbar_badge_;
+  DpiFrame frame_;
+  // Both from the window's creation on.
+  std::optional<SystemMenuCommands> system_menu_;
+  std::optional<TaskbarBadge> taskbar_badge_;
 
   // Each control is owned once, in the map of its kind; the by-id maps only
   // point into them, for routing messages.

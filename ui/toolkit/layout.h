@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "countdown/colour.h"
-#include "platform/design_scale.h"
+#include "ui/scale/design_scale.h"
 
 namespace morvane::toolkit {
 
-using platform::kDesignDpi;
-using platform::kTwipsPerInch;
-using platform::ScaledFromDesign;
-using platform::TwipsToPixels;
+using scale::kDesignDpi;
+using scale::kTwipsPerInch;
+using scale::ScaledFromDesign;
+using scale::TwipsToPixels;
 
 enum class ControlKind {
   TextBox,     // single-line edit box

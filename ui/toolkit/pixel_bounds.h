@@ -8,8 +8,8 @@
 namespace morvane::toolkit {
 
 inline RECT BoundsOf(const ControlSpec& spec, int dpi) {
-  const platform::PixelSpan across = platform::SpanAt(spec.left, spec.width, dpi);
-  const platform::PixelSpan down = platform::SpanAt(spec.top, spec.height, dpi);
+  const scale::PixelSpan across = scale::SpanAt(spec.left, spec.width, dpi);
+  const scale::PixelSpan down = scale::SpanAt(spec.top, spec.height, dpi);
   return RECT{across.start, down.start, across.end, down.end};
 }
 

@@ -14,19 +14,18 @@ UINT CommandOf(std::size_t index) { return static_cast<UINT>(index + 1) * kComma
 
 }  // namespace
 
-void SystemMenuCommands::Add(HWND window, const std::wstring& text,
-                             std::function<void()> handler) {
-  Append(window, text, Item{std::move(handler), false, false});
+void SystemMenuCommands::Add(const std::wstring& text, std::function<void()> handler) {
+  Append(text, Item{std::move(handler), false, false});
 }
 
-std::size_t SystemMenuCommands::AddCheckItem(HWND window, const std::wstring& text,
+std::size_t SystemMenuCommands::AddCheckItem(const std::wstring& text,
                                              std::function<void()> handler) {
-  return Append(window, text, Item{std::move(handler), true, false});
+  return Append(text, Item{std::move(handler), true, false});
 }
 
-std::size_t SystemMenuCommands::Append(HWND window, const std::wstring& text, Item item) {
+std::size_t SystemMenuCommands::Append(const std::wstring& text, Item item) {
   if (items_.empty()) {
-    menu_ = ::GetSystemMenu(window, FALSE);
+    menu_ = ::GetSystemMenu(window_, FALSE);
     ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
   }
   items_.push_back(std::move(item));

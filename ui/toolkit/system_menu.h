@@ -14,12 +14,14 @@ namespace morvane::toolkit {
 
 class SystemMenuCommands {
  public:
+  explicit SystemMenuCommands(HWND window) : window_(window) {}
+
   // Appends `text` (with its & mnemonic) below the system's own items.
-  void Add(HWND window, const std::wstring& text, std::function<void()> handler);
+  void Add(const std::wstring& text, std::function<void()> handler);
   // The same for an option with a check mark, off at first. Choosing it
   // turns the mark over and then runs the handler. Returns the item's number
   // for Checked.
-  std::size_t AddCheckItem(HWND window, const std::wstring& text, std::function<void()> handler);
+  std::size_t AddCheckItem(const std::wstring& text, std::function<void()> handler);
   bool Checked(std::size_t item) const { return items_[item].checked; }
   // Runs the handler of a WM_SYSCOMMAND that is one of ours; false otherwise.
   bool Run(WPARAM command);
@@ -30,8 +32,9 @@ class SystemMenuCommands {
     bool checkable;
     bool checked;
   };
-  std::size_t Append(HWND window, const std::wstring& text, Item item);
+  std::size_t Append(const std::wstring& text, Item item);
 
+  HWND window_;
   HMENU menu_ = nullptr;
   std::vector<Item> items_;
 };

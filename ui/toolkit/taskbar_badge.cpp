@@ -19,39 +19,42 @@ void TaskbarBadge::HearButtonCreated(HWND window) {
   }
 }
 
-void TaskbarBadge::Show(HWND window, const wchar_t* icon, const wchar_t* description, int dpi) {
+void TaskbarBadge::Show(const wchar_t* icon, const wchar_t* description) {
   if (icon_ == icon) {
     return;
   }
   icon_ = icon;
   description_ = description;
-  Put(window, dpi);
+  Put();
 }
 
-void TaskbarBadge::Hide(HWND window) {
+void TaskbarBadge::Hide() {
   if (icon_ == nullptr) {
     return;
   }
   icon_ = nullptr;
   if (announced_) {
-    overlay_(window, nullptr, nullptr);
+    overlay_(window_, nullptr, nullptr);
   }
 }
 
-void TaskbarBadge::ButtonCreated(HWND window, int dpi) {
+void TaskbarBadge::ButtonCreated() {
   announced_ = true;
-  Put(window, dpi);
+  Put();
 }
 
-void TaskbarBadge::ScaleTo(HWND window, int dpi) { Put(window, dpi); }
+void TaskbarBadge::ScaleTo(int dpi) {
+  dpi_ = dpi;
+  Put();
+}
 
 // The taskbar draws a small icon over the button, and keeps its own copy.
-void TaskbarBadge::Put(HWND window, int dpi) const {
+void TaskbarBadge::Put() const {
   if (icon_ == nullptr || !announced_) {
     return;
   }
-  const unique_hicon icon = IconAt(instance_, icon_, SM_CXSMICON, dpi);
-  overlay_(window, icon.get(), description_);
+  const unique_hicon icon = IconAt(instance_, icon_, SM_CXSMICON, dpi_);
+  overlay_(window_, icon.get(), description_);
 }
 
 }  // namespace morvane::toolkit

@@ -14,8 +14,9 @@ namespace morvane::toolkit {
 
 class TaskbarBadge {
  public:
-  TaskbarBadge(HINSTANCE instance, platform::TaskbarOverlay overlay)
-      : instance_(instance), overlay_(std::move(overlay)) {}
+  // The badge of `window`, laid out at `dpi`.
+  TaskbarBadge(HWND window, HINSTANCE instance, int dpi, platform::TaskbarOverlay overlay)
+      : window_(window), instance_(instance), dpi_(dpi), overlay_(std::move(overlay)) {}
 
   // The message the taskbar announces a window's button with.
   static UINT ButtonCreatedMessage();
@@ -26,15 +27,18 @@ class TaskbarBadge {
 
   // Shows the icon resource `icon`; showing what shows already asks nothing
   // of the taskbar.
-  void Show(HWND window, const wchar_t* icon, const wchar_t* description, int dpi);
-  void Hide(HWND window);
-  void ButtonCreated(HWND window, int dpi);
-  void ScaleTo(HWND window, int dpi);
+  void Show(const wchar_t* icon, const wchar_t* description);
+  void Hide();
+  void ButtonCreated();
+  // The window is laid out at `dpi` from now on.
+  void ScaleTo(int dpi);
 
  private:
-  void Put(HWND window, int dpi) const;
+  void Put() const;
 
+  HWND window_;
   HINSTANCE instance_;
+  int dpi_;
   platform::TaskbarOverlay overlay_;
   bool announced_ = false;
   const wchar_t* icon_ = nullptr;  // while a badge shows

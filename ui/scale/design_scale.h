@@ -4,7 +4,7 @@
 // and is tested anywhere.
 #pragma once
 
-namespace morvane::platform {
+namespace morvane::scale {
 
 inline constexpr int kTwipsPerInch = 1440;
 // The scale the pictures were drawn for: 15 twips to a pixel.
@@ -35,4 +35,4 @@ constexpr int ScaledFromDesign(int pixels, int dpi) {
   return TwipsToPixels(pixels * (kTwipsPerInch / kDesignDpi), dpi);
 }
 
-}  // namespace morvane::platform
+}  // namespace morvane::scale
