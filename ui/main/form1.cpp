@@ -86,7 +86,7 @@ void Form1::NameColoursChanged() {
   });
   ring_.SetEnabled(unseen && SystemMenuOptionChecked(keep_ringing_));
   if (unseen) {
-    ShowTaskbarBadge(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
+    ShowTaskbarBadge(MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), L"Time is up");
   } else {
     HideTaskbarBadge();
   }

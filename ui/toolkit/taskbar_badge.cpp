@@ -1,6 +1,7 @@
 #include "ui/toolkit/taskbar_badge.h"
 
-#include "ui/toolkit/window_icons.h"
+#include "platform/dpi.h"
+#include "ui/artwork/icon_data.h"
 
 namespace morvane::toolkit {
 
@@ -40,7 +41,8 @@ void TaskbarBadge::Put(HWND window, int dpi) const {
   if (icon_ == nullptr || !announced_) {
     return;
   }
-  const unique_hicon icon = IconAt(instance_, icon_, SM_CXSMICON, dpi);
+  const platform::unique_hicon icon =
+      artwork::IconFromData(instance_, icon_, platform::SystemMetricAt(SM_CXSMICON, dpi));
   overlay_(window, icon.get(), description_);
 }
 

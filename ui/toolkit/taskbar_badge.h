@@ -20,8 +20,8 @@ class TaskbarBadge {
   // The message the taskbar announces a window's button with.
   static UINT ButtonCreatedMessage();
 
-  // Shows the icon resource `icon`; showing what shows already asks nothing
-  // of the taskbar.
+  // Shows the icon file `icon`, linked as data (see icon_data.h), at the size
+  // of a small icon; showing what shows already asks nothing of the taskbar.
   void Show(HWND window, const wchar_t* icon, const wchar_t* description, int dpi);
   void Hide(HWND window);
   void ButtonCreated(HWND window, int dpi);
