@@ -6,25 +6,35 @@ fixed order.
 
     python3 tools/pack_release.py DIST ZIP_NAME
 
-The time is SOURCE_DATE_EPOCH (seconds since 1970, UTC) where it is set, as scripts/build sets it to the
-time of the commit built, and 1980-01-01 00:00:00, the earliest time a zip holds, where it is not.
+The time is SOURCE_DATE_EPOCH (seconds since 1970, UTC) where it is set; otherwise the time of the commit
+checked out, and outside a git checkout 1980-01-01 00:00:00, the earliest time a zip holds.
 """
 import hashlib
 import os
+import subprocess
 import sys
 import time
 import zipfile
 from pathlib import Path
 
+ROOT = Path(__file__).resolve().parent.parent
 FILES = ("Morvane.exe", "Sounds/Clock.wav", "Sounds/Alarm.wav")
 EARLIEST = (1980, 1, 1, 0, 0, 0)
 
 
 def entry_time():
-    epoch = os.environ.get("SOURCE_DATE_EPOCH")
+    epoch = os.environ.get("SOURCE_DATE_EPOCH") or commit_time()
     if not epoch:
         return EARLIEST
     return max(EARLIEST, tuple(time.gmtime(int(epoch)))[:6])
+
+
+def commit_time():
+    try:
+        return subprocess.run(["git", "-C", str(ROOT), "log", "-1", "--format=%ct"], capture_output=True,
+                              text=True, check=True).stdout.strip()
+    except (OSError, subprocess.CalledProcessError):
+        return None
 
 
 def write_zip(folder, name, when):
