@@ -8,6 +8,6 @@ foreach(member IN LISTS REPLACED)
   string(FIND "${map}" "${member}" at)
   if(NOT at EQUAL -1)
     message(FATAL_ERROR "The link took in ${member}, whose functions the program defines "
-                        "itself: the runtime has changed (see ${MAP})")
+                        "itself: the runtime has changed under them, or they have (see ${MAP})")
   endif()
 endforeach()
