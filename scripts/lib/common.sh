@@ -108,7 +108,7 @@ morvane_wine_prefix_in_background() {
 }
 
 morvane_wine_say_preparing() {
-  say "preparing Wine in ${WINEPREFIX#"$MORVANE_ROOT"/}, the first time only (about a minute)"
+  say "preparing Wine in ${WINEPREFIX#"$MORVANE_ROOT"/}, the first time only (under a minute)"
 }
 
 morvane_wine_make_prefix() {
