@@ -14,7 +14,14 @@
 // Only Morvane.exe links this file (MinGW-w64's runtime): the tests keep the
 // runtime's own, so that an exception a test meets is still reported with its
 // message. The functions below are all that their object files in the
-// runtime define, so that the linker never takes those in.
+// runtime define (functexcept.o and vterminate.o of libstdc++.a), so that the
+// linker never takes those in. Written against GCC 12.2's libstdc++
+// (_GLIBCXX_RELEASE 12, __GLIBCXX__ 20220819) with MinGW-w64 10.0, as Debian 12
+// ships them (g++-mingw-w64-i686-posix). A runtime that adds, renames or moves
+// one of these functions gets one of those objects linked in after all: the
+// link then fails, on a definition made twice or on the check that follows
+// every link of Morvane.exe (app/CMakeLists.txt), in every build that makes
+// the program, scripts/test's among them.
 #include <cstdlib>
 #include <exception>  // declares the terminate handler
 #include <string>     // declares the functions that throw

@@ -3,7 +3,7 @@
 #define MORVANE_ASSETS_RESOURCE_IDS_H
 
 #define IDI_APPLICATION_ICON 1
-#define IDI_TIME_IS_UP_BADGE 2
+#define IDR_TIME_IS_UP_BADGE 2  /* an icon file, linked as data */
 #define IDB_BACKGROUND 101
 #define IDB_HELP_PICTURE 102
 #define IDB_EXIT_PICTURE 103

@@ -48,3 +48,16 @@ if(MINGW)
   set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections")
   set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -Wl,--gc-sections -s")
 endif()
+
+# A release is reproducible: the same sources give the same bytes, whoever
+# builds them wherever and whenever (scripts/check-reproducible). The linkers
+# would write the time of the link into the executable's header, and so into
+# its checksum; a source's path, which __FILE__ gives, is written relative to
+# the repository.
+if(MSVC)
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:/Brepro>)
+  add_link_options(/Brepro)
+elseif(MINGW)
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>)
+  add_link_options(LINKER:--no-insert-timestamp)
+endif()

@@ -1,5 +1,5 @@
-// Owners for the handles the windows create, so that every GDI object made
-// is released exactly once, whichever way a scope is left.
+// Owners for the handles the windows create, so that every GDI object (and
+// icon) made is released exactly once, whichever way a scope is left.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +16,9 @@ struct GdiObjectDeleter {
 struct DcDeleter {
   void operator()(HDC dc) const { ::DeleteDC(dc); }
 };
+struct IconDestroyer {
+  void operator()(HICON icon) const { ::DestroyIcon(icon); }
+};
 
 template <typename Handle>
 using unique_gdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
@@ -24,6 +27,19 @@ using unique_hbrush = unique_gdi<HBRUSH>;
 using unique_hbitmap = unique_gdi<HBITMAP>;
 using unique_hfont = unique_gdi<HFONT>;
 using unique_hdc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
+
+// A top-down 32-bit DIB section of `size`, and where its pixels are.
+inline unique_hbitmap MakeDib(SIZE size, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return unique_hbitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
 
 // Selects an object into a device context for the life of the scope, and puts
 // back what was there before: a DC must not be deleted with our object in it.

@@ -80,21 +80,41 @@ morvane_wine_env() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-# Creates the prefix once. Without Managed=N every hide or destroy of a window
-# waits two seconds for a window manager that Xvfb does not have, and windows
-# get no title bar; an empty Audio value loads no sound driver, so ALSA stays
-# quiet on machines without a sound card.
+# Creates the prefix once (or waits for morvane_wine_prefix_in_background to
+# have made it). Without Managed=N every hide or destroy of a window waits two
+# seconds for a window manager that Xvfb does not have, and windows get no
+# title bar; an empty Audio value loads no sound driver, so ALSA stays quiet on
+# machines without a sound card.
 morvane_wine_prefix() {
   morvane_wine_env
-  local marker="$WINEPREFIX/.morvane-configured"
-  if [[ -f $marker ]]; then
-    morvane_wine_fonts
-    return 0
+  if [[ -n ${morvane_wine_preparation:-} ]]; then
+    wait "$morvane_wine_preparation" || exit 1  # it has said why
+    morvane_wine_preparation=
+  elif [[ ! -f $WINEPREFIX/.morvane-configured ]]; then
+    morvane_wine_say_preparing
+    morvane_wine_make_prefix
   fi
+  morvane_wine_fonts
+}
+
+# Starts making the prefix the first time, while something else runs (a
+# build); morvane_wine_prefix waits for it to be made.
+morvane_wine_prefix_in_background() {
+  morvane_wine_env
+  [[ -f $WINEPREFIX/.morvane-configured ]] && return 0
+  morvane_wine_say_preparing
+  morvane_wine_make_prefix &
+  morvane_wine_preparation=$!
+}
+
+morvane_wine_say_preparing() {
+  say "preparing Wine in ${WINEPREFIX#"$MORVANE_ROOT"/}, the first time only (under a minute)"
+}
+
+morvane_wine_make_prefix() {
   local log="$MORVANE_LOGS/wine-prefix.log"
   mkdir -p "$MORVANE_LOGS"
   : >"$log"
-  say "preparing Wine in ${WINEPREFIX#"$MORVANE_ROOT"/}, the first time only (about a minute)"
   {
     wineboot -i &&
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f &&
@@ -104,8 +124,7 @@ morvane_wine_prefix() {
     tail -n 40 "$log" >&2
     die "could not create the Wine prefix $WINEPREFIX (log: $log)"
   }
-  morvane_wine_fonts
-  touch "$marker"
+  touch "$WINEPREFIX/.morvane-configured"
 }
 
 # Debian's Wine does not find the fonts it ships, and falls back to wider

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <atomic>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -63,6 +64,11 @@ class AppFixture : public ::testing::Test {
     int icon_size;  // 0: taken off
     std::wstring description;
     bool operator==(const Badge&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Badge& badge) {
+      out << "{window " << badge.window << ", ";
+      if (badge.icon_size == 0) return out << "taken off}";
+      return out << badge.icon_size << " px, " << ::testing::PrintToString(badge.description) << "}";
+    }
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
   std::vector<std::string> said_;  // what the voice was asked: each sentence, and "(silenced)"

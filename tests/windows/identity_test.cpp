@@ -106,19 +106,30 @@ struct IconGroup {
 };
 #pragma pack(pop)
 
-BOOL CALLBACK FirstResource(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
-  *reinterpret_cast<LPWSTR*>(first) = name;
-  return FALSE;
+BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
+  reinterpret_cast<std::vector<LPCWSTR>*>(names)->push_back(name);
+  return TRUE;
 }
 
-// Windows shows a program's first icon group as its icon; the second is the
-// taskbar badge.
-TEST(IdentityTest, ItsIconIsTheFirstIconGroupASingle200By200TwentyFourBitImage) {
+// The names of the program's resources of `type`, as numbers (every one the
+// program has is numbered).
+std::vector<ULONG_PTR> ResourceNumbers(HMODULE program, LPCWSTR type) {
+  std::vector<LPCWSTR> names;
+  ::EnumResourceNamesW(program, type, &CollectName, reinterpret_cast<LONG_PTR>(&names));
+  std::vector<ULONG_PTR> numbers;
+  for (LPCWSTR name : names) numbers.push_back(reinterpret_cast<ULONG_PTR>(name));
+  return numbers;
+}
+
+// Windows shows a program's first icon group as its icon, and offers every
+// group as an icon of the program's: there is one, of one image.
+TEST(IdentityTest, HasOneIconGroupOfASingle200By200TwentyFourBitImage) {
   HMODULE program = ::LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(program, nullptr);
-  LPWSTR first = nullptr;
-  ::EnumResourceNamesW(program, RT_GROUP_ICON, &FirstResource, reinterpret_cast<LONG_PTR>(&first));
-  EXPECT_EQ(first, MAKEINTRESOURCEW(1));
+  const std::vector<ULONG_PTR> groups = ResourceNumbers(program, RT_GROUP_ICON);
+  const std::vector<ULONG_PTR> images = ResourceNumbers(program, RT_ICON);
+  EXPECT_EQ(groups, std::vector<ULONG_PTR>{1});
+  EXPECT_EQ(images.size(), 1u);
   HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
   ASSERT_NE(found, nullptr);
   const auto* group = static_cast<const IconGroup*>(::LockResource(::LoadResource(program, found)));

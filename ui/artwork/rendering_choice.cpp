@@ -47,17 +47,23 @@ std::optional<int> RenderingPercent(std::wstring_view name, int id) {
 }
 
 std::optional<int> ChooseRendering(std::span<const int> percents, int dpi) {
-  if (percents.empty()) {
+  // A rendering at `percent` is as large as the picture at `dpi` when
+  // percent / 100 >= dpi / 96.
+  const int wanted = (dpi * kDesignPercent + scale::kDesignDpi - 1) / scale::kDesignDpi;
+  return SmallestAtLeast(percents, wanted);
+}
+
+std::optional<int> SmallestAtLeast(std::span<const int> sizes, int wanted) {
+  if (sizes.empty()) {
     return std::nullopt;
   }
   std::optional<int> chosen;
-  for (const int percent : percents) {
-    const bool large_enough = percent * scale::kDesignDpi >= dpi * kDesignPercent;
-    if (large_enough && (!chosen || percent < *chosen)) {
-      chosen = percent;
+  for (const int size : sizes) {
+    if (size >= wanted && (!chosen || size < *chosen)) {
+      chosen = size;
     }
   }
-  return chosen ? chosen : *std::max_element(percents.begin(), percents.end());
+  return chosen ? chosen : *std::max_element(sizes.begin(), sizes.end());
 }
 
 }  // namespace morvane::artwork

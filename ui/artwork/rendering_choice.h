@@ -25,4 +25,8 @@ std::optional<int> RenderingPercent(std::wstring_view name, int id);
 // when none is. Nothing when there are none.
 std::optional<int> ChooseRendering(std::span<const int> percents, int dpi);
 
+// Of `sizes`, the smallest at least `wanted`, or the largest when none is:
+// the one to reduce, rather than enlarge. Nothing when there are none.
+std::optional<int> SmallestAtLeast(std::span<const int> sizes, int wanted);
+
 }  // namespace morvane::artwork

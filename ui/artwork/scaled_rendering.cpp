@@ -18,21 +18,6 @@ using Pixel = std::uint32_t;  // 32bppBGR: 0x00RRGGBB in memory order B, G, R, u
 
 constexpr Pixel kKeyPixel = 0xFF00FF;
 
-// The bytes of a resource: they stay mapped as long as the module is loaded.
-struct ResourceBytes {
-  const void* data = nullptr;
-  DWORD size = 0;
-};
-
-ResourceBytes FindBytes(HINSTANCE instance, const wchar_t* name, const wchar_t* type) {
-  HRSRC found = ::FindResourceW(instance, name, type);
-  HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
-  if (loaded == nullptr) {
-    return {};
-  }
-  return ResourceBytes{::LockResource(loaded), ::SizeofResource(instance, found)};
-}
-
 // The size the picture was drawn at for 96 dpi, read from its bitmap
 // resource's header without making the bitmap.
 SIZE DesignSize(HINSTANCE instance, int id) {
@@ -70,30 +55,7 @@ std::vector<int> RenderingPercents(HINSTANCE instance, int id) {
 com_ptr<IWICBitmapSource> DecodePng(IWICImagingFactory& factory, HINSTANCE instance, int id,
                                     int percent) {
   const ResourceBytes png = FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
-  if (png.data == nullptr) {
-    return nullptr;
-  }
-  IWICStream* raw_stream = nullptr;
-  if (FAILED(factory.CreateStream(&raw_stream))) {
-    return nullptr;
-  }
-  const com_ptr<IWICStream> stream(raw_stream);
-  // The stream only reads the resource's bytes, which are never written.
-  if (FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png.data)),
-                                          png.size))) {
-    return nullptr;
-  }
-  IWICBitmapDecoder* raw_decoder = nullptr;
-  if (FAILED(factory.CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                             &raw_decoder))) {
-    return nullptr;
-  }
-  const com_ptr<IWICBitmapDecoder> decoder(raw_decoder);
-  IWICBitmapFrameDecode* frame = nullptr;
-  if (FAILED(decoder->GetFrame(0, &frame))) {
-    return nullptr;
-  }
-  return com_ptr<IWICBitmapSource>(frame);
+  return DecodeFile(factory, png.data, png.size);
 }
 
 com_ptr<IWICBitmapSource> DesignSource(IWICImagingFactory& factory, HINSTANCE instance, int id) {
@@ -142,23 +104,10 @@ void ReplaceKey(Pixels& pixels, COLORREF shown) {
   }
 }
 
-// A top-down 32-bit DIB section of `size`, and where its pixels are.
-platform::unique_hbitmap MakeDib(SIZE size, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return platform::unique_hbitmap(
-      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
 // The pixels at `size`: as they are if that is their size, resampled otherwise.
 platform::unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, SIZE size) {
   void* bits = nullptr;
-  platform::unique_hbitmap bitmap = MakeDib(size, &bits);
+  platform::unique_hbitmap bitmap = platform::MakeDib(size, &bits);
   if (!bitmap) {
     return nullptr;
   }

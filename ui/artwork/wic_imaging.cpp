@@ -12,4 +12,36 @@ IWICImagingFactory* ImagingFactory() {
   return factory.get();
 }
 
+ResourceBytes FindBytes(HINSTANCE instance, const wchar_t* name, const wchar_t* type) {
+  HRSRC found = ::FindResourceW(instance, name, type);
+  HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
+  if (loaded == nullptr) {
+    return {};
+  }
+  return ResourceBytes{::LockResource(loaded), ::SizeofResource(instance, found)};
+}
+
+com_ptr<IWICBitmapSource> DecodeFile(IWICImagingFactory& factory, const void* file, DWORD size) {
+  IWICStream* raw_stream = nullptr;
+  if (file == nullptr || FAILED(factory.CreateStream(&raw_stream))) {
+    return nullptr;
+  }
+  const com_ptr<IWICStream> stream(raw_stream);
+  // The stream only reads the bytes, which are never written.
+  if (FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(file)), size))) {
+    return nullptr;
+  }
+  IWICBitmapDecoder* raw_decoder = nullptr;
+  if (FAILED(factory.CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                             &raw_decoder))) {
+    return nullptr;
+  }
+  const com_ptr<IWICBitmapDecoder> decoder(raw_decoder);
+  IWICBitmapFrameDecode* frame = nullptr;
+  if (FAILED(decoder->GetFrame(0, &frame))) {
+    return nullptr;
+  }
+  return com_ptr<IWICBitmapSource>(frame);
+}
+
 }  // namespace morvane::artwork

@@ -16,4 +16,17 @@ using platform::com_ptr;
 // factory is not available, which a later call tries again.
 IWICImagingFactory* ImagingFactory();
 
+// The bytes of a resource: they stay mapped as long as the module is loaded.
+struct ResourceBytes {
+  const void* data = nullptr;
+  DWORD size = 0;
+};
+
+// The resource `name` of `type`; no bytes if there is none.
+ResourceBytes FindBytes(HINSTANCE instance, const wchar_t* name, const wchar_t* type);
+
+// The first frame of the picture file (PNG, say) in `file`; nullptr if it
+// cannot be read. It reads the bytes as long as it is used.
+com_ptr<IWICBitmapSource> DecodeFile(IWICImagingFactory& factory, const void* file, DWORD size);
+
 }  // namespace morvane::artwork

@@ -101,7 +101,7 @@ void Form1::NameColoursChanged() {
   });
   ring_.SetEnabled(unseen && SystemMenu().Checked(keep_ringing_));
   if (unseen) {
-    Badge().Show(MAKEINTRESOURCEW(IDI_TIME_IS_UP_BADGE), L"Time is up");
+    Badge().Show(MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), L"Time is up");
   } else {
     Badge().Hide();
   }

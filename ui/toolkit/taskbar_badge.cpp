@@ -1,7 +1,8 @@
 #include "ui/toolkit/taskbar_badge.h"
 
+#include "platform/dpi.h"
 #include "platform/system_library.h"
-#include "ui/toolkit/window_icons.h"
+#include "ui/artwork/icon_data.h"
 
 namespace morvane::toolkit {
 
@@ -53,7 +54,8 @@ void TaskbarBadge::Put() const {
   if (icon_ == nullptr || !announced_) {
     return;
   }
-  const unique_hicon icon = IconAt(instance_, icon_, SM_CXSMICON, dpi_);
+  const platform::unique_hicon icon =
+      artwork::IconFromData(instance_, icon_, platform::SystemMetricAt(SM_CXSMICON, dpi_));
   overlay_(window_, icon.get(), description_);
 }
 

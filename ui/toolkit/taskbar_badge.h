@@ -25,8 +25,8 @@ class TaskbarBadge {
   // such as Explorer unless the window asks for them.
   static void HearButtonCreated(HWND window);
 
-  // Shows the icon resource `icon`; showing what shows already asks nothing
-  // of the taskbar.
+  // Shows the icon file `icon`, linked as data (see icon_data.h), at the size
+  // of a small icon; showing what shows already asks nothing of the taskbar.
   void Show(const wchar_t* icon, const wchar_t* description);
   void Hide();
   void ButtonCreated();

@@ -19,8 +19,10 @@ LoadIconWithScaleDownFunction LoadIconWithScaleDownOrNull() {
   return function;
 }
 
-}  // namespace
+using platform::unique_hicon;
 
+// The icon `name` at the size of the system metric `size_metric` (SM_CXICON,
+// SM_CXSMICON) at `dpi`.
 unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, int dpi) {
   const int size = platform::SystemMetricAt(size_metric, dpi);
   HICON icon = nullptr;
@@ -32,6 +34,8 @@ unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, in
   return unique_hicon(
       static_cast<HICON>(::LoadImageW(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
+
+}  // namespace
 
 // The window lets go of the old icons when it is given the new ones, so they
 // are released only after that.

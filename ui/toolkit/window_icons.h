@@ -6,19 +6,9 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "platform/gdi.h"
 
 namespace morvane::toolkit {
-
-struct IconDestroyer {
-  void operator()(HICON icon) const { ::DestroyIcon(icon); }
-};
-using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
-
-// The icon `name` at the size of the system metric `size_metric` (SM_CXICON,
-// SM_CXSMICON) at `dpi`.
-unique_hicon IconAt(HINSTANCE instance, const wchar_t* name, int size_metric, int dpi);
 
 class WindowIcons {
  public:
@@ -26,8 +16,8 @@ class WindowIcons {
   void Apply(HWND hwnd, HINSTANCE instance, const wchar_t* name, int dpi);
 
  private:
-  unique_hicon big_;
-  unique_hicon small_;
+  platform::unique_hicon big_;
+  platform::unique_hicon small_;
 };
 
 }  // namespace morvane::toolkit

@@ -311,7 +311,7 @@ class ScaledRenderingsTest(unittest.TestCase):
 
     def test_the_resource_script_links_each_rendering_by_its_bitmap_id_and_scale(self):
         ids = dict(re.findall(r"#define (IDB_\w+) (\d+)", (ASSETS / "resource_ids.h").read_text()))
-        linked = re.findall(r'^(\w+) RCDATA "([^"]+)"$', (ASSETS / "artwork.rc").read_text(), re.MULTILINE)
+        linked = re.findall(r'^(PNG_\w+) RCDATA "([^"]+)"$', (ASSETS / "artwork.rc").read_text(), re.MULTILINE)
         expected = [(f"PNG_{ids[id_name]}_{percent}", f"assets/scaled/{picture}@{percent}.png")
                     for picture, (id_name, _) in PICTURES.items() for percent in scaled_percents()]
         self.assertEqual(sorted(linked), sorted(expected))
