@@ -1,5 +1,6 @@
-// The Windows Imaging Component, for decoding and scaling the artwork's
-// renderings: present on every Windows from 7 on, and implemented by Wine.
+// The Windows Imaging Component, for reducing or enlarging the artwork to a
+// scale that has no rendering of its own: present on every Windows from 7 on,
+// and implemented by Wine.
 #pragma once
 
 #include <windows.h>
