@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace morvane::artwork {
 
@@ -174,7 +175,7 @@ bool Codes(BitReader& in, const PrefixCode& literals, const PrefixCode& distance
     if (symbol >= static_cast<int>(kLengthBase.size())) {
       return false;
     }
-    const std::size_t length = kLengthBase[symbol] + in.Take(kLengthExtra[symbol]);
+    std::size_t length = kLengthBase[symbol] + in.Take(kLengthExtra[symbol]);
     const int distance_symbol = distances.Decode(in);
     if (distance_symbol < 0 || distance_symbol >= static_cast<int>(kDistanceBase.size())) {
       return false;
@@ -184,9 +185,16 @@ bool Codes(BitReader& in, const PrefixCode& literals, const PrefixCode& distance
     if (distance > out.written || length > out.bytes.size() - out.written) {
       return false;
     }
-    // Byte by byte: the copy may overlap what it writes.
-    for (std::size_t i = 0; i < length; ++i, ++out.written) {
-      out.bytes[out.written] = out.bytes[out.written - distance];
+    std::uint8_t* to = &out.bytes[out.written];
+    const std::uint8_t* from = to - distance;
+    out.written += length;
+    if (distance >= length) {
+      std::memcpy(to, from, length);
+    } else {
+      // Byte by byte: the copy repeats what it writes.
+      for (; length > 0; --length) {
+        *to++ = *from++;
+      }
     }
   }
 }
