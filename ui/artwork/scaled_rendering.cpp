@@ -75,6 +75,18 @@ struct Pixels {
   UINT Bytes() const { return Stride() * height; }
 };
 
+// The format of 32-bit pixels of `size`, row after row from the top.
+BITMAPINFO TopDown32(SIZE size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 // The 96-dpi bitmap's pixels; none if it cannot be read.
 Pixels DesignPixels(HINSTANCE instance, int id) {
   const platform::unique_hbitmap bitmap = DesignBitmap(instance, id);
@@ -84,13 +96,7 @@ Pixels DesignPixels(HINSTANCE instance, int id) {
   }
   Pixels pixels{static_cast<UINT>(info.bmWidth), static_cast<UINT>(info.bmHeight), {}};
   pixels.values.resize(static_cast<size_t>(pixels.width) * pixels.height);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = info.bmWidth;
-  format.bmiHeader.biHeight = -info.bmHeight;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO format = TopDown32(SIZE{info.bmWidth, info.bmHeight});
   const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
   if (::GetDIBits(dc.get(), bitmap.get(), 0, pixels.height, pixels.values.data(), &format,
                   DIB_RGB_COLORS) != info.bmHeight) {
@@ -120,13 +126,7 @@ void ReplaceKey(std::span<Pixel> pixels, COLORREF shown) {
 
 // A top-down 32-bit DIB section of `size`, and its pixels.
 platform::unique_hbitmap MakeDib(SIZE size, std::span<Pixel>& pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(size);
   void* bits = nullptr;
   platform::unique_hbitmap bitmap(
       ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
