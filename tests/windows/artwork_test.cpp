@@ -48,27 +48,21 @@ std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
   IWICBitmapDecoder* decoder = nullptr;
   IWICBitmapFrameDecode* frame = nullptr;
   IWICFormatConverter* converter = nullptr;
-  std::vector<std::uint32_t> pixels;
   UINT width = 0;
   UINT height = 0;
-  if (SUCCEEDED(factory.CreateStream(&stream)) &&
-      SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(png.data()),
-                                             static_cast<DWORD>(png.size()))) &&
-      SUCCEEDED(factory.CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                &decoder)) &&
-      SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-      SUCCEEDED(factory.CreateFormatConverter(&converter)) &&
-      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
-                                      nullptr, 0.0, WICBitmapPaletteTypeCustom)) &&
-      SUCCEEDED(converter->GetSize(&width, &height))) {
-    pixels.resize(static_cast<size_t>(width) * height);
-    converter->CopyPixels(nullptr, width * 4, width * height * 4,
-                          reinterpret_cast<BYTE*>(pixels.data()));
-  }
+  factory.CreateStream(&stream);
+  stream->InitializeFromMemory(const_cast<BYTE*>(png.data()), static_cast<DWORD>(png.size()));
+  factory.CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder);
+  decoder->GetFrame(0, &frame);
+  factory.CreateFormatConverter(&converter);
+  converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                        WICBitmapPaletteTypeCustom);
+  converter->GetSize(&width, &height);
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
+  converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                        reinterpret_cast<BYTE*>(pixels.data()));
   for (IUnknown* object : std::initializer_list<IUnknown*>{converter, frame, decoder, stream}) {
-    if (object != nullptr) {
-      object->Release();
-    }
+    object->Release();
   }
   for (std::uint32_t& pixel : pixels) {
     pixel &= 0xFFFFFF;  // the fourth byte is unused
