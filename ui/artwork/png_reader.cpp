@@ -45,8 +45,8 @@ bool ReadHeader(std::span<const std::uint8_t> header, Contents& contents) {
   const std::uint32_t height = BigEndian(header.subspan(4));
   const std::uint8_t depth = header[8];
   const std::uint8_t colour = header[9];
-  const bool compression_filter_interlace_plain = header[10] == 0 && header[11] == 0 &&
-                                                  header[12] == 0;
+  const bool compression_filter_interlace_plain =
+      header[10] == 0 && header[11] == 0 && header[12] == 0;
   if (width == 0 || width > kLongestSide || height == 0 || height > kLongestSide || depth != 8 ||
       (colour != kTrueColour && colour != kPaletteColour) || !compression_filter_interlace_plain) {
     return false;
@@ -121,8 +121,8 @@ std::uint8_t Paeth(int left, int above, int above_left) {
 
 // Undoes the row's filter in place, against the row above it as it was
 // before filtering. `step` is the bytes of a pixel.
-bool Unfilter(std::uint8_t filter, std::span<std::uint8_t> row,
-              std::span<const std::uint8_t> above, std::size_t step) {
+bool Unfilter(std::uint8_t filter, std::span<std::uint8_t> row, std::span<const std::uint8_t> above,
+              std::size_t step) {
   const auto add = [](std::uint8_t& byte, int predicted) {
     byte = static_cast<std::uint8_t>(byte + predicted);
   };
@@ -146,8 +146,8 @@ bool Unfilter(std::uint8_t filter, std::span<std::uint8_t> row,
       return true;
     case 4:
       for (std::size_t i = 0; i < row.size(); ++i) {
-        add(row[i], i >= step ? Paeth(row[i - step], above[i], above[i - step])
-                              : Paeth(0, above[i], 0));
+        add(row[i],
+            i >= step ? Paeth(row[i - step], above[i], above[i - step]) : Paeth(0, above[i], 0));
       }
       return true;
     default:

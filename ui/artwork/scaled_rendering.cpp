@@ -183,10 +183,12 @@ platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
   if (shown.cx <= 0 || shown.cy <= 0) {
     return nullptr;
   }
-  const int percent = ChooseRendering(RenderingPercents(instance, id), dpi).value_or(kDesignPercent);
+  const int percent =
+      ChooseRendering(RenderingPercents(instance, id), dpi).value_or(kDesignPercent);
   const std::span<const std::uint8_t> png =
-      percent == kDesignPercent ? std::span<const std::uint8_t>()
-                                : FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
+      percent == kDesignPercent
+          ? std::span<const std::uint8_t>()
+          : FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
   const std::optional<PngSize> size = PngSizeOf(png);
   if (size && size->width == shown.cx && size->height == shown.cy) {
     // A rendering of the very size shown: read straight into the bitmap.
