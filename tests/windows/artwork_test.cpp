@@ -83,7 +83,7 @@ TEST(ArtworkTest, EveryRenderingReadsToThePixelsTheImagingComponentDecodes) {
     const std::span<const std::uint8_t> png = ResourceBytes(name);
     const std::optional<artwork::PngSize> size = artwork::PngSizeOf(png);
     ASSERT_TRUE(size.has_value());
-    std::vector<std::uint32_t> read(static_cast<size_t>(size->width) * size->height);
+    std::vector<std::uint32_t> read(static_cast<size_t>(size->width * size->height));
     ASSERT_TRUE(artwork::ReadPng(png, read));
     const std::vector<std::uint32_t> decoded = DecodedBySystem(*factory, png);
     ASSERT_EQ(decoded.size(), read.size());

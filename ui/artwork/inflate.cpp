@@ -8,12 +8,14 @@ namespace morvane::artwork {
 
 namespace {
 
-constexpr int kLongestCode = 15;
+constexpr unsigned kLongestCode = 15;
 // Codes up to this long are looked up at once; longer ones, rare by their
 // nature, are found bit by bit.
-constexpr int kFastBits = 9;
-constexpr int kLiteralCodes = 288;
-constexpr int kEndOfBlock = 256;
+constexpr unsigned kFastBits = 9;
+constexpr unsigned kLiteralCodes = 288;
+constexpr unsigned kEndOfBlock = 256;
+// What decoding bits that are no code gives: above every symbol.
+constexpr unsigned kNoCode = 0xFFFF;
 
 // Reads the stream's bits, lowest first. Past the end it reads zeros and
 // counts them, so that the decoding loops need no bounds of their own.
@@ -22,7 +24,7 @@ class BitReader {
   explicit BitReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
   // The next `count` bits (up to kLongestCode), left unread.
-  std::uint32_t Peek(int count) {
+  std::uint32_t Peek(unsigned count) {
     while (held_ <= 24) {
       const std::uint32_t byte = next_ < bytes_.size() ? bytes_[next_] : 0;
       ++next_;
@@ -31,24 +33,24 @@ class BitReader {
     }
     return bits_ & ((1u << count) - 1);
   }
-  void Skip(int count) {
+  void Skip(unsigned count) {
     bits_ >>= count;
     held_ -= count;
   }
-  std::uint32_t Take(int count) {
+  std::uint32_t Take(unsigned count) {
     const std::uint32_t value = Peek(count);
     Skip(count);
     return value;
   }
   void SkipToByte() { Skip(held_ % 8); }
   // Whether more was read than the stream holds.
-  bool Overran() const { return next_ - static_cast<std::size_t>(held_ / 8) > bytes_.size(); }
+  bool Overran() const { return next_ - held_ / 8 > bytes_.size(); }
 
  private:
   std::span<const std::uint8_t> bytes_;
   std::size_t next_ = 0;
   std::uint32_t bits_ = 0;
-  int held_ = 0;
+  unsigned held_ = 0;
 };
 
 // A canonical prefix code, given by each symbol's code length.
@@ -63,7 +65,7 @@ class PrefixCode {
     counts_[0] = 0;
     int left = 1;
     std::array<std::uint16_t, kLongestCode + 2> first_of_length{};
-    for (int length = 1; length <= kLongestCode; ++length) {
+    for (unsigned length = 1; length <= kLongestCode; ++length) {
       left = 2 * left - counts_[length];
       if (left < 0) {
         return false;
@@ -80,11 +82,11 @@ class PrefixCode {
     // (reversed), each entry repeated for every value of the bits after it.
     fast_.fill(0);
     std::uint32_t code = 0;
-    int next = 0;
-    for (int length = 1; length <= kFastBits; ++length) {
-      for (int i = 0; i < counts_[length]; ++i, ++code, ++next) {
+    unsigned next = 0;
+    for (unsigned length = 1; length <= kFastBits; ++length) {
+      for (unsigned i = 0; i < counts_[length]; ++i, ++code, ++next) {
         std::uint32_t reversed = 0;
-        for (int bit = 0; bit < length; ++bit) {
+        for (unsigned bit = 0; bit < length; ++bit) {
           reversed |= ((code >> bit) & 1) << (length - 1 - bit);
         }
         const auto entry = static_cast<std::uint16_t>(length << 9 | symbols_[next]);
@@ -97,18 +99,20 @@ class PrefixCode {
     return true;
   }
 
-  // The next symbol, or -1 if the bits are no code.
-  int Decode(BitReader& in) const {
+  // The next symbol, or kNoCode if the bits are no code. The code read so far
+  // is never below the first code of its length: a lower one would have
+  // been a shorter code.
+  unsigned Decode(BitReader& in) const {
     if (const std::uint16_t entry = fast_[in.Peek(kFastBits)]; entry != 0) {
-      in.Skip(entry >> 9);
-      return entry & 0x1FF;
+      in.Skip(entry >> 9u);
+      return entry & 0x1FFu;
     }
     std::uint32_t bits = in.Peek(kLongestCode);
-    int code = 0;
-    int first = 0;
-    int index = 0;
-    for (int length = 1; length <= kLongestCode; ++length) {
-      code |= static_cast<int>(bits & 1);
+    unsigned code = 0;
+    unsigned first = 0;
+    unsigned index = 0;
+    for (unsigned length = 1; length <= kLongestCode; ++length) {
+      code |= bits & 1;
       bits >>= 1;
       if (code - first < counts_[length]) {
         in.Skip(length);
@@ -118,7 +122,7 @@ class PrefixCode {
       first = (first + counts_[length]) << 1;
       code <<= 1;
     }
-    return -1;
+    return kNoCode;
   }
 
  private:
@@ -160,9 +164,9 @@ bool Stored(BitReader& in, Output& out) {
 
 bool Codes(BitReader& in, const PrefixCode& literals, const PrefixCode& distances, Output& out) {
   for (;;) {
-    int symbol = literals.Decode(in);
+    const unsigned symbol = literals.Decode(in);
     if (symbol < kEndOfBlock) {
-      if (symbol < 0 || out.written == out.bytes.size()) {
+      if (out.written == out.bytes.size()) {
         return false;
       }
       out.bytes[out.written++] = static_cast<std::uint8_t>(symbol);
@@ -171,13 +175,13 @@ bool Codes(BitReader& in, const PrefixCode& literals, const PrefixCode& distance
     if (symbol == kEndOfBlock) {
       return true;
     }
-    symbol -= kEndOfBlock + 1;
-    if (symbol >= static_cast<int>(kLengthBase.size())) {
+    const unsigned length_symbol = symbol - kEndOfBlock - 1;
+    if (length_symbol >= kLengthBase.size()) {
       return false;
     }
-    std::size_t length = kLengthBase[symbol] + in.Take(kLengthExtra[symbol]);
-    const int distance_symbol = distances.Decode(in);
-    if (distance_symbol < 0 || distance_symbol >= static_cast<int>(kDistanceBase.size())) {
+    std::size_t length = kLengthBase[length_symbol] + in.Take(kLengthExtra[length_symbol]);
+    const unsigned distance_symbol = distances.Decode(in);
+    if (distance_symbol >= kDistanceBase.size()) {
       return false;
     }
     const std::size_t distance =
@@ -201,7 +205,7 @@ bool Codes(BitReader& in, const PrefixCode& literals, const PrefixCode& distance
 
 bool FixedCodes(BitReader& in, Output& out) {
   std::array<std::uint8_t, kLiteralCodes> lengths{};
-  for (int symbol = 0; symbol < kLiteralCodes; ++symbol) {
+  for (unsigned symbol = 0; symbol < kLiteralCodes; ++symbol) {
     lengths[symbol] = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
   }
   std::array<std::uint8_t, 30> distance_lengths{};
@@ -234,8 +238,8 @@ bool DynamicCodes(BitReader& in, Output& out) {
   std::array<std::uint8_t, 286 + 30> lengths{};
   const std::uint32_t total = literal_count + distance_count;
   for (std::uint32_t i = 0; i < total;) {
-    const int symbol = length_code.Decode(in);
-    if (symbol < 0) {
+    const unsigned symbol = length_code.Decode(in);
+    if (symbol > 18) {
       return false;
     }
     if (symbol < 16) {
@@ -273,8 +277,8 @@ bool DynamicCodes(BitReader& in, Output& out) {
 bool Inflate(std::span<const std::uint8_t> stream, std::span<std::uint8_t> unpacked) {
   // The header: deflate with a window of at most 32 KiB, a check that makes it
   // a multiple of 31, and no preset dictionary.
-  if (stream.size() < 2 || (stream[0] & 0x0F) != 8 || (stream[0] >> 4) > 7 ||
-      (stream[0] << 8 | stream[1]) % 31 != 0 || (stream[1] & 0x20) != 0) {
+  if (stream.size() < 2 || (stream[0] & 0x0Fu) != 8 || (stream[0] >> 4u) > 7 ||
+      (stream[0] << 8u | stream[1]) % 31 != 0 || (stream[1] & 0x20u) != 0) {
     return false;
   }
   BitReader in(stream.subspan(2));

@@ -131,7 +131,7 @@ platform::unique_hbitmap MakeDib(SIZE size, std::span<Pixel>& pixels) {
   platform::unique_hbitmap bitmap(
       ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (bitmap) {
-    pixels = std::span(static_cast<Pixel*>(bits), static_cast<size_t>(size.cx) * size.cy);
+    pixels = std::span(static_cast<Pixel*>(bits), static_cast<size_t>(size.cx * size.cy));
   }
   return bitmap;
 }
