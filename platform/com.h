@@ -1,7 +1,7 @@
-// COM for the user-interface thread. Only some runs need it (a window shown
-// at a scale other than 96 dpi, a screen reader asking for a control, the
-// taskbar's badge), so ole32 and oleaut32 are loaded when first asked for,
-// not at start.
+// COM for the user-interface thread. Only some runs need it (a picture made
+// for a scale that has no rendering of its own, a screen reader asking for a
+// control, the taskbar's badge), so ole32 and oleaut32 are loaded when first
+// asked for, not at start.
 #pragma once
 
 #include <objbase.h>

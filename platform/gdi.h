@@ -29,8 +29,8 @@ using unique_hfont = unique_gdi<HFONT>;
 using unique_hdc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 
-// A top-down 32-bit DIB section of `size`, and where its pixels are.
-inline unique_hbitmap MakeDib(SIZE size, void** bits) {
+// The format of 32-bit pixels of `size`, row after row from the top.
+inline BITMAPINFO TopDown32(SIZE size) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = size.cx;
@@ -38,6 +38,12 @@ inline unique_hbitmap MakeDib(SIZE size, void** bits) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A top-down 32-bit DIB section of `size`, and where its pixels are.
+inline unique_hbitmap MakeDib(SIZE size, void** bits) {
+  const BITMAPINFO info = TopDown32(size);
   return unique_hbitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 

@@ -7,12 +7,6 @@ namespace morvane::artwork {
 
 namespace {
 
-// The bitmap resource as drawn, for 96 dpi.
-platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
-  return platform::unique_hbitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
 // Rewrites the colour table of a palettized bitmap, so that the key colour
 // costs nothing on any paint.
 void ShowKeyAs(HBITMAP bitmap, COLORREF shown) {

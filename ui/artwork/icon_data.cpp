@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/artwork/rendering_choice.h"
+#include "ui/artwork/resource_bytes.h"
 #include "ui/artwork/wic_imaging.h"
 
 namespace morvane::artwork {
@@ -32,21 +33,21 @@ struct IconImage {
 };
 
 // The file's images; none if the directory lists anything past its end.
-std::vector<IconImage> Images(const ResourceBytes& file) {
-  const auto* bytes = static_cast<const BYTE*>(file.data);
+std::vector<IconImage> Images(std::span<const std::uint8_t> file) {
+  const BYTE* bytes = file.data();
   WORD count = 0;
-  if (file.size < kDirectoryHeader) {
+  if (file.size() < kDirectoryHeader) {
     return {};
   }
   std::memcpy(&count, bytes + 2 * sizeof(WORD), sizeof count);
-  if (file.size < kDirectoryHeader + count * sizeof(IconDirectoryEntry)) {
+  if (file.size() < kDirectoryHeader + count * sizeof(IconDirectoryEntry)) {
     return {};
   }
   std::vector<IconImage> images;
   for (WORD index = 0; index < count; ++index) {
     IconDirectoryEntry entry;
     std::memcpy(&entry, bytes + kDirectoryHeader + index * sizeof entry, sizeof entry);
-    if (entry.offset > file.size || entry.bytes > file.size - entry.offset) {
+    if (entry.offset > file.size() || entry.bytes > file.size() - entry.offset) {
       return {};
     }
     images.push_back(IconImage{entry.width == 0 ? 256 : entry.width, bytes + entry.offset,

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "ui/artwork/png_reader.h"
 #include "ui/artwork/rendering_choice.h"
+#include "ui/artwork/resource_bytes.h"
 #include "ui/artwork/wic_imaging.h"
 #include "ui/scale/design_scale.h"
 
@@ -21,12 +24,12 @@ constexpr Pixel kKeyPixel = 0xFF00FF;
 // The size the picture was drawn at for 96 dpi, read from its bitmap
 // resource's header without making the bitmap.
 SIZE DesignSize(HINSTANCE instance, int id) {
-  const ResourceBytes bytes = FindBytes(instance, MAKEINTRESOURCEW(id), RT_BITMAP);
-  if (bytes.size < sizeof(BITMAPINFOHEADER)) {
+  const std::span<const std::uint8_t> bytes = FindBytes(instance, MAKEINTRESOURCEW(id), RT_BITMAP);
+  if (bytes.size() < sizeof(BITMAPINFOHEADER)) {
     return SIZE{};
   }
   BITMAPINFOHEADER header;
-  std::memcpy(&header, bytes.data, sizeof header);
+  std::memcpy(&header, bytes.data(), sizeof header);
   return SIZE{header.biWidth, std::abs(header.biHeight)};
 }
 
@@ -52,24 +55,7 @@ std::vector<int> RenderingPercents(HINSTANCE instance, int id) {
   return search.percents;
 }
 
-com_ptr<IWICBitmapSource> DecodePng(IWICImagingFactory& factory, HINSTANCE instance, int id,
-                                    int percent) {
-  const ResourceBytes png = FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
-  return DecodeFile(factory, png.data, png.size);
-}
-
-com_ptr<IWICBitmapSource> DesignSource(IWICImagingFactory& factory, HINSTANCE instance, int id) {
-  const platform::unique_hbitmap bitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  IWICBitmap* copy = nullptr;
-  if (!bitmap ||
-      FAILED(factory.CreateBitmapFromHBITMAP(bitmap.get(), nullptr, WICBitmapIgnoreAlpha, &copy))) {
-    return nullptr;
-  }
-  return com_ptr<IWICBitmapSource>(copy);
-}
-
-// The source's pixels as 32bppBGR, row after row.
+// Pixels as 32bppBGR, row after row from the top.
 struct Pixels {
   UINT width = 0;
   UINT height = 0;
@@ -78,60 +64,80 @@ struct Pixels {
   UINT Bytes() const { return Stride() * height; }
 };
 
-bool ReadPixels(IWICImagingFactory& factory, IWICBitmapSource& source, Pixels& pixels) {
-  IWICFormatConverter* raw_converter = nullptr;
-  if (FAILED(factory.CreateFormatConverter(&raw_converter))) {
-    return false;
+// The 96-dpi bitmap's pixels; none if it cannot be read.
+Pixels DesignPixels(HINSTANCE instance, int id) {
+  const platform::unique_hbitmap bitmap = DesignBitmap(instance, id);
+  BITMAP info{};
+  if (!bitmap || ::GetObjectW(bitmap.get(), sizeof info, &info) == 0) {
+    return {};
   }
-  const com_ptr<IWICFormatConverter> converter(raw_converter);
-  if (FAILED(converter->Initialize(&source, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
-                                   nullptr, 0.0, WICBitmapPaletteTypeCustom)) ||
-      FAILED(converter->GetSize(&pixels.width, &pixels.height))) {
-    return false;
-  }
+  Pixels pixels{static_cast<UINT>(info.bmWidth), static_cast<UINT>(info.bmHeight), {}};
   pixels.values.resize(static_cast<size_t>(pixels.width) * pixels.height);
-  return SUCCEEDED(converter->CopyPixels(nullptr, pixels.Stride(), pixels.Bytes(),
-                                         reinterpret_cast<BYTE*>(pixels.values.data())));
+  BITMAPINFO format = platform::TopDown32(SIZE{info.bmWidth, info.bmHeight});
+  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  if (::GetDIBits(dc.get(), bitmap.get(), 0, pixels.height, pixels.values.data(), &format,
+                  DIB_RGB_COLORS) != info.bmHeight) {
+    return {};
+  }
+  return pixels;
 }
 
-void ReplaceKey(Pixels& pixels, COLORREF shown) {
-  const Pixel replacement = (static_cast<Pixel>(GetRValue(shown)) << 16) |
-                            (static_cast<Pixel>(GetGValue(shown)) << 8) | GetBValue(shown);
-  for (Pixel& pixel : pixels.values) {
+// The rendering's pixels, of `size`; none if it cannot be read.
+Pixels RenderingPixels(std::span<const std::uint8_t> png, PngSize size) {
+  Pixels pixels{static_cast<UINT>(size.width), static_cast<UINT>(size.height), {}};
+  pixels.values.resize(static_cast<size_t>(pixels.width) * pixels.height);
+  if (!ReadPng(png, pixels.values)) {
+    return {};
+  }
+  return pixels;
+}
+
+void ReplaceKey(std::span<Pixel> pixels, COLORREF shown) {
+  const Pixel replacement = platform::FromColorRef(shown);
+  for (Pixel& pixel : pixels) {
     if ((pixel & 0xFFFFFF) == kKeyPixel) {
       pixel = replacement;
     }
   }
 }
 
-// The pixels at `size`: as they are if that is their size, resampled otherwise.
-platform::unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, SIZE size) {
+// A top-down 32-bit DIB section of `size`, and its pixels.
+platform::unique_hbitmap MakeDib(SIZE size, std::span<Pixel>& pixels) {
   void* bits = nullptr;
   platform::unique_hbitmap bitmap = platform::MakeDib(size, &bits);
-  if (!bitmap) {
-    return nullptr;
+  if (bitmap) {
+    pixels = std::span(static_cast<Pixel*>(bits), static_cast<size_t>(size.cx * size.cy));
   }
-  const UINT width = static_cast<UINT>(size.cx);
-  const UINT height = static_cast<UINT>(size.cy);
-  if (width == pixels.width && height == pixels.height) {
-    std::memcpy(bits, pixels.values.data(), pixels.Bytes());
-    return bitmap;
+  return bitmap;
+}
+
+// The pixels resampled to `size` with a high-quality filter (Fant), by the
+// Windows Imaging Component: the one part of the artwork that needs COM.
+platform::unique_hbitmap Resampled(Pixels& pixels, SIZE size) {
+  IWICImagingFactory* factory = ImagingFactory();
+  std::span<Pixel> bits;
+  platform::unique_hbitmap bitmap = MakeDib(size, bits);
+  if (factory == nullptr || !bitmap) {
+    return nullptr;
   }
   IWICBitmap* raw_source = nullptr;
   IWICBitmapScaler* raw_scaler = nullptr;
-  if (FAILED(factory.CreateBitmapFromMemory(
+  if (FAILED(factory->CreateBitmapFromMemory(
           pixels.width, pixels.height, GUID_WICPixelFormat32bppBGR, pixels.Stride(), pixels.Bytes(),
           reinterpret_cast<BYTE*>(pixels.values.data()), &raw_source))) {
     return nullptr;
   }
   const com_ptr<IWICBitmap> source(raw_source);
-  if (FAILED(factory.CreateBitmapScaler(&raw_scaler))) {
+  if (FAILED(factory->CreateBitmapScaler(&raw_scaler))) {
     return nullptr;
   }
   const com_ptr<IWICBitmapScaler> scaler(raw_scaler);
+  const UINT width = static_cast<UINT>(size.cx);
+  const UINT height = static_cast<UINT>(size.cy);
   const UINT stride = width * sizeof(Pixel);
   if (FAILED(scaler->Initialize(source.get(), width, height, WICBitmapInterpolationModeFant)) ||
-      FAILED(scaler->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+      FAILED(scaler->CopyPixels(nullptr, stride, stride * height,
+                                reinterpret_cast<BYTE*>(bits.data())))) {
     return nullptr;
   }
   return bitmap;
@@ -139,29 +145,51 @@ platform::unique_hbitmap BitmapAt(IWICImagingFactory& factory, Pixels& pixels, S
 
 }  // namespace
 
+platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
+  return platform::unique_hbitmap(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
 platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
                                          std::optional<COLORREF> transparent_as) {
   const SIZE design = DesignSize(instance, id);
   const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
                    scale::ScaledFromDesign(design.cy, dpi)};
-  const std::vector<int> percents = RenderingPercents(instance, id);
-  const int percent = ChooseRendering(percents, dpi).value_or(kDesignPercent);
-
-  IWICImagingFactory* factory = ImagingFactory();
-  if (factory == nullptr || shown.cx <= 0 || shown.cy <= 0) {
+  if (shown.cx <= 0 || shown.cy <= 0) {
     return nullptr;
   }
-  const com_ptr<IWICBitmapSource> source = percent == kDesignPercent
-                                               ? DesignSource(*factory, instance, id)
-                                               : DecodePng(*factory, instance, id, percent);
+  const int percent =
+      ChooseRendering(RenderingPercents(instance, id), dpi).value_or(kDesignPercent);
+  const std::span<const std::uint8_t> png =
+      percent == kDesignPercent
+          ? std::span<const std::uint8_t>()
+          : FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
+  const std::optional<PngSize> size = PngSizeOf(png);
+  if (size && size->width == shown.cx && size->height == shown.cy) {
+    // A rendering of the very size shown: read straight into the bitmap.
+    std::span<Pixel> bits;
+    platform::unique_hbitmap bitmap = MakeDib(shown, bits);
+    if (!bitmap || !ReadPng(png, bits)) {
+      return nullptr;
+    }
+    if (transparent_as) {
+      ReplaceKey(bits, *transparent_as);
+    }
+    return bitmap;
+  }
   Pixels pixels;
-  if (!source || !ReadPixels(*factory, *source, pixels)) {
+  if (percent == kDesignPercent) {
+    pixels = DesignPixels(instance, id);
+  } else if (size) {
+    pixels = RenderingPixels(png, *size);
+  }
+  if (pixels.values.empty()) {
     return nullptr;
   }
   if (transparent_as) {
-    ReplaceKey(pixels, *transparent_as);
+    ReplaceKey(pixels.values, *transparent_as);
   }
-  return BitmapAt(*factory, pixels, shown);
+  return Resampled(pixels, shown);
 }
 
 }  // namespace morvane::artwork

@@ -7,11 +7,16 @@
 //
 // A picture is shown at dpi D at its 96-dpi size scaled by D / 96, rounded as
 // twips are. It is made from the smallest rendering at least that large (the
-// 96-dpi bitmap counting as the rendering at 100 %): taken as it is when its
-// size is exact, reduced with a high-quality filter (Fant) otherwise; a small
-// picture is never made by enlarging a smaller one. Above the largest
-// rendering there is nothing larger to reduce, and the largest is enlarged
-// with the same filter: whole, if softer than a rendering would be.
+// 96-dpi bitmap counting as the rendering at 100 %): read straight into the
+// bitmap shown when its size is exact, reduced with a high-quality filter
+// (Fant) otherwise; a small picture is never made by enlarging a smaller one.
+// Above the largest rendering there is nothing larger to reduce, and the
+// largest is enlarged with the same filter: whole, if softer than a rendering
+// would be.
+//
+// The renderings are read by the program itself (png_reader.h): a window at
+// a scale that has its own rendering starts without COM. Only reducing and
+// enlarging take the Windows Imaging Component.
 //
 // Transparent pixels are replaced before any reduction, so that the key
 // colour never bleeds into its neighbours.
@@ -24,6 +29,9 @@
 #include "platform/gdi.h"
 
 namespace morvane::artwork {
+
+// The bitmap resource `id` as drawn, for 96 dpi.
+platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id);
 
 // A 32-bit bitmap of the artwork `id` at `dpi`, its transparent pixels showing
 // `transparent_as` if given; nullptr if it cannot be made.

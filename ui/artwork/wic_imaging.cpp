@@ -12,15 +12,6 @@ IWICImagingFactory* ImagingFactory() {
   return factory.get();
 }
 
-ResourceBytes FindBytes(HINSTANCE instance, const wchar_t* name, const wchar_t* type) {
-  HRSRC found = ::FindResourceW(instance, name, type);
-  HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
-  if (loaded == nullptr) {
-    return {};
-  }
-  return ResourceBytes{::LockResource(loaded), ::SizeofResource(instance, found)};
-}
-
 com_ptr<IWICBitmapSource> DecodeFile(IWICImagingFactory& factory, const void* file, DWORD size) {
   IWICStream* raw_stream = nullptr;
   if (file == nullptr || FAILED(factory.CreateStream(&raw_stream))) {

@@ -1,5 +1,6 @@
-// The Windows Imaging Component, for decoding and scaling the artwork's
-// renderings: present on every Windows from 7 on, and implemented by Wine.
+// The Windows Imaging Component, for reducing or enlarging the artwork to a
+// scale that has no rendering of its own: present on every Windows from 7 on,
+// and implemented by Wine.
 #pragma once
 
 #include <windows.h>
@@ -15,15 +16,6 @@ using platform::com_ptr;
 // apartment) and kept for the life of the program; nullptr while COM or the
 // factory is not available, which a later call tries again.
 IWICImagingFactory* ImagingFactory();
-
-// The bytes of a resource: they stay mapped as long as the module is loaded.
-struct ResourceBytes {
-  const void* data = nullptr;
-  DWORD size = 0;
-};
-
-// The resource `name` of `type`; no bytes if there is none.
-ResourceBytes FindBytes(HINSTANCE instance, const wchar_t* name, const wchar_t* type);
 
 // The first frame of the picture file (PNG, say) in `file`; nullptr if it
 // cannot be read. It reads the bytes as long as it is used.

@@ -16,15 +16,6 @@ namespace {
 // Control ids start above the dialog manager's IDOK and IDCANCEL.
 constexpr int kFirstControlId = 100;
 
-HICON LoadIconSized(HINSTANCE instance, const wchar_t* name, int size_metric) {
-  if (name == nullptr) {
-    return nullptr;
-  }
-  const int size = ::GetSystemMetrics(size_metric);
-  // Shared icons belong to the system's cache and are never destroyed by us.
-  return static_cast<HICON>(::LoadImageW(instance, name, IMAGE_ICON, size, size, LR_SHARED));
-}
-
 void RegisterFormClass(HINSTANCE instance, const FormSpec& spec, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
   if (::GetClassInfoExW(instance, spec.class_name, &window_class)) {
@@ -34,8 +25,6 @@ void RegisterFormClass(HINSTANCE instance, const FormSpec& spec, WNDPROC procedu
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hIcon = LoadIconSized(instance, spec.icon, SM_CXICON);
-  window_class.hIconSm = LoadIconSized(instance, spec.icon, SM_CXSMICON);
   window_class.lpszClassName = spec.class_name;
   if (!::RegisterClassExW(&window_class)) {
     throw FormError("cannot register a window class");

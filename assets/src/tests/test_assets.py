@@ -309,6 +309,16 @@ class ScaledRenderingsTest(unittest.TestCase):
         expected = {f"{picture}@{percent}.png" for picture in PICTURES for percent in percents}
         self.assertEqual({path.name for path in SCALED.iterdir()}, expected)
 
+    def test_each_is_a_png_of_a_form_the_program_reads_itself(self):
+        """8 bits a sample, a palette (3) or red-green-blue (2), not interlaced: the program reads
+        these without the Windows Imaging Component, and shows no other."""
+        for path in sorted(SCALED.glob("*.png")):
+            with self.subTest(path.name):
+                width, height, depth, colour, compression, filtering, interlace = struct.unpack(
+                    ">IIBBBBB", path.read_bytes()[16:29])
+                self.assertEqual((depth, compression, filtering, interlace), (8, 0, 0, 0))
+                self.assertIn(colour, (2, 3))
+
     def test_the_resource_script_links_each_rendering_by_its_bitmap_id_and_scale(self):
         ids = dict(re.findall(r"#define (IDB_\w+) (\d+)", (ASSETS / "resource_ids.h").read_text()))
         linked = re.findall(r'^(PNG_\w+) RCDATA "([^"]+)"$', (ASSETS / "artwork.rc").read_text(), re.MULTILINE)

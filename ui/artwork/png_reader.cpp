@@ -1,0 +1,216 @@
+#include "ui/artwork/png_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdlib>
+#include <vector>
+
+#include "ui/artwork/inflate.h"
+
+namespace morvane::artwork {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::uint8_t kTrueColour = 2;
+constexpr std::uint8_t kPaletteColour = 3;
+// Far beyond any rendering, and far from overflowing the sizes computed.
+constexpr std::uint32_t kLongestSide = 1 << 14;
+
+std::uint32_t BigEndian(std::span<const std::uint8_t> bytes) {
+  return static_cast<std::uint32_t>(bytes[0]) << 24 | static_cast<std::uint32_t>(bytes[1]) << 16 |
+         static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
+}
+
+bool Named(std::span<const std::uint8_t> type, const char (&name)[5]) {
+  return std::equal(type.begin(), type.end(), name);
+}
+
+// What the file's chunks say: the picture's size and form, its palette and
+// its packed rows, which may be split over several chunks.
+struct Contents {
+  PngSize size{};
+  int bytes_per_pixel = 0;                   // a palette index, or red, green and blue
+  std::array<std::uint32_t, 256> palette{};  // 0x00RRGGBB; entries the file leaves out are black
+  bool has_palette = false;
+  std::vector<std::span<const std::uint8_t>> packed;
+};
+
+bool ReadHeader(std::span<const std::uint8_t> header, Contents& contents) {
+  if (header.size() != 13) {
+    return false;
+  }
+  const std::uint32_t width = BigEndian(header);
+  const std::uint32_t height = BigEndian(header.subspan(4));
+  const std::uint8_t depth = header[8];
+  const std::uint8_t colour = header[9];
+  const bool compression_filter_interlace_plain =
+      header[10] == 0 && header[11] == 0 && header[12] == 0;
+  if (width == 0 || width > kLongestSide || height == 0 || height > kLongestSide || depth != 8 ||
+      (colour != kTrueColour && colour != kPaletteColour) || !compression_filter_interlace_plain) {
+    return false;
+  }
+  contents.size = PngSize{static_cast<int>(width), static_cast<int>(height)};
+  contents.bytes_per_pixel = colour == kPaletteColour ? 1 : 3;
+  return true;
+}
+
+bool ReadPalette(std::span<const std::uint8_t> colours, Contents& contents) {
+  if (colours.size() % 3 != 0 || colours.size() > 3 * contents.palette.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < colours.size() / 3; ++i) {
+    contents.palette[i] = static_cast<std::uint32_t>(colours[3 * i]) << 16 |
+                          static_cast<std::uint32_t>(colours[3 * i + 1]) << 8 | colours[3 * i + 2];
+  }
+  contents.has_palette = true;
+  return true;
+}
+
+// Chunks other than these four are ancillary and passed over. Their checksums
+// are not read: the files read here are linked into the program.
+std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
+  if (file.size() < kSignature.size() ||
+      !std::equal(kSignature.begin(), kSignature.end(), file.begin())) {
+    return std::nullopt;
+  }
+  Contents contents;
+  for (std::size_t at = kSignature.size();;) {
+    // Its length, its type, its data and its checksum.
+    if (file.size() - at < 12 || BigEndian(file.subspan(at)) > file.size() - at - 12) {
+      return std::nullopt;
+    }
+    const std::uint32_t length = BigEndian(file.subspan(at));
+    const std::span<const std::uint8_t> type = file.subspan(at + 4, 4);
+    const std::span<const std::uint8_t> data = file.subspan(at + 8, length);
+    const bool first = at == kSignature.size();
+    at += 12 + length;
+    if (first != Named(type, "IHDR")) {
+      return std::nullopt;
+    }
+    if (first && !ReadHeader(data, contents)) {
+      return std::nullopt;
+    }
+    if (Named(type, "PLTE") && !ReadPalette(data, contents)) {
+      return std::nullopt;
+    }
+    if (Named(type, "IDAT")) {
+      contents.packed.push_back(data);
+    }
+    if (Named(type, "IEND")) {
+      break;
+    }
+  }
+  if (contents.packed.empty() || (contents.bytes_per_pixel == 1 && !contents.has_palette)) {
+    return std::nullopt;
+  }
+  return contents;
+}
+
+std::uint8_t Paeth(int left, int above, int above_left) {
+  const int estimate = left + above - above_left;
+  const int to_left = std::abs(estimate - left);
+  const int to_above = std::abs(estimate - above);
+  const int to_above_left = std::abs(estimate - above_left);
+  if (to_left <= to_above && to_left <= to_above_left) {
+    return static_cast<std::uint8_t>(left);
+  }
+  return static_cast<std::uint8_t>(to_above <= to_above_left ? above : above_left);
+}
+
+// Undoes the row's filter in place, against the row above it as it was
+// before filtering. `step` is the bytes of a pixel.
+bool Unfilter(std::uint8_t filter, std::span<std::uint8_t> row, std::span<const std::uint8_t> above,
+              std::size_t step) {
+  const auto add = [](std::uint8_t& byte, int predicted) {
+    byte = static_cast<std::uint8_t>(byte + predicted);
+  };
+  switch (filter) {
+    case 0:
+      return true;
+    case 1:
+      for (std::size_t i = step; i < row.size(); ++i) {
+        add(row[i], row[i - step]);
+      }
+      return true;
+    case 2:
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        add(row[i], above[i]);
+      }
+      return true;
+    case 3:
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        add(row[i], ((i >= step ? row[i - step] : 0) + above[i]) / 2);
+      }
+      return true;
+    case 4:
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        add(row[i],
+            i >= step ? Paeth(row[i - step], above[i], above[i - step]) : Paeth(0, above[i], 0));
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> file) {
+  const std::optional<Contents> contents = ReadChunks(file);
+  if (!contents) {
+    return std::nullopt;
+  }
+  return contents->size;
+}
+
+bool ReadPng(std::span<const std::uint8_t> file, std::span<std::uint32_t> pixels) {
+  const std::optional<Contents> contents = ReadChunks(file);
+  if (!contents) {
+    return false;
+  }
+  const auto width = static_cast<std::size_t>(contents->size.width);
+  const auto height = static_cast<std::size_t>(contents->size.height);
+  if (pixels.size() != width * height) {
+    return false;
+  }
+  std::vector<std::uint8_t> joined;
+  std::span<const std::uint8_t> packed = contents->packed.front();
+  if (contents->packed.size() > 1) {
+    for (const auto chunk : contents->packed) {
+      joined.insert(joined.end(), chunk.begin(), chunk.end());
+    }
+    packed = joined;
+  }
+  // Each row is its filter's byte and then its samples. A row of zeros goes
+  // first, the row above the top one.
+  const auto step = static_cast<std::size_t>(contents->bytes_per_pixel);
+  const std::size_t stride = 1 + width * step;
+  std::vector<std::uint8_t> rows(stride * (height + 1));
+  if (!Inflate(packed, std::span(rows).subspan(stride))) {
+    return false;
+  }
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::span<const std::uint8_t> above = std::span(rows).subspan(y * stride + 1, stride - 1);
+    const std::span<std::uint8_t> row = std::span(rows).subspan((y + 1) * stride, stride);
+    if (!Unfilter(row[0], row.subspan(1), above, step)) {
+      return false;
+    }
+    std::uint32_t* out = &pixels[y * width];
+    const std::uint8_t* samples = &row[1];
+    if (step == 1) {
+      for (std::size_t x = 0; x < width; ++x) {
+        out[x] = contents->palette[samples[x]];
+      }
+    } else {
+      for (std::size_t x = 0; x < width; ++x, samples += 3) {
+        out[x] = static_cast<std::uint32_t>(samples[0]) << 16 |
+                 static_cast<std::uint32_t>(samples[1]) << 8 | samples[2];
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace morvane::artwork
