@@ -74,7 +74,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
   taskbar_badge_.emplace(hwnd_, instance_, dpi_, std::move(context.taskbar_overlay));
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
   if (spec_.taskbar_button) {
-    TaskbarBadge::HearButtonCreated(hwnd_);
+    taskbar_badge_->HearButtonCreated();
   }
   CreateControls();
   frame_.FitMonitor(hwnd_, dpi_);

@@ -12,11 +12,11 @@ UINT TaskbarBadge::ButtonCreatedMessage() {
 }
 
 // Looked up by name: Windows 7 brought it.
-void TaskbarBadge::HearButtonCreated(HWND window) {
+void TaskbarBadge::HearButtonCreated() const {
   static const auto allow = platform::FunctionIn<decltype(&::ChangeWindowMessageFilterEx)>(
       ::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
   if (allow != nullptr) {
-    allow(window, ButtonCreatedMessage(), MSGFLT_ALLOW, nullptr);
+    allow(window_, ButtonCreatedMessage(), MSGFLT_ALLOW, nullptr);
   }
 }
 

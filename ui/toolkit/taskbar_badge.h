@@ -20,10 +20,10 @@ class TaskbarBadge {
 
   // The message the taskbar announces a window's button with.
   static UINT ButtonCreatedMessage();
-  // Lets that message through to `window` when the program runs as
+  // Lets that message through to the window when the program runs as
   // administrator, where Windows drops messages from less trusted programs
   // such as Explorer unless the window asks for them.
-  static void HearButtonCreated(HWND window);
+  void HearButtonCreated() const;
 
   // Shows the icon file `icon`, linked as data (see icon_data.h), at the size
   // of a small icon; showing what shows already asks nothing of the taskbar.
