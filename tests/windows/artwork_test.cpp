@@ -1,8 +1,9 @@
-// The pictures as the windows get them: every rendering linked into the
-// program reads, through the program's own reader, to the very pixels the
-// Windows Imaging Component decodes from it; and a scale with no rendering of
-// its own is made to its size from the next larger one (or, below 100 %, from
-// the bitmap as drawn), its transparent colour replaced.
+// The pictures as the windows get them: every PNG linked into the program
+// (the renderings and the badge's images) reads, through the program's own
+// reader, to the very pixels the Windows Imaging Component decodes from it; a
+// scale with no rendering of its own is made to its size from the next larger
+// one (or, below 100 %, from the bitmap as drawn), its transparent colour
+// replaced; and an icon's mask is where its picture is transparent.
 #include <windows.h>
 #include <wincodec.h>
 
@@ -20,6 +21,7 @@
 #include "tests/windows/app_fixture.h"
 #include "tests/windows/com_apartment.h"
 #include "ui/artwork/artwork_bitmap.h"
+#include "ui/artwork/icon_data.h"
 #include "ui/artwork/png_reader.h"
 #include "ui/artwork/resource_bytes.h"
 #include "ui/scale/design_scale.h"
@@ -29,14 +31,29 @@ namespace {
 
 using platform::com_ptr;
 
-BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
+BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR files) {
   if (!IS_INTRESOURCE(name) && std::wstring_view(name).starts_with(L"PNG_")) {
-    reinterpret_cast<std::vector<std::wstring>*>(names)->push_back(name);
+    reinterpret_cast<std::vector<std::span<const std::uint8_t>>*>(files)->push_back(
+        artwork::FindBytes(nullptr, name, RT_RCDATA));
   }
   return TRUE;
 }
 
-// The file's pixels as the imaging component decodes them, 0x00RRGGBB.
+// The images of the icon file linked as data: where each entry of its
+// directory (16 bytes each, after 6) says, at 8 its size and at 12 its offset.
+std::vector<std::span<const std::uint8_t>> IconImages(const wchar_t* name) {
+  const std::span<const std::uint8_t> file = artwork::FindBytes(nullptr, name, RT_RCDATA);
+  const auto number = [&](size_t at) {
+    return static_cast<size_t>(file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24);
+  };
+  std::vector<std::span<const std::uint8_t>> images;
+  for (size_t entry = 6; entry < 6 + 16 * (number(4) & 0xFFFF); entry += 16) {
+    images.push_back(file.subspan(number(entry + 12), number(entry + 8)));
+  }
+  return images;
+}
+
+// The file's pixels as the imaging component decodes them, 0xAARRGGBB.
 std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
                                            std::span<const std::uint8_t> png) {
   IWICStream* stream = nullptr;
@@ -50,7 +67,7 @@ std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
   factory.CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder);
   decoder->GetFrame(0, &frame);
   factory.CreateFormatConverter(&converter);
-  converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+  converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                         WICBitmapPaletteTypeCustom);
   converter->GetSize(&width, &height);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
@@ -59,23 +76,21 @@ std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
   for (IUnknown* object : std::initializer_list<IUnknown*>{converter, frame, decoder, stream}) {
     object->Release();
   }
-  for (std::uint32_t& pixel : pixels) {
-    pixel &= 0xFFFFFF;  // the fourth byte is unused
-  }
   return pixels;
 }
 
-TEST(ArtworkTest, EveryRenderingReadsToThePixelsTheImagingComponentDecodes) {
+TEST(ArtworkTest, EveryLinkedPngReadsToThePixelsTheImagingComponentDecodes) {
   const ComApartment apartment;
   const auto factory = platform::CreateInProcess<IWICImagingFactory>(CLSID_WICImagingFactory1,
                                                                      IID_IWICImagingFactory);
   ASSERT_TRUE(factory);
-  std::vector<std::wstring> names;
-  ::EnumResourceNamesW(nullptr, RT_RCDATA, &CollectRendering, reinterpret_cast<LONG_PTR>(&names));
-  ASSERT_FALSE(names.empty());
-  for (const std::wstring& name : names) {
-    SCOPED_TRACE(std::string(name.begin(), name.end()));
-    const std::span<const std::uint8_t> png = artwork::FindBytes(nullptr, name.c_str(), RT_RCDATA);
+  std::vector<std::span<const std::uint8_t>> files =
+      IconImages(MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE));
+  ASSERT_EQ(files.size(), 6u);
+  ::EnumResourceNamesW(nullptr, RT_RCDATA, &CollectRendering, reinterpret_cast<LONG_PTR>(&files));
+  ASSERT_EQ(files.size(), 6u + 20u);
+  for (const std::span<const std::uint8_t> png : files) {
+    SCOPED_TRACE("the PNG of " + std::to_string(png.size()) + " bytes");
     const std::optional<artwork::PngSize> size = artwork::PngSizeOf(png);
     ASSERT_TRUE(size.has_value());
     std::vector<std::uint32_t> read(static_cast<size_t>(size->width * size->height));
@@ -105,6 +120,42 @@ TEST(ArtworkTest, AScaleWithoutItsOwnRenderingIsMadeToItsSizeWithTheKeyReplaced)
       }
     }
     EXPECT_EQ(magenta, 0);
+  }
+}
+
+// The mask Windows draws an icon with where it cannot blend its alpha, read
+// back as a DIB (rows padded to 32 bits): set exactly where the picture is
+// transparent, at sizes whose rows fill whole bytes, words or neither.
+TEST(ArtworkTest, AnIconsMaskIsSetWhereItsPictureIsTransparent) {
+  for (const int size : {16, 20, 24, 28, 36, 40, 48}) {
+    SCOPED_TRACE(size);
+    const platform::unique_hicon icon =
+        artwork::IconFromData(nullptr, MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), size);
+    ICONINFO parts{};
+    ASSERT_TRUE(::GetIconInfo(icon.get(), &parts));
+    const platform::unique_hbitmap colour(parts.hbmColor);
+    const platform::unique_hbitmap mask(parts.hbmMask);
+    const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    BITMAPINFO format = platform::TopDown32(SIZE{size, size});
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(size * size));
+    ::GetDIBits(dc.get(), colour.get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS);
+    struct {
+      BITMAPINFOHEADER header;
+      RGBQUAD colours[2];
+    } mono{format.bmiHeader, {}};
+    mono.header.biBitCount = 1;
+    const int stride = (size + 31) / 32 * 4;
+    std::vector<std::uint8_t> bits(static_cast<size_t>(stride * size));
+    ::GetDIBits(dc.get(), mask.get(), 0, size, bits.data(), reinterpret_cast<BITMAPINFO*>(&mono),
+                DIB_RGB_COLORS);
+    int wrong = 0;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const bool masked = (bits[static_cast<size_t>(y * stride + x / 8)] >> (7 - x % 8)) & 1;
+        wrong += masked != (pixels[static_cast<size_t>(y * size + x)] >> 24 == 0);
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "pixels masked wrongly";
   }
 }
 
