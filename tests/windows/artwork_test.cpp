@@ -159,5 +159,39 @@ TEST(ArtworkTest, AnIconsMaskIsSetWhereItsPictureIsTransparent) {
   }
 }
 
+// A copy of this program with one byte changed in the background's 150 %
+// rendering and in the badge's 16-pixel image: each is refused, and the
+// picture made from the next larger one, as if it were missing.
+TEST(ArtworkTest, ADamagedPictureIsPassedOverAsAMissingOneWouldBe) {
+  wchar_t path[MAX_PATH];
+  wchar_t copy[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  ::GetTempPathW(MAX_PATH, copy);
+  ::GetTempFileNameW(copy, L"art", 0, copy);
+  ASSERT_TRUE(::CopyFileW(path, copy, FALSE));
+  HANDLE update = ::BeginUpdateResourceW(copy, FALSE);
+  const auto damage = [&](const wchar_t* name, std::ptrdiff_t at) {
+    const std::span<const std::uint8_t> file = artwork::FindBytes(nullptr, name, RT_RCDATA);
+    std::vector<std::uint8_t> damaged(file.begin(), file.end());
+    damaged[static_cast<size_t>(at)] ^= 1;
+    // In the language the resource compiler gave them.
+    ::UpdateResourceW(update, RT_RCDATA, name, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                      damaged.data(), static_cast<DWORD>(damaged.size()));
+  };
+  const wchar_t* badge = MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE);
+  damage(L"PNG_101_150", 100);
+  damage(badge, IconImages(badge)[0].data() - artwork::FindBytes(nullptr, badge, RT_RCDATA).data() + 100);
+  ASSERT_TRUE(::EndUpdateResourceW(update, FALSE));
+  HMODULE module = ::LoadLibraryExW(copy, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  {
+    const artwork::ArtworkBitmap background(module, IDB_BACKGROUND, 144);
+    EXPECT_EQ(background.Size().cx, scale::ScaledFromDesign(388, 144));
+    EXPECT_NE(artwork::IconFromData(module, badge, 16), nullptr);
+  }
+  ::FreeLibrary(module);
+  ::DeleteFileW(copy);
+}
+
 }  // namespace
 }  // namespace morvane::testing

@@ -123,26 +123,38 @@ platform::unique_hbitmap MaskOf(const std::uint32_t* pixels, int size) {
   return platform::unique_hbitmap(::CreateBitmap(size, size, 1, 1, mask.data()));
 }
 
-}  // namespace
-
-platform::unique_hicon IconFromData(HINSTANCE instance, const wchar_t* name, int size) {
-  const std::optional<IconImage> image =
-      ImageToMake(Images(FindBytes(instance, name, RT_RCDATA)), size);
-  const std::optional<PngSize> drawn = image ? PngSizeOf(image->png) : std::nullopt;
-  if (!drawn || size <= 0) {
-    return nullptr;
-  }
+// The icon made from `image`, `size` x `size` pixels; nullptr if the image
+// cannot be read.
+platform::unique_hicon IconFrom(const IconImage& image, int size) {
+  const std::optional<PngSize> drawn = PngSizeOf(image.png);
   std::span<std::uint32_t> bits;
   const platform::unique_hbitmap colour = platform::MakeDib(SIZE{size, size}, bits);
+  if (!drawn || !colour) {
+    return nullptr;
+  }
   const bool as_drawn = drawn->width == size && drawn->height == size;
-  if (!colour ||
-      !(as_drawn ? ReadPng(image->png, bits) : Resampled(image->png, *drawn, bits, size))) {
+  if (!(as_drawn ? ReadPng(image.png, bits) : Resampled(image.png, *drawn, bits, size))) {
     return nullptr;
   }
   const platform::unique_hbitmap mask = MaskOf(bits.data(), size);
   ICONINFO parts{TRUE, 0, 0, mask.get(), colour.get()};
   // The icon holds copies of the two bitmaps.
   return platform::unique_hicon(::CreateIconIndirect(&parts));
+}
+
+}  // namespace
+
+platform::unique_hicon IconFromData(HINSTANCE instance, const wchar_t* name, int size) {
+  std::vector<IconImage> images = Images(FindBytes(instance, name, RT_RCDATA));
+  // An image that cannot be read, damaged say, is passed over as a missing
+  // one would be.
+  for (std::optional<IconImage> image; size > 0 && (image = ImageToMake(images, size));) {
+    if (platform::unique_hicon icon = IconFrom(*image, size)) {
+      return icon;
+    }
+    std::erase_if(images, [&](const IconImage& other) { return other.width == image->width; });
+  }
+  return nullptr;
 }
 
 }  // namespace morvane::artwork

@@ -108,23 +108,10 @@ platform::unique_hbitmap Resampled(const Pixels& pixels, SIZE size) {
   return bitmap;
 }
 
-}  // namespace
-
-platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
-  return platform::unique_hbitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
-                                         std::optional<COLORREF> transparent_as) {
-  const SIZE design = DesignSize(instance, id);
-  const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
-                   scale::ScaledFromDesign(design.cy, dpi)};
-  if (shown.cx <= 0 || shown.cy <= 0) {
-    return nullptr;
-  }
-  const int percent =
-      ChooseRendering(RenderingPercents(instance, id), dpi).value_or(kDesignPercent);
+// The picture `id` at `shown` size, made from its rendering at `percent`;
+// nullptr if that cannot be read.
+platform::unique_hbitmap FromRendering(HINSTANCE instance, int id, int percent, SIZE shown,
+                                       std::optional<COLORREF> transparent_as) {
   const std::span<const std::uint8_t> png =
       percent == kDesignPercent
           ? std::span<const std::uint8_t>()
@@ -155,6 +142,34 @@ platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
     ReplaceKey(pixels.values, *transparent_as);
   }
   return Resampled(pixels, shown);
+}
+
+}  // namespace
+
+platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
+  return platform::unique_hbitmap(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
+                                         std::optional<COLORREF> transparent_as) {
+  const SIZE design = DesignSize(instance, id);
+  const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
+                   scale::ScaledFromDesign(design.cy, dpi)};
+  if (shown.cx <= 0 || shown.cy <= 0) {
+    return nullptr;
+  }
+  // A rendering that cannot be read, damaged say, is passed over as a missing
+  // one would be, down to the bitmap as drawn.
+  std::vector<int> percents = RenderingPercents(instance, id);
+  for (std::optional<int> percent; (percent = ChooseRendering(percents, dpi));) {
+    if (platform::unique_hbitmap bitmap =
+            FromRendering(instance, id, *percent, shown, transparent_as)) {
+      return bitmap;
+    }
+    std::erase(percents, *percent);
+  }
+  return nullptr;
 }
 
 }  // namespace morvane::artwork
