@@ -4,18 +4,19 @@
 // against the Windows Imaging Component in the window tests.)
 #include "ui/artwork/png_reader.h"
 
-#include <zlib.h>
-
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/native/png_chunks.h"
+
 namespace morvane::artwork {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testing::AppendChunk;
+using testing::Bytes;
+using testing::Packed;
 
 // 4 x 5, red-green-blue; row N filtered with filter N, packed with the fixed codes.
 const Bytes kFullColour = {
@@ -60,39 +61,18 @@ std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> pixels) {
   return pixels;
 }
 
-void Append(Bytes& to, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) to.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-Bytes Chunk(std::string_view type, const Bytes& data) {
-  Bytes chunk;
-  Append(chunk, static_cast<std::uint32_t>(data.size()));
-  chunk.insert(chunk.end(), type.begin(), type.end());
-  chunk.insert(chunk.end(), data.begin(), data.end());
-  Append(chunk, static_cast<std::uint32_t>(crc32(0, &chunk[4], static_cast<uInt>(chunk.size() - 4))));
-  return chunk;
-}
-
-Bytes Packed(const Bytes& rows) {
-  Bytes packed(compressBound(static_cast<uLong>(rows.size())));
-  uLongf size = packed.size();
-  compress(packed.data(), &size, rows.data(), static_cast<uLong>(rows.size()));
-  packed.resize(size);
-  return packed;
-}
-
 // A PNG of one row of `width` pixels, of colour type `colour`, with its
 // chunks' checksums right.
 Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& palette = {}) {
   Bytes header;
-  Append(header, static_cast<std::uint32_t>(width));
-  Append(header, 1);
+  testing::AppendBigEndian(header, static_cast<std::uint32_t>(width));
+  testing::AppendBigEndian(header, 1);
   header.insert(header.end(), {8, colour, 0, 0, 0});
   Bytes file(kFullColour.begin(), kFullColour.begin() + 8);
-  for (const Bytes& chunk : {Chunk("IHDR", header), palette.empty() ? Bytes{} : Chunk("PLTE", palette),
-                             Chunk("IDAT", packed), Chunk("IEND", {})}) {
-    file.insert(file.end(), chunk.begin(), chunk.end());
-  }
+  AppendChunk(file, "IHDR", header);
+  if (!palette.empty()) AppendChunk(file, "PLTE", palette);
+  AppendChunk(file, "IDAT", packed);
+  AppendChunk(file, "IEND", {});
   return file;
 }
 
@@ -138,7 +118,8 @@ TEST(PngReaderTest, RefusesOtherFormsAndDamagedOrCutFiles) {
        {std::pair{kDepth, 16}, {kColourType, 0}, {kColourType, 4}, {kInterlace, 1}}) {
     Bytes other = kFullColour;
     other[field] = static_cast<std::uint8_t>(value);
-    const Bytes header = Chunk("IHDR", Bytes(&other[16], &other[29]));
+    Bytes header;
+    AppendChunk(header, "IHDR", std::span(&other[16], 13));
     std::copy(header.begin(), header.end(), &other[8]);
     EXPECT_FALSE(PngSizeOf(other).has_value()) << "header byte " << field << " = " << value;
   }
