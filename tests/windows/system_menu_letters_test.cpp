@@ -9,7 +9,6 @@
 #include <array>
 #include <climits>
 #include <functional>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,61 +40,43 @@ std::wstring ItemText(HMENU menu, int index) {
   return text.data();
 }
 
-// Each command's letter in one language's system menu.
-using Letters = std::map<UINT, wchar_t>;
-
 BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) {
   reinterpret_cast<std::vector<LANGID>*>(found)->push_back(language);
   return TRUE;
 }
 
-// Every translation of the system menu that user32 carries: all of Wine's,
-// none of Windows' (its translations live apart from user32).
-std::vector<Letters> SystemMenuTranslations() {
+// Each item of each translation of the system menu that user32 carries, by
+// its command and letter: all of Wine's 38, none of Windows' (its
+// translations live apart from user32).
+std::vector<std::pair<UINT, wchar_t>> TranslatedSystemItems() {
   HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
   std::vector<LANGID> languages;
   ::EnumResourceLanguagesW(user32, RT_MENU, L"SYSMENU", &AddLanguage,
                            reinterpret_cast<LONG_PTR>(&languages));
-  std::vector<Letters> translations;
+  std::vector<std::pair<UINT, wchar_t>> items;
   for (const LANGID language : languages) {
     HRSRC found = ::FindResourceExW(user32, RT_MENU, L"SYSMENU", language);
     HMENU menu = ::LoadMenuIndirectW(::LockResource(::LoadResource(user32, found)));
-    Letters letters;
     for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-      letters[::GetMenuItemID(menu, index)] = AccessKey(ItemText(menu, index));
+      items.emplace_back(::GetMenuItemID(menu, index), AccessKey(ItemText(menu, index)));
     }
-    translations.push_back(std::move(letters));
     ::DestroyMenu(menu);
   }
-  return translations;
+  return items;
 }
 
-// How many of the system's items take `letter`, over all translations. Every
-// one counts, greyed or not: Wine's menu lands on the first item that takes a
-// letter, and greys Size, Minimise and Maximise in the main window rather
-// than leaving them out.
-int ClashesOf(wchar_t letter, const std::vector<Letters>& translations) {
-  int clashes = 0;
-  for (const Letters& letters : translations) {
-    clashes += static_cast<int>(std::count_if(letters.begin(), letters.end(),
-                                              [&](const auto& item) { return item.second == letter; }));
-  }
-  return clashes;
-}
-
-// The fewest clashes any choice of letters allows: one letter of each item's
-// words, no two alike, none that Close or Move takes in any language.
+// The fewest clashes any choice of letters allows, one from each item's
+// words, no two alike, none `forbidden`.
 int FewestClashes(const std::vector<std::wstring>& words,
                   const std::function<bool(wchar_t)>& forbidden,
                   const std::function<int(wchar_t)>& clashes_of) {
-  std::vector<wchar_t> chosen;
+  std::wstring chosen;
   std::function<int(std::size_t)> best_from = [&](std::size_t item) {
     if (item == words.size()) return 0;
     int best = INT_MAX / 2;
     for (const wchar_t character : words[item].substr(0, words[item].find(L'\t'))) {
       const wchar_t letter = Capital(character);
-      if (!::IsCharAlphaW(letter) || forbidden(letter) ||
-          std::count(chosen.begin(), chosen.end(), letter) > 0) {
+      if (!::IsCharAlphaW(letter) || forbidden(letter) || chosen.find(letter) != chosen.npos) {
         continue;
       }
       chosen.push_back(letter);
@@ -110,13 +91,15 @@ int FewestClashes(const std::vector<std::wstring>& words,
 class SystemMenuLettersTest : public RemindersFixture {};
 
 // No item of ours takes the letter of Close or Move in any translation, and
-// none shares with the system's other items more than the words allow. The
-// translations are read where user32 carries them, under Wine; on Windows the
-// letters are only told apart from each other.
+// they share letters with no more of the system's items than the words allow:
+// greyed ones count, since Wine's menu lands on the first item that takes a
+// letter and greys Size, Minimise and Maximise in the main window rather
+// than leaving them out. On Windows, where the translations cannot be read,
+// the letters are only told apart from each other.
 TEST_F(SystemMenuLettersTest, NeverCloseOrMoveInAnyLanguageAndFewClashesAsTheWordsAllow) {
   HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
   std::vector<std::wstring> words;  // of our items, whose commands are below the system's
-  std::vector<wchar_t> ours;
+  std::wstring ours;
   for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
     const UINT command = ::GetMenuItemID(menu, index);
     if (command == 0 || command >= SC_SIZE) continue;
@@ -129,16 +112,22 @@ TEST_F(SystemMenuLettersTest, NeverCloseOrMoveInAnyLanguageAndFewClashesAsTheWor
     EXPECT_EQ(std::count(ours.begin(), ours.end(), key), 1) << std::string(1, char(key));
   }
 
-  const std::vector<Letters> translations = SystemMenuTranslations();
+  const auto items = TranslatedSystemItems();
   if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
-    ASSERT_GE(translations.size(), 38u) << "Wine's user32 carries its system menu in 38 languages";
+    ASSERT_GE(std::count_if(items.begin(), items.end(),
+                            [](const auto& item) { return item.first == SC_CLOSE; }),
+              38)
+        << "translations of the system menu read";
   }
   const auto closes_or_moves = [&](wchar_t letter) {
-    return std::any_of(translations.begin(), translations.end(), [&](const Letters& letters) {
-      return letters.at(SC_CLOSE) == letter || letters.at(SC_MOVE) == letter;
-    });
+    return std::count(items.begin(), items.end(), std::pair<UINT, wchar_t>{SC_CLOSE, letter}) +
+               std::count(items.begin(), items.end(), std::pair<UINT, wchar_t>{SC_MOVE, letter}) >
+           0;
   };
-  const auto clashes_of = [&](wchar_t letter) { return ClashesOf(letter, translations); };
+  const auto clashes_of = [&](wchar_t letter) {
+    return static_cast<int>(std::count_if(items.begin(), items.end(),
+                                          [&](const auto& item) { return item.second == letter; }));
+  };
   int clashes = 0;
   for (const wchar_t key : ours) {
     EXPECT_FALSE(closes_or_moves(key)) << std::string(1, char(key));
