@@ -9,22 +9,27 @@ AppFixture::AppFixture()
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
-                              TestForeground(),
-                              [this](HWND window, HICON icon, const wchar_t* description) {
-                                ICONINFO info{};
-                                BITMAP mask{};
-                                if (icon != nullptr && ::GetIconInfo(icon, &info)) {
-                                  ::GetObjectW(info.hbmMask, sizeof mask, &mask);
-                                  ::DeleteObject(info.hbmColor);
-                                  ::DeleteObject(info.hbmMask);
-                                }
-                                badges_.push_back(Badge{window, static_cast<int>(mask.bmWidth),
-                                                        description ? description : L""});
-                              },
+                              TestForeground(), TestTaskbar(),
                               platform::Voice{[this](std::string_view sentence) {
                                                 said_.emplace_back(sentence);
                                               },
                                               [this] { said_.emplace_back("(silenced)"); }}}) {}
+
+platform::TaskbarOverlay AppFixture::TestTaskbar() {
+  return platform::TaskbarOverlay{
+      [this](HWND window, HICON icon, const wchar_t* description) {
+        ICONINFO info{};
+        BITMAP mask{};
+        if (icon != nullptr && ::GetIconInfo(icon, &info)) {
+          ::GetObjectW(info.hbmMask, sizeof mask, &mask);
+          ::DeleteObject(info.hbmColor);
+          ::DeleteObject(info.hbmMask);
+        }
+        badges_.push_back(
+            Badge{window, static_cast<int>(mask.bmWidth), description ? description : L""});
+      },
+      [this](HWND window, UINT message) { let_through_.emplace_back(window, message); }};
+}
 
 // A flash on a timer goes on until it is stopped; any other stops by itself.
 platform::ForegroundRequests AppFixture::TestForeground() {
@@ -76,20 +81,6 @@ DWORD WINAPI OtherProgramInFront::Run(void* self) {
   }
   ::DestroyWindow(window);
   return 0;
-}
-
-namespace {
-
-BOOL CALLBACK TellProgramActivated(HWND top_level, LPARAM) {
-  ::SendMessageW(top_level, WM_ACTIVATEAPP, TRUE, 0);
-  return TRUE;
-}
-
-}  // namespace
-
-void ActivateProgram(HWND window) {
-  ::SetForegroundWindow(window);
-  ::EnumThreadWindows(::GetCurrentThreadId(), &TellProgramActivated, 0);
 }
 
 bool IsInFront(HWND upper, HWND lower) {

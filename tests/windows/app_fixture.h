@@ -14,6 +14,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -71,11 +72,13 @@ class AppFixture : public ::testing::Test {
     }
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
+  std::vector<std::pair<HWND, UINT>> let_through_;  // the messages windows asked to hear
   std::vector<std::string> said_;  // what the voice was asked: each sentence, and "(silenced)"
   WindowRegistry windows_;
 
  private:
   platform::ForegroundRequests TestForeground();
+  platform::TaskbarOverlay TestTaskbar();
 };
 
 // A window of another thread in the foreground, as another program's is
@@ -94,12 +97,6 @@ class OtherProgramInFront {
   DWORD thread_id_ = 0;
   HANDLE thread_ = nullptr;
 };
-
-// The user comes to the program by `window`: it comes forward, and every
-// top-level window of the thread hears that the program is active, as
-// Windows tells them when activation comes from another program (Wine tells
-// them only when the thread's own active window changes).
-void ActivateProgram(HWND window);
 
 // Whether `upper` is in front of `lower` among the top-level windows.
 bool IsInFront(HWND upper, HWND lower);
