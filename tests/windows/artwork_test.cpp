@@ -3,7 +3,7 @@
 // reader, to the very pixels the Windows Imaging Component decodes from it; a
 // scale with no rendering of its own is made to its size from the next larger
 // one (or, below 100 %, from the bitmap as drawn), its transparent colour
-// replaced; and an icon's mask is where its picture is transparent.
+// replaced; a damaged picture is passed over as a missing one would be.
 #include <windows.h>
 #include <wincodec.h>
 
@@ -120,42 +120,6 @@ TEST(ArtworkTest, AScaleWithoutItsOwnRenderingIsMadeToItsSizeWithTheKeyReplaced)
       }
     }
     EXPECT_EQ(magenta, 0);
-  }
-}
-
-// The mask Windows draws an icon with where it cannot blend its alpha, read
-// back as a DIB (rows padded to 32 bits): set exactly where the picture is
-// transparent, at sizes whose rows fill whole bytes, words or neither.
-TEST(ArtworkTest, AnIconsMaskIsSetWhereItsPictureIsTransparent) {
-  for (const int size : {16, 20, 24, 28, 36, 40, 48}) {
-    SCOPED_TRACE(size);
-    const platform::unique_hicon icon =
-        artwork::IconFromData(nullptr, MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), size);
-    ICONINFO parts{};
-    ASSERT_TRUE(::GetIconInfo(icon.get(), &parts));
-    const platform::unique_hbitmap colour(parts.hbmColor);
-    const platform::unique_hbitmap mask(parts.hbmMask);
-    const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
-    BITMAPINFO format = platform::TopDown32(SIZE{size, size});
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(size * size));
-    ::GetDIBits(dc.get(), colour.get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS);
-    struct {
-      BITMAPINFOHEADER header;
-      RGBQUAD colours[2];
-    } mono{format.bmiHeader, {}};
-    mono.header.biBitCount = 1;
-    const int stride = (size + 31) / 32 * 4;
-    std::vector<std::uint8_t> bits(static_cast<size_t>(stride * size));
-    ::GetDIBits(dc.get(), mask.get(), 0, size, bits.data(), reinterpret_cast<BITMAPINFO*>(&mono),
-                DIB_RGB_COLORS);
-    int wrong = 0;
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < size; ++x) {
-        const bool masked = (bits[static_cast<size_t>(y * stride + x / 8)] >> (7 - x % 8)) & 1;
-        wrong += masked != (pixels[static_cast<size_t>(y * size + x)] >> 24 == 0);
-      }
-    }
-    EXPECT_EQ(wrong, 0) << "pixels masked wrongly";
   }
 }
 

@@ -1,6 +1,7 @@
 // The badge over the taskbar button while a name is red, and its icon.
 #include <windows.h>
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "platform/dpi.h"
 #include "tests/windows/reminders_fixture.h"
 #include "ui/artwork/icon_data.h"
+#include "ui/toolkit/window_services/taskbar_badge.h"
 
 namespace morvane::testing {
 namespace {
@@ -103,6 +105,60 @@ TEST(TaskbarBadgeIconTest, IsAsDrawnAtEachSizeDrawnAndMadeAtAnyOther) {
       EXPECT_EQ(Differences(Drawn(made.get(), size), Drawn(as_drawn.get(), size)), "");
     }
   }
+}
+
+// The mask Windows draws an icon with where it cannot blend its alpha, read
+// back as a DIB (rows padded to 32 bits): set exactly where the picture is
+// transparent, at sizes whose rows fill whole bytes, words or neither.
+TEST(TaskbarBadgeIconTest, ItsMaskIsSetWhereItsPictureIsTransparent) {
+  for (const int size : {16, 20, 24, 28, 36, 40, 48}) {
+    SCOPED_TRACE(size);
+    const platform::unique_hicon icon =
+        artwork::IconFromData(nullptr, MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), size);
+    ICONINFO parts{};
+    ASSERT_TRUE(::GetIconInfo(icon.get(), &parts));
+    const platform::unique_hbitmap colour(parts.hbmColor);
+    const platform::unique_hbitmap mask(parts.hbmMask);
+    const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+    BITMAPINFO format = platform::TopDown32(SIZE{size, size});
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(size * size));
+    ::GetDIBits(dc.get(), colour.get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS);
+    struct {
+      BITMAPINFOHEADER header;
+      RGBQUAD colours[2];
+    } mono{format.bmiHeader, {}};
+    mono.header.biBitCount = 1;
+    const int stride = (size + 31) / 32 * 4;
+    std::vector<std::uint8_t> bits(static_cast<size_t>(stride * size));
+    ::GetDIBits(dc.get(), mask.get(), 0, size, bits.data(), reinterpret_cast<BITMAPINFO*>(&mono),
+                DIB_RGB_COLORS);
+    int wrong = 0;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const bool masked = (bits[static_cast<size_t>(y * stride + x / 8)] >> (7 - x % 8)) & 1;
+        wrong += masked != (pixels[static_cast<size_t>(y * size + x)] >> 24 == 0);
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "pixels masked wrongly";
+  }
+}
+
+// Put back at each announcement, the badge is the icon made for its size
+// before; another size makes another.
+TEST(TaskbarBadgeIconTest, IsMadeOnceForEachSize) {
+  std::vector<HICON> put;
+  toolkit::TaskbarBadge badge(nullptr, ::GetModuleHandleW(nullptr), 96,
+                              {[&](HWND, HICON icon, const wchar_t*) { put.push_back(icon); },
+                               [](HWND, UINT) {}});
+  badge.Show(MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), L"Time is up");
+  badge.ButtonCreated();
+  badge.ButtonCreated();
+  badge.ScaleTo(144);
+  badge.ButtonCreated();
+  ASSERT_EQ(put.size(), 4u);
+  EXPECT_EQ(put[1], put[0]);
+  EXPECT_NE(put[2], put[1]);
+  EXPECT_EQ(put[3], put[2]);
 }
 
 }  // namespace
