@@ -1,10 +1,8 @@
-// Feeds arbitrary bytes to the PNG reader: as they come, and repaired so
-// that a change also reaches what lies behind the checksums (the rows'
-// filters, the palette). Besides the sanitizers' findings, it stops on any
-// file where
-//   - ReadPng reads a picture that PngSizeOf refuses,
-//   - ReadPng reads into pixels of another size,
-//   - a picture without alpha reads to pixels that are not all opaque.
+// Feeds arbitrary bytes to the PNG reader: as they come, and with every
+// chunk's CRC-32 and every IDAT chunk's Adler-32 made right, so that a change
+// reaches what lies behind them too (the rows' filters, the palette). Besides
+// the sanitizers' findings, it stops where ReadPng reads a file whose size
+// PngSizeOf does not give.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -21,23 +19,13 @@ namespace {
 
 using morvane::testing::Bytes;
 
-// The colour type in the header: 6 is red-green-blue with alpha.
-constexpr std::size_t kColourType = 25;
 // Larger pictures are passed over: each would cost the fuzzer its memory.
 constexpr std::size_t kMostPixels = 1 << 22;
-// More than the largest rendering's rows take unpacked.
-constexpr std::size_t kMostRowBytes = 1 << 21;
 
-void Require(bool holds, const char* what) {
-  if (!holds) {
-    std::fprintf(stderr, "PNG reader property broken: %s\n", what);
-    std::abort();
-  }
-}
-
-// The packed rows inflated as far as they go, their Adler-32 unread.
-Bytes Inflated(const Bytes& packed) {
-  Bytes rows(kMostRowBytes);
+// The packed rows inflated as far as they go, their Adler-32 unread, and
+// packed again.
+Bytes Repacked(std::span<const std::uint8_t> packed) {
+  Bytes rows(kMostPixels / 2);
   z_stream stream{};
   if (packed.size() < 2 || inflateInit2(&stream, -MAX_WBITS) != Z_OK) return {};
   stream.next_in = const_cast<std::uint8_t*>(packed.data() + 2);  // past the zlib header
@@ -47,50 +35,31 @@ Bytes Inflated(const Bytes& packed) {
   inflate(&stream, Z_FINISH);
   rows.resize(stream.total_out);
   inflateEnd(&stream);
-  return rows;
+  return morvane::testing::Packed(rows);
 }
 
-// The file's chunks with their CRC-32 right, and its rows packed again whole
-// in place of its first IDAT chunk.
 Bytes Repaired(std::span<const std::uint8_t> file) {
-  std::vector<std::span<const std::uint8_t>> chunks;  // each its type and data
-  Bytes packed;
-  const auto length = [&](std::size_t at) {
-    return std::size_t{file[at]} << 24 | std::size_t{file[at + 1]} << 16 |
-           std::size_t{file[at + 2]} << 8 | file[at + 3];
-  };
-  for (std::size_t at = 8; at + 12 <= file.size() && length(at) <= file.size() - at - 12;
-       at += 12 + length(at)) {
-    const std::span<const std::uint8_t> chunk = file.subspan(at + 4, 4 + length(at));
-    const bool packed_rows = std::equal(chunk.begin(), chunk.begin() + 4, "IDAT");
-    if (!packed_rows || packed.empty()) chunks.push_back(chunk);
-    if (packed_rows) packed.insert(packed.end(), chunk.begin() + 4, chunk.end());
-  }
   Bytes repaired(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(8, file.size())));
-  const Bytes repacked = morvane::testing::Packed(Inflated(packed));
-  for (const auto chunk : chunks) {
-    const std::string_view type(reinterpret_cast<const char*>(chunk.data()), 4);
-    morvane::testing::AppendChunk(repaired, type, type == "IDAT" ? repacked : chunk.subspan(4));
+  for (std::size_t at = 8; at + 12 <= file.size();) {
+    const std::size_t length = std::size_t{file[at]} << 24 | std::size_t{file[at + 1]} << 16 |
+                               std::size_t{file[at + 2]} << 8 | file[at + 3];
+    if (length > file.size() - at - 12) break;
+    const std::string_view type(reinterpret_cast<const char*>(&file[at + 4]), 4);
+    const std::span<const std::uint8_t> data = file.subspan(at + 8, length);
+    morvane::testing::AppendChunk(repaired, type, type == "IDAT" ? Repacked(data) : Bytes(data.begin(), data.end()));
+    at += 12 + length;
   }
   return repaired;
 }
 
 void Read(std::span<const std::uint8_t> file) {
   const auto picture = morvane::artwork::PngSizeOf(file);
-  if (!picture) {
-    std::vector<std::uint32_t> pixels(1);
-    Require(!morvane::artwork::ReadPng(file, pixels), "ReadPng reads what PngSizeOf refuses");
-    return;
-  }
-  const auto count = static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height);
+  const std::size_t count = picture ? static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height) : 1;
   if (count > kMostPixels) return;
-  std::vector<std::uint32_t> pixels(count + 1);
-  Require(!morvane::artwork::ReadPng(file, pixels), "ReadPng reads into pixels of another size");
-  pixels.pop_back();
-  if (morvane::artwork::ReadPng(file, pixels) && file[kColourType] != 6) {
-    for (const std::uint32_t pixel : pixels) {
-      Require(pixel >> 24 == 0xFF, "a picture without alpha reads to opaque pixels");
-    }
+  std::vector<std::uint32_t> pixels(count);
+  if (morvane::artwork::ReadPng(file, pixels) && !picture) {
+    std::fprintf(stderr, "PNG reader property broken: ReadPng reads what PngSizeOf refuses\n");
+    std::abort();
   }
 }
 
