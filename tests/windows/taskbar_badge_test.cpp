@@ -94,8 +94,9 @@ int WronglyMasked(HICON icon, int size) {
   BITMAPINFO format = platform::TopDown32(SIZE{size, size});
   std::vector<std::uint32_t> pixels(static_cast<size_t>(size * size));
   std::vector<std::uint32_t> masked(pixels.size());
-  ::GetDIBits(dc.get(), colour.get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS);
-  ::GetDIBits(dc.get(), mask.get(), 0, size, masked.data(), &format, DIB_RGB_COLORS);
+  const auto rows = static_cast<UINT>(size);
+  ::GetDIBits(dc.get(), colour.get(), 0, rows, pixels.data(), &format, DIB_RGB_COLORS);
+  ::GetDIBits(dc.get(), mask.get(), 0, rows, masked.data(), &format, DIB_RGB_COLORS);
   int wrong = 0;
   for (size_t i = 0; i < pixels.size(); ++i) {
     wrong += (masked[i] != 0) != (pixels[i] >> 24 == 0);
