@@ -25,31 +25,6 @@ namespace {
 
 class AlarmRemindersTest : public AppFixture {
  protected:
-  void Expire(int row) {
-    TimeBox(row).SetText("0:0:1");
-    ClickButton(Button(row));
-    Tick(row);
-  }
-  void Acknowledge(int row) { ClickAt(NameBox(row).hwnd(), POINT{5, 5}); }
-
-  // The system menu's option that reads `text`, as the user picks it.
-  UINT Option(const wchar_t* text) {
-    HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-    std::array<wchar_t, 64> shown{};
-    for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-      ::GetMenuStringW(menu, static_cast<UINT>(index), shown.data(), 64, MF_BYPOSITION);
-      if (std::wstring(shown.data()) == text) return ::GetMenuItemID(menu, index);
-    }
-    return 0;
-  }
-  void Choose(const wchar_t* text) {
-    ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, Option(text), 0);
-  }
-  bool Checked(const wchar_t* text) {
-    HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-    return (::GetMenuState(menu, Option(text), MF_BYCOMMAND) & MF_CHECKED) != 0;
-  }
-
   // The alarms that ring while `seconds` pass, a second at a time, the
   // ringing's timer message arriving each second.
   long AlarmsOver(int seconds) {
@@ -316,7 +291,16 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
        {"Brenna, time is up"}},
       {"NoneLeft",
        [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s); },
-       {}},
+       {"(silenced)"}},
+      // What is still being said of the names stops with the last of them.
+      {"TheLastAcknowledgedAfterItIsSaid",
+       [](NamesAloudTest& t) {
+         t.Start(1, "0:0:1"); t.Start(2, "0:0:1"); t.Pass(3s);
+         t.Acknowledge(1);
+         t.Mark();
+         t.Acknowledge(2);
+       },
+       {"Aldric and Brenna, time is up", "|", "(silenced)"}},
       {"TurnedOffWhileASentenceWaits",
        [](NamesAloudTest& t) {
          t.Start(1, "0:0:1"); t.Pass(1s);
@@ -334,7 +318,7 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
          t.Mark();
          t.Pass(10ms);
        },
-       {"Aldric and Brenna, time is up", "|", "Brenna, time is up"}},
+       {"Aldric and Brenna, time is up", "|", "(reminder) Brenna, time is up"}},
   };
 }
 

@@ -1,11 +1,32 @@
 #include "tests/windows/app_fixture.h"
 
+#include <array>
+#include <utility>
+
 #include "app/message_loop.h"
 #include "platform/gdi.h"
 
 namespace morvane::testing {
 
-AppFixture::AppFixture()
+namespace {
+
+// Writes down what it is asked in `said`, as said_ shows it.
+platform::Voice RecordingVoice(std::vector<std::string>& said) {
+  using platform::SentenceKind;
+  return platform::Voice{[&said](SentenceKind kind, std::string_view sentence) {
+                           said.push_back(kind == SentenceKind::Reminder ? "(reminder) "
+                                          : kind == SentenceKind::Answer ? "(answer) "
+                                                                         : "");
+                           said.back() += sentence;
+                         },
+                         [&said] { said.emplace_back("(silenced)"); }};
+}
+
+}  // namespace
+
+AppFixture::AppFixture() : AppFixture(RecordingVoice(said_)) {}
+
+AppFixture::AppFixture(platform::Voice voice)
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
@@ -21,10 +42,7 @@ AppFixture::AppFixture()
                                 badges_.push_back(Badge{window, static_cast<int>(mask.bmWidth),
                                                         description ? description : L""});
                               },
-                              platform::Voice{[this](std::string_view sentence) {
-                                                said_.emplace_back(sentence);
-                                              },
-                                              [this] { said_.emplace_back("(silenced)"); }}}) {}
+                              std::move(voice)}) {}
 
 // A flash on a timer goes on until it is stopped; any other stops by itself.
 platform::ForegroundRequests AppFixture::TestForeground() {
@@ -130,6 +148,33 @@ toolkit::WindowTimer& AppFixture::Timer(int row) {
 void AppFixture::Tick(int row) {
   PassOneSecond();
   DeliverTimerMessage(row);
+}
+
+void AppFixture::Expire(int row) {
+  TimeBox(row).SetText("0:0:1");
+  ClickButton(Button(row));
+  Tick(row);
+}
+
+void AppFixture::Acknowledge(int row) { ClickAt(NameBox(row).hwnd(), POINT{5, 5}); }
+
+UINT AppFixture::Option(const wchar_t* text) {
+  HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
+  std::array<wchar_t, 64> shown{};
+  for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+    ::GetMenuStringW(menu, static_cast<UINT>(index), shown.data(), 64, MF_BYPOSITION);
+    if (std::wstring(shown.data()) == text) return ::GetMenuItemID(menu, index);
+  }
+  return 0;
+}
+
+void AppFixture::Choose(const wchar_t* text) {
+  ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, Option(text), 0);
+}
+
+bool AppFixture::Checked(const wchar_t* text) {
+  HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
+  return (::GetMenuState(menu, Option(text), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
 void AppFixture::PassOneSecond() { clock_.now += std::chrono::milliseconds{1000}; }

@@ -33,6 +33,8 @@ class ManualClock {
 class AppFixture : public ::testing::Test {
  protected:
   AppFixture();
+  // With another voice than the one that writes down in said_.
+  explicit AppFixture(platform::Voice voice);
   ~AppFixture() override;
 
   main_window::Form1& Main() { return windows_.Form1(); }
@@ -47,9 +49,18 @@ class AppFixture : public ::testing::Test {
 
   // One second passes and row N's timer message arrives.
   void Tick(int row);
+  // Row N runs out: started at 0:0:1, it ticks once.
+  void Expire(int row);
+  // The user clicks row N's name.
+  void Acknowledge(int row);
   // The parts of a tick, for rows that tick in the same second.
   void PassOneSecond();
   void DeliverTimerMessage(int row);
+
+  // The system menu's option that reads `text`, as the user picks it.
+  UINT Option(const wchar_t* text);
+  void Choose(const wchar_t* text);
+  bool Checked(const wchar_t* text);
 
   ManualClock clock_;
   std::vector<Cue> cues_;
@@ -71,7 +82,9 @@ class AppFixture : public ::testing::Test {
     }
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
-  std::vector<std::string> said_;  // what the voice was asked: each sentence, and "(silenced)"
+  // What the voice was asked: each sentence, a reminder or an answer marked
+  // so ("(reminder) ...", "(answer) ..."), and "(silenced)".
+  std::vector<std::string> said_;
   WindowRegistry windows_;
 
  private:

@@ -1,0 +1,139 @@
+// The voice on its own thread: the window goes on while the system's voice is
+// made and speaks, and the voice is handed each sentence once it has said the
+// one before. Wine's voice says nothing and cannot tell when it is done: a
+// stand-in engine writes down what it is asked, and says it until the test
+// says it is said.
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/kernel_handle.h"
+#include "platform/speech_thread.h"
+#include "platform/text_encoding.h"
+#include "tests/windows/app_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// What the stand-in was asked, shared with the voice's thread.
+struct Heard {
+  std::mutex lock;
+  std::vector<std::string> lines;  // each sentence; "(busy) ..." when asked while speaking
+  // Set while the stand-in has said all it was given.
+  platform::unique_handle said{::CreateEventW(nullptr, TRUE, TRUE, nullptr)};
+  std::chrono::milliseconds making_takes{0};
+  std::atomic<bool> making = false;
+
+  std::vector<std::string> Lines() {
+    const std::lock_guard hold(lock);
+    return lines;
+  }
+};
+
+// Held by the voice's thread too, which may still wait on its event.
+class StandInEngine final : public platform::SpeechEngine {
+ public:
+  explicit StandInEngine(std::shared_ptr<Heard> heard) : heard_(std::move(heard)) {}
+  bool Speak(const wchar_t* text, bool) override {
+    const bool busy = ::WaitForSingleObject(heard_->said.get(), 0) != WAIT_OBJECT_0;
+    ::ResetEvent(heard_->said.get());
+    const std::lock_guard hold(heard_->lock);
+    heard_->lines.push_back((busy ? "(busy) " : "") + platform::Narrow(text));
+    return true;
+  }
+  HANDLE SaidEvent() override { return heard_->said.get(); }
+
+ private:
+  std::shared_ptr<Heard> heard_;
+};
+
+platform::Voice StandInVoice(const std::shared_ptr<Heard>& heard) {
+  return platform::VoiceOnItsOwnThread([heard] {
+    heard->making = true;
+    ::Sleep(static_cast<DWORD>(heard->making_takes.count()));
+    heard->making = false;
+    return std::make_unique<StandInEngine>(heard);
+  });
+}
+
+// Waits for `done` without a window; the limit only keeps a failing test from
+// waiting for ever.
+bool Within(std::chrono::milliseconds limit, const std::function<bool()>& done) {
+  for (auto waited = 0ms; !done(); waited += 10ms) {
+    if (waited > limit) return false;
+    ::Sleep(10);
+  }
+  return true;
+}
+
+TEST(SpeechThreadTest, HandsTheNextSentenceOnceTheLastIsSaidAndAnAnswerFirst) {
+  const auto heard = std::make_shared<Heard>();
+  const platform::Voice voice = StandInVoice(heard);
+  voice.say(platform::SentenceKind::Told, "Aldric, time is up");
+  ASSERT_TRUE(Within(5s, [&] { return heard->Lines().size() == 1; }));
+  voice.say(platform::SentenceKind::Told, "Brenna, time is up");
+  voice.say(platform::SentenceKind::Answer, "Corvin, not started");
+  for (std::size_t said = 2; said <= 3; ++said) {
+    ::SetEvent(heard->said.get());
+    ASSERT_TRUE(Within(5s, [&] { return heard->Lines().size() >= said; }));
+  }
+  EXPECT_EQ(heard->Lines(), (std::vector<std::string>{"Aldric, time is up", "Corvin, not started",
+                                                     "Brenna, time is up"}));
+}
+
+// Made inside the alarm's timer on the window's thread, as it once was, the
+// voice held the window still for as long as it took.
+struct SlowlyMadeStandIn {
+  std::shared_ptr<Heard> heard_ = std::make_shared<Heard>();
+};
+
+// The stand-in is there before the fixture's windows, which hold the voice.
+class VoiceMadeSlowlyTest : protected SlowlyMadeStandIn, public AppFixture {
+ protected:
+  VoiceMadeSlowlyTest() : AppFixture(StandInVoice(heard_)) { heard_->making_takes = 2s; }
+};
+
+TEST_F(VoiceMadeSlowlyTest, TheWindowKeepsAnsweringWhileTheVoiceIsMade) {
+  Main().Show();
+  NameBox(1).SetText("Aldric");
+  Choose(L"Say t&he names aloud");
+  Expire(1);
+  std::atomic<int> asked = 0;
+  std::atomic<int> unanswered = 0;
+  std::atomic<bool> made = false;
+  const HWND window = Main().hwnd();
+  std::thread user([&] {
+    while (!made) {
+      DWORD_PTR result = 0;
+      const bool making = heard_->making;
+      if (::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result) == 0 &&
+          making) {
+        ++unanswered;
+      }
+      asked += making ? 1 : 0;
+      ::Sleep(50);
+    }
+  });
+  clock_.now += 2s;  // the alarm's two seconds
+  ::SendMessageW(window, WM_TIMER, Main().TimerNamed("tmrSayNames").id(), 0);
+  EXPECT_TRUE(DeliverMessagesUntil(windows_, [&] { return !heard_->Lines().empty(); }, 10s));
+  made = true;
+  user.join();
+  EXPECT_EQ(heard_->Lines(), std::vector<std::string>{"Aldric, time is up"});
+  EXPECT_GT(asked, 5) << "the window was asked while the voice was made";
+  EXPECT_EQ(unanswered, 0);
+}
+
+}  // namespace
+}  // namespace morvane::testing
