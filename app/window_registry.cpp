@@ -13,7 +13,7 @@ using toolkit::FormName;
 SystemServices RealSystemServices() {
   return SystemServices{platform::UptimeClock(), &PlayCue, &UserShortDateOrder,
                         &platform::SystemHighContrast, platform::SystemForegroundRequests(),
-                        &platform::SetSystemTaskbarOverlay, platform::SystemVoice()};
+                        platform::SystemTaskbarOverlay(), platform::SystemVoice()};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)

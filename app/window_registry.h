@@ -16,9 +16,9 @@
 #include "platform/voice.h"
 #include "ui/about/form2.h"
 #include "ui/main/form1.h"
-#include "ui/toolkit/default_fonts.h"
-#include "ui/toolkit/form_registry.h"
-#include "ui/toolkit/unique_window.h"
+#include "ui/toolkit/form/default_fonts.h"
+#include "ui/toolkit/form/form_registry.h"
+#include "ui/toolkit/form/unique_window.h"
 
 namespace morvane {
 

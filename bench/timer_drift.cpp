@@ -17,7 +17,7 @@
 #include <random>
 #include <string_view>
 
-#include "ui/toolkit/tick_schedule.h"
+#include "ui/toolkit/timing/tick_schedule.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "countdown/colour.h"
+#include "base/colour.h"
 
 namespace morvane {
 

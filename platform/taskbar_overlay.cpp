@@ -3,6 +3,7 @@
 #include <shobjidl.h>
 
 #include "platform/com.h"
+#include "platform/system_library.h"
 
 namespace morvane::platform {
 
@@ -24,12 +25,23 @@ ITaskbarList3* Taskbar() {
   return taskbar.get();
 }
 
-}  // namespace
-
-void SetSystemTaskbarOverlay(HWND window, HICON icon, const wchar_t* description) {
+void PutOverlay(HWND window, HICON icon, const wchar_t* description) {
   if (ITaskbarList3* taskbar = Taskbar()) {
     taskbar->SetOverlayIcon(window, icon, description);
   }
 }
+
+// Looked up by name: Windows 7 brought it.
+void LetThrough(HWND window, UINT message) {
+  static const auto allow = FunctionIn<decltype(&::ChangeWindowMessageFilterEx)>(
+      ::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
+  if (allow != nullptr) {
+    allow(window, message, MSGFLT_ALLOW, nullptr);
+  }
+}
+
+}  // namespace
+
+TaskbarOverlay SystemTaskbarOverlay() { return TaskbarOverlay{&PutOverlay, &LetThrough}; }
 
 }  // namespace morvane::platform

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Morvane with the keyboard alone and a screen reader: the focused name box is
-# read out by its row, Tab moves on to the next row's name, Alt+Space then L
-# and Y check the system menu's two options (and Y keeps the window on top),
+# read out by its row, Tab moves on to the next row's name, Alt+Space then I
+# and W check the system menu's two options (and W keeps the window on top),
 # and Alt+Space then O opens the About window from the system menu.
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=morvane_driver.sh
@@ -32,14 +32,14 @@ wait_for "row 1's name box to be read as such" focus_is_named "Character 1 name"
 xdotool key Tab
 wait_for "Tab to reach row 2's name box" focus_is_named "Character 2 name"
 
-xdotool key alt+space l
-wait_for "Alt+Space, L to check its item" item_is l checked
-item_is y "not checked" || fail "Alt+Space, L checked another item too"
-main_window_is "not topmost" || fail "L put the window on top"
-xdotool key alt+space y
-wait_for "Alt+Space, Y to put the window on top" main_window_is topmost
-item_is y checked || fail "Alt+Space, Y showed no check mark"
-item_is l checked || fail "Alt+Space, Y took L's check mark"
+xdotool key alt+space i
+wait_for "Alt+Space, I to check its item" item_is i checked
+item_is w "not checked" || fail "Alt+Space, I checked another item too"
+main_window_is "not topmost" || fail "I put the window on top"
+xdotool key alt+space w
+wait_for "Alt+Space, W to put the window on top" main_window_is topmost
+item_is w checked || fail "Alt+Space, W showed no check mark"
+item_is i checked || fail "Alt+Space, W took I's check mark"
 
 xdotool key alt+space o
 wait_for "Alt+Space, O to show the About window" window_is "$ABOUT_TITLE" visible

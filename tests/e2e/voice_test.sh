@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The names said aloud, to a stand-in voice registered in place of the
 # system's that writes down what it is asked to say (Wine's own voice says
-# nothing, so only the stand-in shows what was asked). Alt+Space, H turns the
+# nothing, so only the stand-in shows what was asked). Alt+Space, Y turns the
 # option on; a voice that is missing, or fails, leaves the program as it was
 # and is asked for again at the next expiry; an expiry is said once, as plain
 # text and without waiting for the voice; two rows that run out within two
@@ -49,7 +49,7 @@ start_morvane
 find_window "$MAIN_TITLE"
 click_client "$NAME_X" "${ROW_TOPS[0]}" "$NAME_W" "$BOX_HEIGHT"
 type_over "Aldric"
-xdotool key alt+space h
+xdotool key alt+space y
 
 for expiry in 1 2 3; do
   start_row 1 "0:0:1"
@@ -60,7 +60,7 @@ window_is "Morvane" absent || fail "a missing or failing voice brought up a mess
 start_row 2 "0:0:2"
 start_row 3 "0:0:1"
 wait_for "the two rows' sentence to be asked for (see $SAID)" said_lines 4
-xdotool key alt+space h
+xdotool key alt+space y
 wait_for "the voice to be silenced (see $SAID)" said_lines 5
 
 # The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.

@@ -1,5 +1,5 @@
 // The interval timer's schedule, driven by a clock the test moves by hand.
-#include "ui/toolkit/tick_schedule.h"
+#include "ui/toolkit/timing/tick_schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Text cut to an edit box's limit keeps only whole characters.
-#include "ui/toolkit/whole_characters.h"
+#include "ui/toolkit/controls/whole_characters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include "tests/windows/app_fixture.h"
 
-#include <array>
 #include <utility>
 
 #include "app/message_loop.h"
@@ -30,19 +29,23 @@ AppFixture::AppFixture(platform::Voice voice)
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
-                              TestForeground(),
-                              [this](HWND window, HICON icon, const wchar_t* description) {
-                                ICONINFO info{};
-                                BITMAP mask{};
-                                if (icon != nullptr && ::GetIconInfo(icon, &info)) {
-                                  ::GetObjectW(info.hbmMask, sizeof mask, &mask);
-                                  ::DeleteObject(info.hbmColor);
-                                  ::DeleteObject(info.hbmMask);
-                                }
-                                badges_.push_back(Badge{window, static_cast<int>(mask.bmWidth),
-                                                        description ? description : L""});
-                              },
-                              std::move(voice)}) {}
+                              TestForeground(), TestTaskbar(), std::move(voice)}) {}
+
+platform::TaskbarOverlay AppFixture::TestTaskbar() {
+  return platform::TaskbarOverlay{
+      [this](HWND window, HICON icon, const wchar_t* description) {
+        ICONINFO info{};
+        BITMAP mask{};
+        if (icon != nullptr && ::GetIconInfo(icon, &info)) {
+          ::GetObjectW(info.hbmMask, sizeof mask, &mask);
+          ::DeleteObject(info.hbmColor);
+          ::DeleteObject(info.hbmMask);
+        }
+        badges_.push_back(
+            Badge{window, static_cast<int>(mask.bmWidth), description ? description : L""});
+      },
+      [this](HWND window, UINT message) { let_through_.emplace_back(window, message); }};
+}
 
 // A flash on a timer goes on until it is stopped; any other stops by itself.
 platform::ForegroundRequests AppFixture::TestForeground() {
@@ -96,20 +99,6 @@ DWORD WINAPI OtherProgramInFront::Run(void* self) {
   return 0;
 }
 
-namespace {
-
-BOOL CALLBACK TellProgramActivated(HWND top_level, LPARAM) {
-  ::SendMessageW(top_level, WM_ACTIVATEAPP, TRUE, 0);
-  return TRUE;
-}
-
-}  // namespace
-
-void ActivateProgram(HWND window) {
-  ::SetForegroundWindow(window);
-  ::EnumThreadWindows(::GetCurrentThreadId(), &TellProgramActivated, 0);
-}
-
 bool IsInFront(HWND upper, HWND lower) {
   for (HWND below = ::GetWindow(upper, GW_HWNDNEXT); below != nullptr;
        below = ::GetWindow(below, GW_HWNDNEXT)) {
@@ -148,33 +137,6 @@ toolkit::WindowTimer& AppFixture::Timer(int row) {
 void AppFixture::Tick(int row) {
   PassOneSecond();
   DeliverTimerMessage(row);
-}
-
-void AppFixture::Expire(int row) {
-  TimeBox(row).SetText("0:0:1");
-  ClickButton(Button(row));
-  Tick(row);
-}
-
-void AppFixture::Acknowledge(int row) { ClickAt(NameBox(row).hwnd(), POINT{5, 5}); }
-
-UINT AppFixture::Option(const wchar_t* text) {
-  HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-  std::array<wchar_t, 64> shown{};
-  for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-    ::GetMenuStringW(menu, static_cast<UINT>(index), shown.data(), 64, MF_BYPOSITION);
-    if (std::wstring(shown.data()) == text) return ::GetMenuItemID(menu, index);
-  }
-  return 0;
-}
-
-void AppFixture::Choose(const wchar_t* text) {
-  ::SendMessageW(Main().hwnd(), WM_SYSCOMMAND, Option(text), 0);
-}
-
-bool AppFixture::Checked(const wchar_t* text) {
-  HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-  return (::GetMenuState(menu, Option(text), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
 void AppFixture::PassOneSecond() { clock_.now += std::chrono::milliseconds{1000}; }

@@ -14,6 +14,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -49,18 +50,10 @@ class AppFixture : public ::testing::Test {
 
   // One second passes and row N's timer message arrives.
   void Tick(int row);
-  // Row N runs out: started at 0:0:1, it ticks once.
-  void Expire(int row);
-  // The user clicks row N's name.
-  void Acknowledge(int row);
+
   // The parts of a tick, for rows that tick in the same second.
   void PassOneSecond();
   void DeliverTimerMessage(int row);
-
-  // The system menu's option that reads `text`, as the user picks it.
-  UINT Option(const wchar_t* text);
-  void Choose(const wchar_t* text);
-  bool Checked(const wchar_t* text);
 
   ManualClock clock_;
   std::vector<Cue> cues_;
@@ -82,6 +75,7 @@ class AppFixture : public ::testing::Test {
     }
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
+  std::vector<std::pair<HWND, UINT>> let_through_;  // the messages windows asked to hear
   // What the voice was asked: each sentence, a reminder or an answer marked
   // so ("(reminder) ...", "(answer) ..."), and "(silenced)".
   std::vector<std::string> said_;
@@ -89,6 +83,7 @@ class AppFixture : public ::testing::Test {
 
  private:
   platform::ForegroundRequests TestForeground();
+  platform::TaskbarOverlay TestTaskbar();
 };
 
 // A window of another thread in the foreground, as another program's is
@@ -107,12 +102,6 @@ class OtherProgramInFront {
   DWORD thread_id_ = 0;
   HANDLE thread_ = nullptr;
 };
-
-// The user comes to the program by `window`: it comes forward, and every
-// top-level window of the thread hears that the program is active, as
-// Windows tells them when activation comes from another program (Wine tells
-// them only when the thread's own active window changes).
-void ActivateProgram(HWND window);
 
 // Whether `upper` is in front of `lower` among the top-level windows.
 bool IsInFront(HWND upper, HWND lower);

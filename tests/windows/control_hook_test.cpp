@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/toolkit/control_hook.h"
+#include "ui/toolkit/controls/control_hook.h"
 
 namespace morvane::testing {
 namespace {

@@ -220,7 +220,7 @@ TEST_F(RowTest, ARefusedForegroundWithTheMessageOpenFlashesUntilTheMessageIsActi
     foreground_refused_ = true;
     Tick(2);
     flashing_behind = flashing_;
-    ActivateProgram(box);
+    ::SetForegroundWindow(box);  // the user comes back, to the message
     flashing_in_front = flashing_;
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   });

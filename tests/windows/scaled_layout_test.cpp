@@ -19,7 +19,7 @@
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/default_fonts.h"
+#include "ui/toolkit/form/default_fonts.h"
 
 namespace morvane::testing {
 namespace {

@@ -19,7 +19,7 @@
 #include "platform/kernel_handle.h"
 #include "platform/speech_thread.h"
 #include "platform/text_encoding.h"
-#include "tests/windows/app_fixture.h"
+#include "tests/windows/reminders_fixture.h"
 
 namespace morvane::testing {
 namespace {
@@ -99,15 +99,15 @@ struct SlowlyMadeStandIn {
 };
 
 // The stand-in is there before the fixture's windows, which hold the voice.
-class VoiceMadeSlowlyTest : protected SlowlyMadeStandIn, public AppFixture {
+class VoiceMadeSlowlyTest : protected SlowlyMadeStandIn, public RemindersFixture {
  protected:
-  VoiceMadeSlowlyTest() : AppFixture(StandInVoice(heard_)) { heard_->making_takes = 2s; }
+  VoiceMadeSlowlyTest() : RemindersFixture(StandInVoice(heard_)) { heard_->making_takes = 2s; }
 };
 
 TEST_F(VoiceMadeSlowlyTest, TheWindowKeepsAnsweringWhileTheVoiceIsMade) {
   Main().Show();
   NameBox(1).SetText("Aldric");
-  Choose(L"Say t&he names aloud");
+  Choose(L"Say the names aloud");
   Expire(1);
   std::atomic<int> asked = 0;
   std::atomic<int> unanswered = 0;

@@ -2,7 +2,7 @@
 // above a Close button that hides the window.
 #pragma once
 
-#include "ui/toolkit/form.h"
+#include "ui/toolkit/form/form.h"
 
 namespace morvane::about_window {
 

@@ -7,7 +7,7 @@
 #include "assets/resource_ids.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/row_accessible_names.h"
-#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/controls/message_box.h"
 
 namespace morvane::main_window {
 
@@ -28,15 +28,15 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
   // The keyboard's way to the About picture, and three options. Alt+Space and
   // a letter that one of the system's own items takes too lands on that item,
-  // and the system's letters change with the language of Windows (Size is T
-  // in Spanish, Close K in Polish): these letters are taken by none of its
-  // items in English, French, German, Spanish, Italian, Portuguese, Polish,
-  // Russian, Japanese or Chinese, as Wine translates them.
+  // and the system's letters change with the language of Windows (Close is L
+  // in Danish, Move H in Hungarian): these letters are taken by neither Close
+  // nor Move in any language Wine translates its menu into, and by as few of
+  // the other items, greyed ones too, as the words allow.
   keep_ringing_ =
-      SystemMenu().AddCheckItem(L"Keep ringing unti&l seen", [this] { mnuKeepRinging_Click(); });
+      SystemMenu().AddCheckItem(L"Keep r&inging until seen", [this] { mnuKeepRinging_Click(); });
   always_on_top_ =
-      SystemMenu().AddCheckItem(L"Alwa&ys on top", [this] { mnuAlwaysOnTop_Click(); });
-  say_names_ = SystemMenu().AddCheckItem(L"Say t&he names aloud", [this] { mnuSayNames_Click(); });
+      SystemMenu().AddCheckItem(L"Al&ways on top", [this] { mnuAlwaysOnTop_Click(); });
+  say_names_ = SystemMenu().AddCheckItem(L"Sa&y the names aloud", [this] { mnuSayNames_Click(); });
   SystemMenu().Add(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }

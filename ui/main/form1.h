@@ -13,8 +13,8 @@
 #include "countdown/countdown_row.h"
 #include "platform/voice.h"
 #include "ui/main/names_aloud.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/form_registry.h"
+#include "ui/toolkit/form/form.h"
+#include "ui/toolkit/form/form_registry.h"
 
 namespace morvane::main_window {
 

@@ -3,7 +3,8 @@
 
 #include <vector>
 
-#include "ui/toolkit/layout.h"
+#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/form/form_spec.h"
 
 namespace morvane::main_window {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "countdown/colour.h"
+#include "base/colour.h"
 #include "countdown/time_is_up_sentence.h"
 
 namespace morvane::main_window {

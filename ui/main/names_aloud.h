@@ -10,8 +10,8 @@
 
 #include "platform/voice.h"
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/edit_box.h"
-#include "ui/toolkit/window_timer.h"
+#include "ui/toolkit/controls/edit_box.h"
+#include "ui/toolkit/timing/window_timer.h"
 
 namespace morvane::main_window {
 

@@ -3,8 +3,8 @@
 // caption alone does not say which row it starts.
 #pragma once
 
-#include "ui/toolkit/button_control.h"
-#include "ui/toolkit/edit_box.h"
+#include "ui/toolkit/controls/button_control.h"
+#include "ui/toolkit/controls/edit_box.h"
 
 namespace morvane::main_window {
 
