@@ -401,6 +401,12 @@ std::vector<KeyCase> RowKeyTest::Cases() {
          t.row_.cmdStart_Click();
        },
        {State::Stopped, 180}, {}},
+      {"StoppedAtMidnightBeforeItsFirstTick",
+       [](RowKeyTest& t) {
+         t.StartWith("00:00:00");
+         t.row_.cmdStart_Click();
+       },
+       {State::Stopped, 86400}, {}},
       {"StoppedWithATextThatCannotBeRead",
        [](RowKeyTest& t) {
          t.StartWith("0:3:1");
