@@ -369,7 +369,8 @@ class RowKeyTest : public CountdownRowTest, public ::testing::WithParamInterface
   static std::vector<KeyCase> Cases();
 
  protected:
-  void RunOut(const char* time, std::int64_t seconds) {
+  // Starts the row and lets one tick take `seconds` off.
+  void StartAndTick(const char* time, std::int64_t seconds) {
     StartWith(time);
     timer_.due = seconds;
     row_.tmrCrono_Timer();
@@ -387,51 +388,29 @@ void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
 std::vector<KeyCase> RowKeyTest::Cases() {
   using State = RowStanding::State;
-  Log started_again = kStartEffects;
-  started_again.insert(started_again.begin(), "txtTime text 1:30");
+  using T = RowKeyTest;
+  Log again = kStartEffects;
+  again.insert(again.begin(), "txtTime text 1:30");
   return {
-      {"NeverStarted", [](RowKeyTest&) {}, {State::NotStarted}, {}},
-      {"Counting", [](RowKeyTest& t) { t.StartWith("0:10:26"); }, {State::Counting, 626}, {}},
-      {"CountingADayFromMidnight", [](RowKeyTest& t) { t.StartWith("00:00:00"); },
-       {State::Counting, 86400}, {}},
-      {"Stopped",
-       [](RowKeyTest& t) {
-         t.StartWith("0:3:1");
-         t.row_.tmrCrono_Timer();
-         t.row_.cmdStart_Click();
-       },
+      {"NeverStarted", [](T&) {}, {State::NotStarted}, {}},
+      {"Counting", [](T& t) { t.StartWith("0:10:26"); }, {State::Counting, 626}, {}},
+      {"CountingFromMidnight", [](T& t) { t.StartWith("00:00:00"); }, {State::Counting, 86400}, {}},
+      {"Stopped", [](T& t) { t.StartAndTick("0:3:1", 1); t.row_.cmdStart_Click(); },
        {State::Stopped, 180}, {}},
       {"StoppedAtMidnightBeforeItsFirstTick",
-       [](RowKeyTest& t) {
-         t.StartWith("00:00:00");
-         t.row_.cmdStart_Click();
-       },
-       {State::Stopped, 86400}, {}},
+       [](T& t) { t.StartWith("00:00:00"); t.row_.cmdStart_Click(); }, {State::Stopped, 86400}, {}},
       {"StoppedWithATextThatCannotBeRead",
-       [](RowKeyTest& t) {
-         t.StartWith("0:3:1");
-         t.row_.cmdStart_Click();
-         t.time_.Type("soon");
-       },
+       [](T& t) { t.StartWith("0:3:1"); t.row_.cmdStart_Click(); t.time_.Type("soon"); },
        {State::Stopped}, {}},
-      {"RanOut", [](RowKeyTest& t) { t.RunOut("1:30", 5400); }, {State::StartedAgain, 5400},
-       started_again},
-      {"RanOutAndAcknowledged",
-       [](RowKeyTest& t) {
-         t.RunOut("1:30", 5400);
-         t.row_.Text_Click();
-       },
-       {State::StartedAgain, 5400}, started_again},
-      {"RanOutAndANewTimeTyped",
-       [](RowKeyTest& t) {
-         t.RunOut("1:30", 5400);
-         t.time_.Type("0:5:0");
-       },
+      {"RanOut", [](T& t) { t.StartAndTick("1:30", 5400); }, {State::StartedAgain, 5400}, again},
+      {"RanOutAndAcknowledged", [](T& t) { t.StartAndTick("1:30", 5400); t.row_.Text_Click(); },
+       {State::StartedAgain, 5400}, again},
+      {"RanOutAndANewTimeTyped", [](T& t) { t.StartAndTick("1:30", 5400); t.time_.Type("0:5:0"); },
        {State::Stopped, 300}, {}},
       {"RanOutAndItsDateReadOtherwiseNow",
-       [](RowKeyTest& t) {
+       [](T& t) {
          t.host_.order = DateOrder::DayMonthYear;
-         t.RunOut("13/1/2000 0:0:1", 1);
+         t.StartAndTick("13/1/2000 0:0:1", 1);
          t.host_.order = DateOrder::MonthDayYear;
        },
        {State::CannotStart}, {}},

@@ -134,6 +134,11 @@ toolkit::WindowTimer& AppFixture::Timer(int row) {
   return Main().TimerNamed("tmrCrono" + std::to_string(row));
 }
 
+void AppFixture::StartRow(int row, const char* time) {
+  TimeBox(row).SetText(time);
+  ClickButton(Button(row));
+}
+
 void AppFixture::Tick(int row) {
   PassOneSecond();
   DeliverTimerMessage(row);

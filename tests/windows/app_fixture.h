@@ -48,6 +48,8 @@ class AppFixture : public ::testing::Test {
   toolkit::ButtonControl& Button(int row);
   toolkit::WindowTimer& Timer(int row);
 
+  // Row N's Start pressed with `time` in its time box.
+  void StartRow(int row, const char* time);
   // One second passes and row N's timer message arrives.
   void Tick(int row);
 

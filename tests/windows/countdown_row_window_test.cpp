@@ -15,13 +15,7 @@
 namespace morvane::testing {
 namespace {
 
-class RowTest : public AppFixture {
- protected:
-  void StartRow(int row, const char* time) {
-    TimeBox(row).SetText(time);
-    ClickButton(Button(row));
-  }
-};
+class RowTest : public AppFixture {};
 
 TEST_F(RowTest, StartsWithAValidTimeLockingTheBoxesAndPlayingTheStartCue) {
   Main().Show();

@@ -23,11 +23,6 @@ constexpr const wchar_t* kGlobalKeys = L"Keys from any program\tCtrl+Shift+F1\u2
 
 class GlobalKeysTest : public RemindersFixture {
  protected:
-  void Start(int row, const char* time) {
-    TimeBox(row).SetText(time);
-    ClickButton(Button(row));
-  }
-
   // Ctrl+Shift and the key, as the keyboard sends them to whichever window
   // has it; then the program's loop runs until the answer is asked for.
   void PressEverywhere(int function) {
@@ -45,10 +40,6 @@ class GlobalKeysTest : public RemindersFixture {
   }
 };
 
-bool MessageBoxOpen() {
-  return ::FindWindowW(L"#32770", nullptr) != nullptr;
-}
-
 TEST_F(GlobalKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
   Main().Show();
   NameBox(1).SetText("Aldric");
@@ -56,15 +47,15 @@ TEST_F(GlobalKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
   NameBox(3).SetText("Corvin");
   Choose(kKeepRinging);
   date_order_ = DateOrder::DayMonthYear;
-  Start(5, "13/1/2000 0:0:1");
+  StartRow(5, "13/1/2000 0:0:1");
   Tick(5);
   Acknowledge(5);
   date_order_ = DateOrder::MonthDayYear;  // row 5 ran out, and its date reads otherwise now
-  Start(2, "1:30");
+  StartRow(2, "1:30");
   clock_.now += 5400s;
   DeliverTimerMessage(2);  // Brenna ran out
-  Start(1, "0:10:26");
-  Start(3, "0:3:0");
+  StartRow(1, "0:10:26");
+  StartRow(3, "0:3:0");
   ClickButton(Button(3));  // Corvin stopped
   Choose(kGlobalKeys);
   ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
@@ -92,7 +83,7 @@ TEST_F(GlobalKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
   EXPECT_EQ(::GetForegroundWindow(), other.hwnd());
   EXPECT_TRUE(::IsIconic(Main().hwnd()));
   EXPECT_TRUE(flashes_.empty());
-  EXPECT_FALSE(MessageBoxOpen());
+  EXPECT_EQ(::FindWindowW(L"#32770", nullptr), nullptr) << "a message box";
 }
 
 // A window of the test's own plays the other program that holds keys.
@@ -111,8 +102,9 @@ TEST_F(GlobalKeysTest, HeldOnlyWhileOnAndThoseAnotherProgramHoldsAreTold) {
   };
 
   ASSERT_TRUE(take(VK_F3));
-  EXPECT_EQ(told(kGlobalKeys), std::vector<std::wstring>{
-                                   L"Ctrl+Shift+F3 is used by another program; the other keys work."});
+  EXPECT_EQ(told(kGlobalKeys),
+            std::vector<std::wstring>{
+                L"Ctrl+Shift+F3 is used by another program; the other keys work."});
   EXPECT_TRUE(Checked(kGlobalKeys));
   EXPECT_FALSE(take(VK_F1)) << "held by the program";
   Choose(kGlobalKeys);
