@@ -3,7 +3,7 @@
 # system's that writes down what it is asked to say (Wine's own voice says
 # nothing, so only the stand-in shows what was asked). Alt+Space, Y turns the
 # option on; a voice that is missing, or fails, leaves the program as it was
-# and is asked for again at the next expiry; an expiry is said once, as plain
+# and is made again at the next expiry; an expiry is said once, as plain
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
