@@ -21,6 +21,11 @@ void CountdownRow::Start() {
     c_.txtTime.Focus();
     return;
   }
+  StartCounting();
+}
+
+void CountdownRow::StartCounting() {
+  started_with_ = c_.txtTime.Text();
   host_.PlayCue(Cue::Start);
   c_.Text.SetLocked(true);
   c_.Gold.SetLocked(true);
@@ -95,5 +100,35 @@ void CountdownRow::Expire() {
 }
 
 void CountdownRow::Text_Click() { c_.Text.SetTextColour(kWhite); }
+
+RowStanding CountdownRow::HotKey_Pressed() {
+  const RowStanding standing = Standing();
+  if (standing.state != RowStanding::State::RanOut) {
+    return standing;
+  }
+  const auto seconds = SecondsToCount(started_with_, host_.UserDateOrder());
+  if (!seconds) {
+    return RowStanding{RowStanding::State::CannotStart};
+  }
+  c_.txtTime.SetText(started_with_);
+  StartCounting();
+  return RowStanding{RowStanding::State::StartedAgain, seconds};
+}
+
+// Only an expiry turns the gold green, and only a Start white again.
+RowStanding CountdownRow::Standing() const {
+  using State = RowStanding::State;
+  const std::string time = c_.txtTime.Text();
+  if (c_.cmdStart.Caption() != kStartCaption) {
+    return RowStanding{State::Counting, SecondsToCount(time, host_.UserDateOrder())};
+  }
+  if (started_with_.empty()) {
+    return RowStanding{State::NotStarted};
+  }
+  if (IsExpired(time) && c_.Gold.TextColour() == kGreen) {
+    return RowStanding{State::RanOut, std::nullopt, c_.Text.TextColour() == kRed};
+  }
+  return RowStanding{State::Stopped, SecondsToCount(time, host_.UserDateOrder())};
+}
 
 }  // namespace morvane

@@ -1,14 +1,18 @@
 // One countdown row: a name box, a time box, a gold box, a Start/Stop button
-// and a one-second timer. The row keeps no state of its own; its controls are
-// the state (the caption says Idle or Running, the time box holds the time).
+// and a one-second timer. Its controls are its state (the caption says Idle
+// or Running, the time box holds the time), but for one text: the time the
+// row was last started with, which its key puts back to start it again after
+// it ran out, when the time box has long counted it down to "00:00:00".
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "countdown/cue.h"
-#include "countdown/time_text.h"
 #include "countdown/row_controls.h"
+#include "countdown/row_standing.h"
+#include "countdown/time_text.h"
 
 namespace morvane {
 
@@ -52,9 +56,21 @@ class CountdownRow {
   void tmrCrono_Timer();
   // The name box was clicked: the user acknowledges a red name.
   void Text_Click();
+  // The row's key was pressed, in whichever program has the keyboard. A row
+  // that ran out starts again from the time text it was last started with,
+  // put back into the time box, as Start starts it; a text it would refuse
+  // now (the user's date order changed) is not reported, and the row stays
+  // as it was. Any other row is left alone: a key never stops or resumes a
+  // countdown by accident. Returns where the row stands then.
+  RowStanding HotKey_Pressed();
+
+  // Where the row stands now.
+  RowStanding Standing() const;
 
  private:
   void Start();
+  // What a Start does once the time text is found valid.
+  void StartCounting();
   // Takes off the seconds that passed with no tick yet, then stops the row.
   void Stop();
   // Stops the row as it is: caption, timer and locks.
@@ -66,6 +82,7 @@ class CountdownRow {
 
   RowControls c_;
   RowHost& host_;
+  std::string started_with_;  // empty until the first Start
 };
 
 }  // namespace morvane

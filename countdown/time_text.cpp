@@ -203,6 +203,12 @@ std::optional<std::string> StepDown(std::string_view text, DateOrder order) {
   return FormatClock((*time_of_day - seconds{1} + kDay) % kDay);
 }
 
+std::optional<std::int64_t> SecondsToCount(std::string_view text, DateOrder order) {
+  const auto time_of_day = ReadTimeOfDay(text, order);
+  if (!time_of_day) return std::nullopt;
+  return (*time_of_day == seconds{0} ? kDay : *time_of_day).count();
+}
+
 bool IsExpired(std::string_view text) { return text == kExpiryText; }
 
 }  // namespace morvane

@@ -28,6 +28,7 @@
 // every other midnight.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,11 @@ bool IsValidTime(std::string_view text, DateOrder order);
 // The time of day one second before the text's point in time, as "HH:NN:SS";
 // nullopt when the text is not a valid time (IsValidTime is false).
 std::optional<std::string> StepDown(std::string_view text, DateOrder order);
+
+// How many seconds a row started from the text counts before it runs out:
+// the time of day the text denotes, and a whole day for midnight, whose
+// first step is to 23:59:59. nullopt when the text is not a valid time.
+std::optional<std::int64_t> SecondsToCount(std::string_view text, DateOrder order);
 
 // True exactly when the text is "00:00:00", character for character.
 bool IsExpired(std::string_view text);

@@ -13,6 +13,7 @@ namespace {
 
 struct ComFunctions {
   decltype(&::CoInitializeEx) initialise = nullptr;
+  decltype(&::CoUninitialize) leave = nullptr;
   decltype(&::CoCreateInstance) create_instance = nullptr;
   decltype(&::CoGetApartmentType) apartment_type = nullptr;
 };
@@ -23,17 +24,21 @@ const ComFunctions& Com() {
     HMODULE ole32 = SystemLibrary(L"ole32.dll");
     return ComFunctions{
         FunctionIn<decltype(ComFunctions::initialise)>(ole32, "CoInitializeEx"),
+        FunctionIn<decltype(ComFunctions::leave)>(ole32, "CoUninitialize"),
         FunctionIn<decltype(ComFunctions::create_instance)>(ole32, "CoCreateInstance"),
         FunctionIn<decltype(ComFunctions::apartment_type)>(ole32, "CoGetApartmentType")};
   }();
   return functions;
 }
 
+// Apartments belong to threads. A thread found in a multithreaded apartment
+// uses it without having joined it, and has nothing to leave.
+thread_local bool joined = false;
+thread_local bool initialised = false;
+
 }  // namespace
 
 bool JoinComApartment() {
-  // Apartments belong to threads.
-  thread_local bool joined = false;
   if (joined) {
     return true;
   }
@@ -47,8 +52,16 @@ bool JoinComApartment() {
   // nothing here speaks it, and it would want a hidden window.
   const HRESULT result =
       com.initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  joined = SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
+  initialised = SUCCEEDED(result);
+  joined = initialised || result == RPC_E_CHANGED_MODE;
   return joined;
+}
+
+void LeaveComApartment() {
+  if (initialised) {
+    Com().leave();
+    initialised = joined = false;
+  }
 }
 
 bool JoinSingleThreadedApartment() {

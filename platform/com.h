@@ -25,6 +25,10 @@ using com_ptr = std::unique_ptr<Interface, ComReleaser>;
 // reader, say) may be held for as long as their holder likes.
 bool JoinComApartment();
 
+// For a thread of the program's own as it ends, once every object it made is
+// released: leaves the apartment JoinComApartment joined, if it did.
+void LeaveComApartment();
+
 // Joins as JoinComApartment does; true only when this thread's apartment is
 // then a single-threaded one, the only kind in which the objects it hands
 // out are called on this thread alone. A thread that was already in a

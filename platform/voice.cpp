@@ -5,39 +5,29 @@
 #include <sapi.h>
 
 #include <memory>
-#include <string>
+#include <utility>
 
 #include "platform/com.h"
-#include "platform/text_encoding.h"
+#include "platform/speech_thread.h"
 
 namespace morvane::platform {
 
 namespace {
 
-class SpeechVoice {
+class SpeechApiEngine final : public SpeechEngine {
  public:
-  void Say(std::string_view sentence) {
-    if (!voice_) {
-      // The identifiers by __uuidof, as for the taskbar: CLSID_SpVoice would
-      // bring MinGW-w64's whole uuid object along.
-      voice_ = CreateInProcess<ISpVoice>(__uuidof(SpVoice), __uuidof(ISpVoice));
-      if (!voice_) {
-        return;
-      }
-    }
-    const std::wstring text = Widen(sentence);
-    // Asynchronous: the window goes on while it speaks. Plain text, never the
-    // voice's markup: a name such as <volume level='0'/> is read out, not obeyed.
-    if (FAILED(voice_->Speak(text.c_str(), SPF_ASYNC | SPF_IS_NOT_XML, nullptr))) {
-      voice_.reset();
-    }
+  explicit SpeechApiEngine(com_ptr<ISpVoice> voice) : voice_(std::move(voice)) {}
+
+  // Asynchronous: the engine speaks on a thread of its own. Plain text, never
+  // the voice's markup: a name such as <volume level='0'/> is read out, not
+  // obeyed.
+  bool Speak(const wchar_t* text, bool cut) override {
+    const DWORD flags = SPF_ASYNC | (text != nullptr ? SPF_IS_NOT_XML : 0) |
+                        (cut ? SPF_PURGEBEFORESPEAK : 0);
+    return SUCCEEDED(voice_->Speak(text, flags, nullptr));
   }
 
-  void Silence() const {
-    if (voice_) {
-      voice_->Speak(nullptr, SPF_ASYNC | SPF_PURGEBEFORESPEAK, nullptr);
-    }
-  }
+  HANDLE SaidEvent() override { return voice_->SpeakCompleteEvent(); }
 
  private:
   com_ptr<ISpVoice> voice_;
@@ -46,9 +36,15 @@ class SpeechVoice {
 }  // namespace
 
 Voice SystemVoice() {
-  const auto voice = std::make_shared<SpeechVoice>();
-  return Voice{[voice](std::string_view sentence) { voice->Say(sentence); },
-               [voice] { voice->Silence(); }};
+  return VoiceOnItsOwnThread([]() -> std::unique_ptr<SpeechEngine> {
+    // The identifiers by __uuidof, as for the taskbar: CLSID_SpVoice would
+    // bring MinGW-w64's whole uuid object along.
+    auto voice = CreateInProcess<ISpVoice>(__uuidof(SpVoice), __uuidof(ISpVoice));
+    if (!voice) {
+      return nullptr;
+    }
+    return std::make_unique<SpeechApiEngine>(std::move(voice));
+  });
 }
 
 }  // namespace morvane::platform

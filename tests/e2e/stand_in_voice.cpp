@@ -6,8 +6,9 @@
 // other method answers E_NOTIMPL.
 //
 // The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
-// where no voice is installed ("(no voice)" is written down), and its first
-// MORVANE_STAND_IN_VOICE_FAILS Speaks fail.
+// where no voice is installed ("(no voice)" is written down), and the first
+// MORVANE_STAND_IN_VOICE_FAILS voices made fail every Speak, as a voice whose
+// audio has gone does: only a voice made again speaks.
 #include <windows.h>
 
 #include <sapi.h>
@@ -49,6 +50,8 @@ bool AmongTheFirst(const wchar_t* variable, int& so_far) {
 
 class StandInVoice final : public ISpVoice {
  public:
+  explicit StandInVoice(bool broken) : broken_(broken) {}
+
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (iid == __uuidof(IUnknown) || iid == __uuidof(ISpNotifySource) ||
@@ -70,14 +73,12 @@ class StandInVoice final : public ISpVoice {
   }
 
   HRESULT STDMETHODCALLTYPE Speak(LPCWSTR text, DWORD flags, ULONG* stream) override {
-    static int speaks = 0;
-    const bool fails = AmongTheFirst(L"MORVANE_STAND_IN_VOICE_FAILS", speaks);
-    WriteDown((fails ? "failed " : "") + std::to_string(flags) + " " +
+    WriteDown((broken_ ? "failed " : "") + std::to_string(flags) + " " +
               (text != nullptr ? Utf8(text) : "(nothing)"));
     if (stream != nullptr) {
       *stream = 1;
     }
-    return fails ? E_FAIL : S_OK;
+    return broken_ ? E_FAIL : S_OK;
   }
 
   // ISpNotifySource
@@ -130,6 +131,7 @@ class StandInVoice final : public ISpVoice {
   }
 
  private:
+  const bool broken_;
   long references_ = 1;
 };
 
@@ -156,7 +158,8 @@ class Factory final : public IClassFactory {
       WriteDown("(no voice)");
       return REGDB_E_CLASSNOTREG;
     }
-    auto* voice = new StandInVoice;
+    static int broken = 0;
+    auto* voice = new StandInVoice(AmongTheFirst(L"MORVANE_STAND_IN_VOICE_FAILS", broken));
     const HRESULT result = voice->QueryInterface(iid, object);
     voice->Release();
     return result;

@@ -3,10 +3,11 @@
 # system's that writes down what it is asked to say (Wine's own voice says
 # nothing, so only the stand-in shows what was asked). Alt+Space, Y turns the
 # option on; a voice that is missing, or fails, leaves the program as it was
-# and is asked for again at the next expiry; an expiry is said once, as plain
+# and is made again at the next expiry; an expiry is said once, as plain
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
-# silences the voice.
+# silences the voice. With "Keys from any program" on (Alt+Space, G), the
+# keys pressed in another program are answered aloud behind it.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail
@@ -26,6 +27,10 @@ set_voice_server() {
 
 said_lines() {
   [[ -f $SAID ]] && (($(wc -l <"$SAID") >= $1))
+}
+
+foreground_is() {
+  [[ $(probe foreground) == "$1" ]]
 }
 
 (($# == 3)) || fail "usage: ${0##*/} MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL"
@@ -63,11 +68,30 @@ wait_for "the two rows' sentence to be asked for (see $SAID)" said_lines 4
 xdotool key alt+space y
 wait_for "the voice to be silenced (see $SAID)" said_lines 5
 
+# The keys from any program, with another program in front that has the
+# keyboard: the answers are said whether or not the names are, and nothing of
+# Morvane comes forward until row 2, started again by its key, runs out.
+xdotool key alt+space g
+wine notepad >"$ARTIFACTS/e2e-voice-notepad.log" 2>&1 &
+notepad=$!
+trap 'kill "$notepad" 2>/dev/null; e2e_end; set_voice_server "$system_voice"' EXIT
+wait_for "another program in front" foreground_is "Untitled - Notepad"
+xdotool key ctrl+shift+F8
+wait_for "the answer for all rows (see $SAID)" said_lines 6
+xdotool key ctrl+shift+F4
+wait_for "row 4's answer (see $SAID)" said_lines 7
+foreground_is "Untitled - Notepad" || fail "a key brought Morvane forward"
+xdotool key ctrl+shift+F2
+wait_for "row 2's answer (see $SAID)" said_lines 8
+
 # The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.
 expected="(no voice)
 failed 17 Aldric, time is up
 17 Aldric, time is up
 17 Character 2 and Character 3, time is up
-3 (nothing)"
+3 (nothing)
+17 Aldric, time is up; Character 2, time is up; Character 3, time is up
+17 Character 4, not started
+17 Character 2, started again, 2 seconds"
 [[ $(<"$SAID") == "$expected" ]] ||
   fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$expected"

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -356,6 +358,85 @@ TEST_F(CountdownRowTest, DatesFollowTheUserDateOrder) {
   EXPECT_EQ(TakeLog(), Log{"txtTime text 00:00:01"});
   row_.tmrCrono_Timer();
   EXPECT_EQ(TakeLog(), kExpiryEffects);
+}
+
+// The row's key answers where it stands, and starts a row that ran out again
+// from the text it was last started with; nothing else changes.
+struct KeyCase;
+
+class RowKeyTest : public CountdownRowTest, public ::testing::WithParamInterface<KeyCase> {
+ public:
+  static std::vector<KeyCase> Cases();
+
+ protected:
+  // Starts the row and lets one tick take `seconds` off.
+  void StartAndTick(const char* time, std::int64_t seconds) {
+    StartWith(time);
+    timer_.due = seconds;
+    row_.tmrCrono_Timer();
+  }
+};
+
+struct KeyCase {
+  const char* name;
+  std::function<void(RowKeyTest&)> before;
+  RowStanding standing;  // as the key leaves it
+  Log effects;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<KeyCase> RowKeyTest::Cases() {
+  using State = RowStanding::State;
+  using T = RowKeyTest;
+  Log again = kStartEffects;
+  again.insert(again.begin(), "txtTime text 1:30");
+  return {
+      {"NeverStarted", [](T&) {}, {State::NotStarted}, {}},
+      {"Counting", [](T& t) { t.StartWith("0:10:26"); }, {State::Counting, 626}, {}},
+      {"CountingFromMidnight", [](T& t) { t.StartWith("00:00:00"); }, {State::Counting, 86400}, {}},
+      {"Stopped", [](T& t) { t.StartAndTick("0:3:1", 1); t.row_.cmdStart_Click(); },
+       {State::Stopped, 180}, {}},
+      {"StoppedAtMidnightBeforeItsFirstTick",
+       [](T& t) { t.StartWith("00:00:00"); t.row_.cmdStart_Click(); }, {State::Stopped, 86400}, {}},
+      {"StoppedWithATextThatCannotBeRead",
+       [](T& t) { t.StartWith("0:3:1"); t.row_.cmdStart_Click(); t.time_.Type("soon"); },
+       {State::Stopped}, {}},
+      {"RanOut", [](T& t) { t.StartAndTick("1:30", 5400); }, {State::StartedAgain, 5400}, again},
+      {"RanOutAndAcknowledged", [](T& t) { t.StartAndTick("1:30", 5400); t.row_.Text_Click(); },
+       {State::StartedAgain, 5400}, again},
+      {"RanOutAndANewTimeTyped", [](T& t) { t.StartAndTick("1:30", 5400); t.time_.Type("0:5:0"); },
+       {State::Stopped, 300}, {}},
+      {"RanOutAndItsDateReadOtherwiseNow",
+       [](T& t) {
+         t.host_.order = DateOrder::DayMonthYear;
+         t.StartAndTick("13/1/2000 0:0:1", 1);
+         t.host_.order = DateOrder::MonthDayYear;
+       },
+       {State::CannotStart}, {}},
+  };
+}
+
+TEST_P(RowKeyTest, StartsARowThatRanOutAgainAndLeavesAnyOtherAlone) {
+  GetParam().before(*this);
+  TakeLog();
+  const RowStanding before = row_.Standing();
+  EXPECT_EQ(row_.HotKey_Pressed(), GetParam().standing);
+  EXPECT_EQ(TakeLog(), GetParam().effects);
+  if (GetParam().effects.empty()) {
+    EXPECT_EQ(row_.Standing(), before) << "nothing changed";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stories, RowKeyTest, ::testing::ValuesIn(RowKeyTest::Cases()),
+                         [](const auto& instance) { return std::string(instance.param.name); });
+
+TEST_F(CountdownRowTest, ARowThatRanOutStandsRedUntilItsNameIsClicked) {
+  StartWith("0:0:1");
+  row_.tmrCrono_Timer();
+  EXPECT_EQ(row_.Standing(), (RowStanding{RowStanding::State::RanOut, {}, true}));
+  row_.Text_Click();
+  EXPECT_EQ(row_.Standing(), (RowStanding{RowStanding::State::RanOut, {}, false}));
 }
 
 }  // namespace

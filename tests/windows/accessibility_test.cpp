@@ -108,11 +108,6 @@ class NameChangeListener {
 
 class AccessibilityTest : public AppFixture {
  protected:
-  void StartRow(int row, const char* time) {
-    TimeBox(row).SetText(time);
-    ClickButton(Button(row));
-  }
-
   const ComApartment apartment_;  // the test reads names as a client, which needs one
 };
 

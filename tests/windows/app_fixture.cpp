@@ -1,19 +1,35 @@
 #include "tests/windows/app_fixture.h"
 
+#include <utility>
+
 #include "app/message_loop.h"
 #include "platform/gdi.h"
 
 namespace morvane::testing {
 
-AppFixture::AppFixture()
+namespace {
+
+// Writes down what it is asked in `said`, as said_ shows it.
+platform::Voice RecordingVoice(std::vector<std::string>& said) {
+  using platform::SentenceKind;
+  return platform::Voice{[&said](SentenceKind kind, std::string_view sentence) {
+                           said.push_back(kind == SentenceKind::Reminder ? "(reminder) "
+                                          : kind == SentenceKind::Answer ? "(answer) "
+                                                                         : "");
+                           said.back() += sentence;
+                         },
+                         [&said] { said.emplace_back("(silenced)"); }};
+}
+
+}  // namespace
+
+AppFixture::AppFixture() : AppFixture(RecordingVoice(said_)) {}
+
+AppFixture::AppFixture(platform::Voice voice)
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
-                              TestForeground(), TestTaskbar(),
-                              platform::Voice{[this](std::string_view sentence) {
-                                                said_.emplace_back(sentence);
-                                              },
-                                              [this] { said_.emplace_back("(silenced)"); }}}) {}
+                              TestForeground(), TestTaskbar(), std::move(voice)}) {}
 
 platform::TaskbarOverlay AppFixture::TestTaskbar() {
   return platform::TaskbarOverlay{
@@ -116,6 +132,11 @@ toolkit::ButtonControl& AppFixture::Button(int row) {
 }
 toolkit::WindowTimer& AppFixture::Timer(int row) {
   return Main().TimerNamed("tmrCrono" + std::to_string(row));
+}
+
+void AppFixture::StartRow(int row, const char* time) {
+  TimeBox(row).SetText(time);
+  ClickButton(Button(row));
 }
 
 void AppFixture::Tick(int row) {

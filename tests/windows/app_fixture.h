@@ -34,6 +34,8 @@ class ManualClock {
 class AppFixture : public ::testing::Test {
  protected:
   AppFixture();
+  // With another voice than the one that writes down in said_.
+  explicit AppFixture(platform::Voice voice);
   ~AppFixture() override;
 
   main_window::Form1& Main() { return windows_.Form1(); }
@@ -46,8 +48,11 @@ class AppFixture : public ::testing::Test {
   toolkit::ButtonControl& Button(int row);
   toolkit::WindowTimer& Timer(int row);
 
+  // Row N's Start pressed with `time` in its time box.
+  void StartRow(int row, const char* time);
   // One second passes and row N's timer message arrives.
   void Tick(int row);
+
   // The parts of a tick, for rows that tick in the same second.
   void PassOneSecond();
   void DeliverTimerMessage(int row);
@@ -73,7 +78,9 @@ class AppFixture : public ::testing::Test {
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
   std::vector<std::pair<HWND, UINT>> let_through_;  // the messages windows asked to hear
-  std::vector<std::string> said_;  // what the voice was asked: each sentence, and "(silenced)"
+  // What the voice was asked: each sentence, a reminder or an answer marked
+  // so ("(reminder) ...", "(answer) ..."), and "(silenced)".
+  std::vector<std::string> said_;
   WindowRegistry windows_;
 
  private:

@@ -26,10 +26,6 @@ class NamesAloudTest : public RemindersFixture,
   static std::vector<VoiceCase> Cases();
 
  protected:
-  void Start(int row, const char* time) {
-    TimeBox(row).SetText(time);
-    ClickButton(Button(row));
-  }
   // A second at a time, at most.
   void Pass(std::chrono::milliseconds time) {
     using std::chrono::milliseconds;
@@ -61,10 +57,10 @@ void PrintTo(const VoiceCase& c, std::ostream* out) { *out << c.name; }
 std::vector<VoiceCase> NamesAloudTest::Cases() {
   using namespace std::chrono_literals;
   return {
-      {"OffAtStart", [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(5s); }, {}, false},
+      {"OffAtStart", [](NamesAloudTest& t) { t.StartRow(1, "0:0:1"); t.Pass(5s); }, {}, false},
       {"OneNameOnceTheAlarmHasSounded",
        [](NamesAloudTest& t) {
-         t.Start(1, "0:0:1"); t.Pass(1s); t.Pass(1990ms);
+         t.StartRow(1, "0:0:1"); t.Pass(1s); t.Pass(1990ms);
          t.Mark();
          t.Pass(10ms);
          t.Mark();
@@ -72,13 +68,13 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
        },
        {"|", "Aldric, time is up", "|"}},
       {"AnEmptyNameBox",
-       [](NamesAloudTest& t) { t.NameBox(4).SetText(""); t.Start(4, "0:0:1"); t.Pass(3s); },
+       [](NamesAloudTest& t) { t.NameBox(4).SetText(""); t.StartRow(4, "0:0:1"); t.Pass(3s); },
        {"Character 4, time is up"}},
       // Brenna runs out first, Aldric a second later: one sentence, in row
       // order, once Aldric's alarm has sounded too.
       {"TwoRowsTogether",
        [](NamesAloudTest& t) {
-         t.Start(2, "0:0:1"); t.Start(1, "0:0:2"); t.Pass(3990ms);
+         t.StartRow(2, "0:0:1"); t.StartRow(1, "0:0:2"); t.Pass(3990ms);
          t.Mark();
          t.Pass(10ms);
          t.Mark();
@@ -87,7 +83,8 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
        {"|", "Aldric and Brenna, time is up", "|"}},
       {"ThreeRowsTogetherAndThenOne",
        [](NamesAloudTest& t) {
-         t.Start(3, "0:0:1"); t.Start(1, "0:0:2"); t.Start(2, "0:0:2"); t.Start(4, "0:0:5");
+         t.StartRow(3, "0:0:1"); t.StartRow(1, "0:0:2");
+         t.StartRow(2, "0:0:2"); t.StartRow(4, "0:0:5");
          t.Pass(8s);
        },
        {"Aldric, Brenna and Corvin, time is up", "Character 4, time is up"}},
@@ -95,7 +92,7 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
       // off first, and that runs the row out.
       {"ExpiredByAStop",
        [](NamesAloudTest& t) {
-         t.Start(1, "0:0:1");
+         t.StartRow(1, "0:0:1");
          t.clock_.now += 1500ms;
          ClickButton(t.Button(1));
          t.Pass(2s);
@@ -103,15 +100,24 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
        {"Aldric, time is up"}},
       {"AcknowledgedBeforeItIsSaid",
        [](NamesAloudTest& t) {
-         t.Start(1, "0:0:1"); t.Start(2, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s);
+         t.StartRow(1, "0:0:1"); t.StartRow(2, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s);
        },
        {"Brenna, time is up"}},
       {"NoneLeft",
-       [](NamesAloudTest& t) { t.Start(1, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s); },
-       {}},
+       [](NamesAloudTest& t) { t.StartRow(1, "0:0:1"); t.Pass(1s); t.Acknowledge(1); t.Pass(2s); },
+       {"(silenced)"}},
+      // What is still being said of the names stops with the last of them.
+      {"TheLastAcknowledgedAfterItIsSaid",
+       [](NamesAloudTest& t) {
+         t.StartRow(1, "0:0:1"); t.StartRow(2, "0:0:1"); t.Pass(3s);
+         t.Acknowledge(1);
+         t.Mark();
+         t.Acknowledge(2);
+       },
+       {"Aldric and Brenna, time is up", "|", "(silenced)"}},
       {"TurnedOffWhileASentenceWaits",
        [](NamesAloudTest& t) {
-         t.Start(1, "0:0:1"); t.Pass(1s);
+         t.StartRow(1, "0:0:1"); t.Pass(1s);
          t.Choose(kSayNames); t.Pass(5s);
          t.Choose(kSayNames); t.Pass(5s);
        },
@@ -120,13 +126,13 @@ std::vector<VoiceCase> NamesAloudTest::Cases() {
       {"RingingAgain",
        [](NamesAloudTest& t) {
          t.Choose(kKeepRinging);
-         t.Start(1, "0:0:1"); t.Start(2, "0:0:1"); t.Pass(1s); t.Pass(2s);
+         t.StartRow(1, "0:0:1"); t.StartRow(2, "0:0:1"); t.Pass(1s); t.Pass(2s);
          t.Acknowledge(1);
          t.Pass(8s); t.Pass(1990ms);
          t.Mark();
          t.Pass(10ms);
        },
-       {"Aldric and Brenna, time is up", "|", "Brenna, time is up"}},
+       {"Aldric and Brenna, time is up", "|", "(reminder) Brenna, time is up"}},
   };
 }
 

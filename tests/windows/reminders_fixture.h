@@ -15,6 +15,8 @@ namespace morvane::testing {
 
 class RemindersFixture : public AppFixture {
  protected:
+  using AppFixture::AppFixture;
+
   void Expire(int row) {
     TimeBox(row).SetText("0:0:1");
     ClickButton(Button(row));

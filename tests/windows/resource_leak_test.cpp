@@ -184,11 +184,6 @@ class ResourceLeakTest : public AppFixture {
     }
   }
 
-  void StartRow(int row, const char* time) {
-    TimeBox(row).SetText(time);
-    ClickButton(Button(row));
-  }
-
   void RunSeconds(int seconds) {
     for (int second = 1; second <= seconds; ++second) {
       PassOneSecond();

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "assets/resource_ids.h"
+#include "countdown/row_answers.h"
 #include "ui/main/form1_layout.h"
+#include "ui/main/global_keys.h"
 #include "ui/main/row_accessible_names.h"
 #include "ui/toolkit/controls/message_box.h"
 
@@ -26,7 +28,7 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
-  // The keyboard's way to the About picture, and three options. Alt+Space and
+  // The keyboard's way to the About picture, and four options. Alt+Space and
   // a letter that one of the system's own items takes too lands on that item,
   // and the system's letters change with the language of Windows (Close is L
   // in Danish, Move H in Hungarian): these letters are taken by neither Close
@@ -37,6 +39,8 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   always_on_top_ =
       SystemMenu().AddCheckItem(L"Al&ways on top", [this] { mnuAlwaysOnTop_Click(); });
   say_names_ = SystemMenu().AddCheckItem(L"Sa&y the names aloud", [this] { mnuSayNames_Click(); });
+  global_keys_ = SystemMenu().AddCheckItem(L"Keys from any pro&gram\tCtrl+Shift+F1\u2026F8",
+                                           [this] { mnuGlobalKeys_Click(); });
   SystemMenu().Add(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
   Form_Load();
 }
@@ -85,6 +89,44 @@ void Form1::mnuAlwaysOnTop_Click() {
 }
 
 void Form1::mnuSayNames_Click() { names_aloud_.SetOn(SystemMenu().Checked(say_names_)); }
+
+// The user looks at the window as the option comes on: the keys that another
+// program holds are told then, and if it holds them all the option stays off.
+void Form1::mnuGlobalKeys_Click() {
+  if (!SystemMenu().Checked(global_keys_)) {
+    GlobalKeys().Release();
+    return;
+  }
+  const auto taken =
+      GlobalKeys().Register(kGlobalKeys, [this](std::size_t key) { GlobalKey_Pressed(key); });
+  if (taken.size() == kGlobalKeys.size()) {
+    SystemMenu().SetChecked(global_keys_, false);
+  }
+  if (!taken.empty()) {
+    ShowMessage(KeysTakenMessage(taken));
+  }
+}
+
+// Said whether or not the names are: the user asked, and cannot see the
+// window.
+void Form1::GlobalKey_Pressed(std::size_t key) {
+  const auto named = [this](std::size_t row, RowStanding standing) {
+    return NamedStanding{static_cast<int>(row) + 1, names_[row]->Text(), standing};
+  };
+  std::string answer;
+  if (key == kAllRowsKey) {
+    std::vector<NamedStanding> rows;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+      rows.push_back(named(row, rows_[row].Standing()));
+    }
+    answer = AllRowsAnswer(rows);
+  } else {
+    answer = RowAnswer(named(key, rows_[key].HotKey_Pressed()));
+    // A row started again turns its name white, as a Start does.
+    NameColoursChanged();
+  }
+  services_.voice.say(platform::SentenceKind::Answer, answer);
+}
 
 // Every red name rings as one: the timer counts from the expiry that started
 // the ringing, or from the moment the user asked for it over a red name.

@@ -1,7 +1,8 @@
 // The main window: seven countdown rows over the background picture, and the
 // Exit and About pictures along the bottom. While a name is red, its taskbar
 // button carries a badge, and the alarm rings again if the user asked for it;
-// the names that run out are said aloud if the user asked for that.
+// the names that run out are said aloud if the user asked for that, and keys
+// pressed in any program answer aloud if the user turned them on.
 #pragma once
 
 #include <cstddef>
@@ -24,7 +25,7 @@ struct Form1Services {
   std::function<void(Cue)> play_cue;
   std::function<DateOrder()> date_order;
   std::wstring application_title;  // the title of its message boxes
-  platform::Voice voice;           // says the names aloud when asked to
+  platform::Voice voice;           // says the names and the keys' answers
 };
 
 class Form1 final : public toolkit::Form, private RowHost {
@@ -37,7 +38,11 @@ class Form1 final : public toolkit::Form, private RowHost {
   void mnuKeepRinging_Click();
   void mnuAlwaysOnTop_Click();
   void mnuSayNames_Click();
+  void mnuGlobalKeys_Click();
   void tmrRing_Timer();
+  // One of kGlobalKeys, by its place, pressed in whichever program has the
+  // keyboard: the answer is said, and nothing of the program comes forward.
+  void GlobalKey_Pressed(std::size_t key);
 
  private:
   void BindRow(int number);
@@ -57,6 +62,7 @@ class Form1 final : public toolkit::Form, private RowHost {
   std::size_t keep_ringing_ = 0;  // the system menu's options
   std::size_t always_on_top_ = 0;
   std::size_t say_names_ = 0;
+  std::size_t global_keys_ = 0;
   NamesAloud names_aloud_;
 };
 

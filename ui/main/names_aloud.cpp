@@ -26,11 +26,17 @@ void NamesAloud::SetOn(bool on) {
 void NamesAloud::NameColoursChanged() {
   const Rows red = RedNames();
   const Rows turned_red = red & ~red_;
+  const bool last_acknowledged = red_.any() && red.none();
   red_ = red;
-  TellAfterTheAlarm(turned_red);
+  if (on_ && last_acknowledged) {
+    voice_.silence();
+  }
+  TellAfterTheAlarm(turned_red, platform::SentenceKind::Told);
 }
 
-void NamesAloud::AlarmRangAgain() { TellAfterTheAlarm(RedNames()); }
+void NamesAloud::AlarmRangAgain() {
+  TellAfterTheAlarm(RedNames(), platform::SentenceKind::Reminder);
+}
 
 NamesAloud::Rows NamesAloud::RedNames() const {
   Rows red;
@@ -43,9 +49,12 @@ NamesAloud::Rows NamesAloud::RedNames() const {
 // A sentence already waiting takes these rows in. Each of them rang an alarm
 // of its own, which cuts the one before short: the wait starts again, so the
 // voice never talks over the alarm that rang last.
-void NamesAloud::TellAfterTheAlarm(Rows rows) {
+void NamesAloud::TellAfterTheAlarm(Rows rows, platform::SentenceKind kind) {
   if (!on_ || rows.none()) {
     return;
+  }
+  if (waiting_.none() || kind == platform::SentenceKind::Told) {
+    kind_ = kind;
   }
   waiting_ |= rows;
   wait_.SetEnabled(false);
@@ -65,7 +74,7 @@ void NamesAloud::Say() {
     }
   }
   if (!rows.empty()) {
-    voice_.say(TimeIsUpSentence(rows));
+    voice_.say(kind_, TimeIsUpSentence(rows));
   }
 }
 

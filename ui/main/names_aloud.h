@@ -1,7 +1,8 @@
 // "Say the names aloud", while the user has it on in the system menu: each
 // expiry is told by the system's voice once the alarm has had time to sound.
 // The rows that run out while a sentence waits are told in it too, in row
-// order, and a name the user acknowledges before then is left out.
+// order, and a name the user acknowledges before then is left out; once the
+// last red name is acknowledged, the voice stops saying any of them.
 #pragma once
 
 #include <bitset>
@@ -29,13 +30,14 @@ class NamesAloud {
   // Follows every handler that may turn a name red or white: a name that
   // has turned red since is an expiry.
   void NameColoursChanged();
-  // The alarm rang again: the names still red are told after it.
+  // The alarm rang again: the names still red are told after it, unless the
+  // voice has not yet said what it had.
   void AlarmRangAgain();
 
  private:
   using Rows = std::bitset<kRowCount>;
   Rows RedNames() const;
-  void TellAfterTheAlarm(Rows rows);
+  void TellAfterTheAlarm(Rows rows, platform::SentenceKind kind);
   void Say();
 
   const std::vector<const toolkit::EditBox*>& names_;
@@ -44,6 +46,8 @@ class NamesAloud {
   bool on_ = false;
   Rows red_;      // at the last look
   Rows waiting_;  // to be told when the wait ends
+  // An expiry among them is told in its turn; the ringing only reminds.
+  platform::SentenceKind kind_ = platform::SentenceKind::Reminder;
 };
 
 }  // namespace morvane::main_window

@@ -71,6 +71,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
     throw FormError("cannot create a window");
   }
   system_menu_.emplace(hwnd_);
+  hot_keys_.emplace(hwnd_);
   taskbar_badge_.emplace(hwnd_, instance_, dpi_, std::move(context.taskbar_overlay));
   icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
   if (spec_.taskbar_button) {
@@ -289,7 +290,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CAPTURECHANGED:
       pressed_picture_ = nullptr;
       return 0;
+    case WM_HOTKEY:
+      if (hot_keys_) {
+        hot_keys_->Pressed(wparam);
+      }
+      return 0;
     case WM_DESTROY:
+      if (hot_keys_) {
+        hot_keys_->Release();
+      }
       if (on_destroyed_) {
         on_destroyed_();
       }

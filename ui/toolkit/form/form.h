@@ -38,6 +38,7 @@
 #include "ui/toolkit/controls/control_spec.h"
 #include "ui/toolkit/form/form_spec.h"
 #include "ui/toolkit/controls/picture.h"
+#include "ui/toolkit/window_services/hot_keys.h"
 #include "ui/toolkit/window_services/system_menu.h"
 #include "ui/toolkit/window_services/taskbar_badge.h"
 #include "ui/toolkit/window_services/window_attention.h"
@@ -96,6 +97,8 @@ class Form {
   SystemMenuCommands& SystemMenu() { return *system_menu_; }
   // The badge over the window's taskbar button.
   TaskbarBadge& Badge() { return *taskbar_badge_; }
+  // The keys that reach the window from any program, none until registered.
+  HotKeys& GlobalKeys() { return *hot_keys_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -134,9 +137,10 @@ class Form {
   BrushCache brushes_;
   ContrastMode contrast_;
   DpiFrame frame_;
-  // Both from the window's creation on.
+  // From the window's creation on.
   std::optional<SystemMenuCommands> system_menu_;
   std::optional<TaskbarBadge> taskbar_badge_;
+  std::optional<HotKeys> hot_keys_;
 
   // Each control is owned once, in the map of its kind; the by-id maps only
   // point into them, for routing messages.

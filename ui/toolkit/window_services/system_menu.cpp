@@ -39,15 +39,18 @@ bool SystemMenuCommands::Run(WPARAM command) {
     if (id != CommandOf(index)) {
       continue;
     }
-    Item& item = items_[index];
-    if (item.checkable) {
-      item.checked = !item.checked;
-      ::CheckMenuItem(menu_, id, MF_BYCOMMAND | (item.checked ? MF_CHECKED : MF_UNCHECKED));
+    if (items_[index].checkable) {
+      SetChecked(index, !items_[index].checked);
     }
-    item.handler();
+    items_[index].handler();
     return true;
   }
   return false;
+}
+
+void SystemMenuCommands::SetChecked(std::size_t item, bool checked) {
+  items_[item].checked = checked;
+  ::CheckMenuItem(menu_, CommandOf(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace morvane::toolkit

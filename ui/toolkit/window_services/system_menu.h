@@ -23,6 +23,9 @@ class SystemMenuCommands {
   // for Checked.
   std::size_t AddCheckItem(const std::wstring& text, std::function<void()> handler);
   bool Checked(std::size_t item) const { return items_[item].checked; }
+  // Sets the mark without running the handler: for an option that a handler
+  // could not turn on after all.
+  void SetChecked(std::size_t item, bool checked);
   // Runs the handler of a WM_SYSCOMMAND that is one of ours; false otherwise.
   bool Run(WPARAM command);
 

@@ -1,0 +1,18 @@
+// The pieces every sentence the program says is made of: a row's name as the
+// listener knows it, and several things said as a list.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+// The name box's text without the spaces and tabs around it; a box with
+// nothing else is "Character N", as it read before anyone typed in it.
+std::string SpokenName(int row_number, std::string_view name);
+
+// "A"; "A and B"; "A, B and C". Empty for none.
+std::string SpokenList(std::span<const std::string> items);
+
+}  // namespace morvane

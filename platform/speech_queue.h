@@ -1,0 +1,50 @@
+// The order in which the voice says the program's sentences, kept by the
+// voice's own thread between the requests of the window and the engine that
+// speaks: the engine is handed one sentence at a time, and the next once it
+// has said it, so that what is not yet said can still be dropped or put
+// behind an answer. Portable: the native tests check the order.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "platform/voice.h"
+
+namespace morvane::platform {
+
+class SpeechQueue {
+ public:
+  // What the engine is to do now.
+  struct Step {
+    bool cut = false;                // stop what it says, and drop what it was given
+    std::optional<std::string> say;  // then start saying this
+    bool operator==(const Step&) const = default;
+  };
+
+  void Add(SentenceKind kind, std::string sentence);
+  // Drops what waits; what the engine says is cut at the next step.
+  void Silence();
+  // The engine has said what it was handed.
+  void Said();
+  // The engine's next step; a sentence handed to it counts as being said
+  // until Said.
+  Step Next();
+  bool Speaking() const { return speaking_.has_value(); }
+
+ private:
+  struct Sentence {
+    SentenceKind kind;
+    std::string text;
+  };
+  // A voice that cannot keep up loses its oldest sentences rather than the
+  // program's memory.
+  static constexpr std::ptrdiff_t kMostTold = 8;
+
+  std::deque<Sentence> waiting_;
+  std::optional<SentenceKind> speaking_;
+  bool cut_ = false;
+};
+
+}  // namespace morvane::platform

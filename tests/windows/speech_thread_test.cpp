@@ -1,0 +1,134 @@
+// The voice on its own thread: the window goes on while the system's voice is
+// made and speaks, and the voice is handed each sentence once it has said the
+// one before. Wine's voice says nothing and cannot tell when it is done: a
+// stand-in engine writes down what it is asked, and says it until the test
+// says it is said.
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/kernel_handle.h"
+#include "platform/speech_thread.h"
+#include "platform/text_encoding.h"
+#include "tests/windows/reminders_fixture.h"
+
+namespace morvane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// What the stand-in was asked, shared with the voice's thread.
+struct Heard {
+  std::mutex lock;
+  std::vector<std::string> lines;  // each sentence; "(busy) ..." when asked while speaking
+  // Set while the stand-in has said all it was given.
+  platform::unique_handle said{::CreateEventW(nullptr, TRUE, TRUE, nullptr)};
+  std::atomic<bool> making = false;
+
+  std::vector<std::string> Lines() {
+    const std::lock_guard hold(lock);
+    return lines;
+  }
+};
+
+// Held by the voice's thread too, which may still wait on its event.
+class StandInEngine final : public platform::SpeechEngine {
+ public:
+  explicit StandInEngine(std::shared_ptr<Heard> heard) : heard_(std::move(heard)) {}
+  bool Speak(const wchar_t* text, bool) override {
+    const bool busy = ::WaitForSingleObject(heard_->said.get(), 0) != WAIT_OBJECT_0;
+    ::ResetEvent(heard_->said.get());
+    const std::lock_guard hold(heard_->lock);
+    heard_->lines.push_back((busy ? "(busy) " : "") + platform::Narrow(text));
+    return true;
+  }
+  HANDLE SaidEvent() override { return heard_->said.get(); }
+
+ private:
+  std::shared_ptr<Heard> heard_;
+};
+
+// Made in `making_takes`, as the system's voice may take a while to load.
+platform::Voice StandInVoice(const std::shared_ptr<Heard>& heard, DWORD making_takes = 0) {
+  return platform::VoiceOnItsOwnThread([heard, making_takes] {
+    heard->making = true;
+    ::Sleep(making_takes);
+    heard->making = false;
+    return std::make_unique<StandInEngine>(heard);
+  });
+}
+
+// Waits for `done` without a window, five seconds at most, which only keeps
+// a failing test from waiting for ever.
+bool Soon(const std::function<bool()>& done) {
+  for (int waited = 0; !done(); waited += 10) {
+    if (waited > 5000) return false;
+    ::Sleep(10);
+  }
+  return true;
+}
+
+TEST(SpeechThreadTest, HandsTheNextSentenceOnceTheLastIsSaidAndAnAnswerFirst) {
+  const auto heard = std::make_shared<Heard>();
+  const platform::Voice voice = StandInVoice(heard);
+  voice.say(platform::SentenceKind::Told, "Aldric, time is up");
+  ASSERT_TRUE(Soon([&] { return heard->Lines().size() == 1; }));
+  voice.say(platform::SentenceKind::Told, "Brenna, time is up");
+  voice.say(platform::SentenceKind::Answer, "Corvin, not started");
+  for (std::size_t said = 2; said <= 3; ++said) {
+    ::SetEvent(heard->said.get());
+    ASSERT_TRUE(Soon([&] { return heard->Lines().size() >= said; }));
+  }
+  EXPECT_EQ(heard->Lines(), (std::vector<std::string>{"Aldric, time is up", "Corvin, not started",
+                                                     "Brenna, time is up"}));
+}
+
+// There before the fixture's windows, which hold the voice.
+struct SlowlyMadeStandIn {
+  std::shared_ptr<Heard> heard_ = std::make_shared<Heard>();
+};
+
+// Made inside the alarm's timer on the window's thread, as it once was, the
+// voice held the window still for as long as it took.
+class VoiceMadeSlowlyTest : protected SlowlyMadeStandIn, public RemindersFixture {
+ protected:
+  VoiceMadeSlowlyTest() : RemindersFixture(StandInVoice(heard_, 2000)) {}
+};
+
+TEST_F(VoiceMadeSlowlyTest, TheWindowKeepsAnsweringWhileTheVoiceIsMade) {
+  Main().Show();
+  NameBox(1).SetText("Aldric");
+  Choose(L"Say the names aloud");
+  Expire(1);
+  std::atomic<int> asked = 0;  // while the voice was made
+  std::atomic<int> unanswered = 0;
+  std::atomic<bool> made = false;
+  const HWND window = Main().hwnd();
+  std::thread user([&] {
+    for (DWORD_PTR result = 0; !made; ::Sleep(50)) {
+      const bool making = heard_->making;
+      asked += making;
+      unanswered += making && !::SendMessageTimeoutW(window, WM_NULL, 0, 0, 0, 100, &result);
+    }
+  });
+  clock_.now += 2s;  // the alarm's two seconds
+  ::SendMessageW(window, WM_TIMER, Main().TimerNamed("tmrSayNames").id(), 0);
+  EXPECT_TRUE(DeliverMessagesUntil(windows_, [&] { return !heard_->Lines().empty(); }, 10s));
+  made = true;
+  user.join();
+  EXPECT_EQ(heard_->Lines(), std::vector<std::string>{"Aldric, time is up"});
+  EXPECT_GT(asked, 5);
+  EXPECT_EQ(unanswered, 0);
+}
+
+}  // namespace
+}  // namespace morvane::testing

@@ -1,0 +1,33 @@
+#include "ui/main/global_keys.h"
+
+#include <vector>
+
+#include "countdown/spoken_words.h"
+
+namespace morvane::main_window {
+
+namespace {
+
+constexpr toolkit::HotKey CtrlShift(UINT virtual_key) {
+  return toolkit::HotKey{MOD_CONTROL | MOD_SHIFT, virtual_key};
+}
+
+}  // namespace
+
+const std::array<toolkit::HotKey, kRowCount + 1> kGlobalKeys = {
+    CtrlShift(VK_F1), CtrlShift(VK_F2), CtrlShift(VK_F3), CtrlShift(VK_F4),
+    CtrlShift(VK_F5), CtrlShift(VK_F6), CtrlShift(VK_F7), CtrlShift(VK_F8)};
+
+std::string KeysTakenMessage(std::span<const std::size_t> taken) {
+  if (taken.size() == kGlobalKeys.size()) {
+    return "Ctrl+Shift+F1\xE2\x80\xA6" "F8 are used by another program.";
+  }
+  std::vector<std::string> names;
+  for (const std::size_t place : taken) {
+    names.push_back("Ctrl+Shift+F" + std::to_string(place + 1));
+  }
+  return SpokenList(names) + (names.size() == 1 ? " is" : " are") +
+         " used by another program; the other keys work.";
+}
+
+}  // namespace morvane::main_window
