@@ -46,8 +46,7 @@ endfunction()
 # app/runtime_errors.cpp for what is left out instead.)
 if(MINGW)
   set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections")
-  set(CMAKE_EXE_LINKER_FLAGS_RELEASE
-    "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -Wl,--gc-sections -s -Wl,--file-alignment,4096")
+  set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -Wl,--gc-sections -s")
 endif()
 
 # A release is reproducible: the same sources give the same bytes, whoever
