@@ -127,7 +127,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  %-20ls %9.1f %9.1f\n", FileNameOf(program.path).c_str(), shown, ready);
     std::printf("  %-20ls %9.1f %9.1f\n", FileNameOf(baseline.path).c_str(), baseline_shown,
                 baseline_ready);
-    std::printf("  %-20s %9.2f %9.2f   (aim: 1.05 at most at 96 dpi, 1.10 at 144)\n", "ratio",
+    std::printf("  %-20s %9.2f %9.2f   (aim: 1.05 at most, at 96 dpi and at 144)\n", "ratio",
                 shown / baseline_shown, ready / baseline_ready);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "startup_bench: %s\n", error.what());

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <type_traits>
 
 namespace morvane::platform {
@@ -41,10 +42,15 @@ inline BITMAPINFO TopDown32(SIZE size) {
   return info;
 }
 
-// A top-down 32-bit DIB section of `size`, and where its pixels are.
-inline unique_hbitmap MakeDib(SIZE size, void** bits) {
+// A top-down 32-bit DIB section of `size`, and its pixels.
+inline unique_hbitmap MakeDib(SIZE size, std::span<std::uint32_t>& pixels) {
   const BITMAPINFO info = TopDown32(size);
-  return unique_hbitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+  void* bits = nullptr;
+  unique_hbitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap) {
+    pixels = std::span(static_cast<std::uint32_t*>(bits), static_cast<size_t>(size.cx * size.cy));
+  }
+  return bitmap;
 }
 
 // Selects an object into a device context for the life of the scope, and puts

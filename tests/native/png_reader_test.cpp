@@ -1,8 +1,7 @@
 // The program's own PNG reader on small pictures made for it: every row
-// filter, a block packed with the fixed codes and one stored as it is, a
-// palette, data split over two chunks; and files it must refuse. (The
-// renderings themselves are read against the Windows Imaging Component in
-// the window tests.)
+// filter, a palette, alpha, data split over two chunks; and files it must
+// refuse, damaged or cut short. (The linked pictures themselves are read
+// against the Windows Imaging Component in the window tests.)
 #include "ui/artwork/png_reader.h"
 
 #include <cstdint>
@@ -10,10 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/png_chunks.h"
+
 namespace morvane::artwork {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testing::AppendChunk;
+using testing::Bytes;
+using testing::Packed;
 
 // 4 x 5, red-green-blue; row N filtered with filter N, packed with the fixed codes.
 const Bytes kFullColour = {
@@ -53,19 +56,71 @@ std::vector<std::uint32_t> Read(const Bytes& file, size_t pixels) {
   return read;
 }
 
-TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndBlockKindToThePixelsDrawn) {
+std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> pixels) {
+  for (std::uint32_t& pixel : pixels) pixel |= 0xFF000000;
+  return pixels;
+}
+
+// A PNG of one row of `width` pixels, of colour type `colour`, with its
+// chunks' checksums right.
+Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& palette = {}) {
+  Bytes header;
+  testing::AppendBigEndian(header, static_cast<std::uint32_t>(width));
+  testing::AppendBigEndian(header, 1);
+  header.insert(header.end(), {8, colour, 0, 0, 0});
+  Bytes file(kFullColour.begin(), kFullColour.begin() + 8);
+  AppendChunk(file, "IHDR", header);
+  if (!palette.empty()) AppendChunk(file, "PLTE", palette);
+  AppendChunk(file, "IDAT", packed);
+  AppendChunk(file, "IEND", {});
+  return file;
+}
+
+TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndAlphaToThePixelsDrawn) {
   ASSERT_TRUE(PngSizeOf(kFullColour).has_value());
   EXPECT_EQ(PngSizeOf(kFullColour)->width, 4);
   EXPECT_EQ(PngSizeOf(kFullColour)->height, 5);
-  EXPECT_EQ(Read(kFullColour, 20), kFullColourPixels);
-  EXPECT_EQ(Read(kPaletted, 8), kPalettedPixels);
+  EXPECT_EQ(Read(kFullColour, 20), Opaque(kFullColourPixels));
+  EXPECT_EQ(Read(kPaletted, 8), Opaque(kPalettedPixels));
+  EXPECT_EQ(Read(Png(2, 6, Packed({0, 10, 20, 30, 0, 40, 50, 60, 255})), 2),
+            (std::vector<std::uint32_t>{0x000A141E, 0xFF28323C}));
+}
+
+TEST(PngReaderTest, RefusesDamagedFiles) {
+  const Bytes palette = {1, 2, 3, 4, 5, 6};  // two colours
+  const Bytes row = {0, 0, 1};
+  Bytes crc_changed = Png(2, 3, Packed(row), palette);
+  crc_changed.back() ^= 1;  // the last chunk's
+  Bytes sum_changed = Packed(row);
+  sum_changed.back() ^= 1;
+  Bytes cut = Packed(row);
+  cut.pop_back();
+  std::vector<std::uint32_t> pixels(2);
+  ASSERT_TRUE(ReadPng(Png(2, 3, Packed(row), palette), pixels)) << "as made";
+  const struct {
+    const char* what;
+    Bytes file;
+  } cases[] = {
+      {"a palette of 257 colours", Png(2, 3, Packed(row), Bytes(3 * 257, 0))},
+      {"an index past the palette", Png(2, 3, Packed({0, 0, 2}), palette)},
+      {"a CRC-32 that does not match", crc_changed},
+      {"an Adler-32 that does not match", Png(2, 3, sum_changed, palette)},
+      {"packed data cut short", Png(2, 3, cut, palette)},
+      {"rows that end early", Png(2, 3, Packed({0, 0}), palette)},
+  };
+  for (const auto& [what, file] : cases) {
+    EXPECT_FALSE(ReadPng(file, pixels)) << what;
+  }
 }
 
 TEST(PngReaderTest, RefusesOtherFormsAndDamagedOrCutFiles) {
   for (const auto& [field, value] :
-       {std::pair{kDepth, 16}, {kColourType, 0}, {kColourType, 6}, {kInterlace, 1}}) {
+       {std::pair{kDepth, 16}, {kColourType, 0}, {kColourType, 4}, {kInterlace, 1}}) {
     Bytes other = kFullColour;
     other[field] = static_cast<std::uint8_t>(value);
+    Bytes header;
+    AppendChunk(header, "IHDR", std::span(&other[16], 13));
+    std::copy(header.begin(), header.end(), &other[8]);
     EXPECT_FALSE(PngSizeOf(other).has_value()) << "header byte " << field << " = " << value;
   }
   std::vector<std::uint32_t> pixels(20);
@@ -77,12 +132,10 @@ TEST(PngReaderTest, RefusesOtherFormsAndDamagedOrCutFiles) {
       EXPECT_FALSE(ReadPng(cut, read)) << "cut to " << length << " bytes";
     }
   }
-  // A packed byte changed: refused or read, but never read past either end
-  // (the sanitizers watch).
   for (size_t at = 41; at < 41 + 0x45; ++at) {
     Bytes damaged = kFullColour;
     damaged[at] ^= 0x5A;
-    ReadPng(damaged, pixels);
+    EXPECT_FALSE(ReadPng(damaged, pixels)) << "packed byte " << at << " changed";
   }
 }
 

@@ -1,8 +1,9 @@
 // The pictures as the windows get them: every rendering linked into the
 // program reads, through the program's own reader, to the very pixels the
-// Windows Imaging Component decodes from it; and a scale with no rendering of
-// its own is made to its size from the next larger one (or, below 100 %, from
-// the bitmap as drawn), its transparent colour replaced.
+// Windows Imaging Component decodes from it; a
+// scale with no rendering of its own is made to its size from the next larger
+// one (or, below 100 %, from the bitmap as drawn), its transparent colour
+// replaced; a damaged picture is passed over as a missing one would be.
 #include <windows.h>
 #include <wincodec.h>
 
@@ -20,6 +21,7 @@
 #include "tests/windows/app_fixture.h"
 #include "tests/windows/com_apartment.h"
 #include "ui/artwork/artwork_bitmap.h"
+#include "ui/artwork/icon_data.h"
 #include "ui/artwork/png_reader.h"
 #include "ui/artwork/resource_bytes.h"
 #include "ui/scale/design_scale.h"
@@ -29,14 +31,15 @@ namespace {
 
 using platform::com_ptr;
 
-BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
+BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR files) {
   if (!IS_INTRESOURCE(name) && std::wstring_view(name).starts_with(L"PNG_")) {
-    reinterpret_cast<std::vector<std::wstring>*>(names)->push_back(name);
+    reinterpret_cast<std::vector<std::span<const std::uint8_t>>*>(files)->push_back(
+        artwork::FindBytes(nullptr, name, RT_RCDATA));
   }
   return TRUE;
 }
 
-// The file's pixels as the imaging component decodes them, 0x00RRGGBB.
+// The file's pixels as the imaging component decodes them, 0xAARRGGBB.
 std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
                                            std::span<const std::uint8_t> png) {
   IWICStream* stream = nullptr;
@@ -50,7 +53,7 @@ std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
   factory.CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder);
   decoder->GetFrame(0, &frame);
   factory.CreateFormatConverter(&converter);
-  converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+  converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                         WICBitmapPaletteTypeCustom);
   converter->GetSize(&width, &height);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
@@ -58,9 +61,6 @@ std::vector<std::uint32_t> DecodedBySystem(IWICImagingFactory& factory,
                         reinterpret_cast<BYTE*>(pixels.data()));
   for (IUnknown* object : std::initializer_list<IUnknown*>{converter, frame, decoder, stream}) {
     object->Release();
-  }
-  for (std::uint32_t& pixel : pixels) {
-    pixel &= 0xFFFFFF;  // the fourth byte is unused
   }
   return pixels;
 }
@@ -70,12 +70,11 @@ TEST(ArtworkTest, EveryRenderingReadsToThePixelsTheImagingComponentDecodes) {
   const auto factory = platform::CreateInProcess<IWICImagingFactory>(CLSID_WICImagingFactory1,
                                                                      IID_IWICImagingFactory);
   ASSERT_TRUE(factory);
-  std::vector<std::wstring> names;
-  ::EnumResourceNamesW(nullptr, RT_RCDATA, &CollectRendering, reinterpret_cast<LONG_PTR>(&names));
-  ASSERT_FALSE(names.empty());
-  for (const std::wstring& name : names) {
-    SCOPED_TRACE(std::string(name.begin(), name.end()));
-    const std::span<const std::uint8_t> png = artwork::FindBytes(nullptr, name.c_str(), RT_RCDATA);
+  std::vector<std::span<const std::uint8_t>> files;
+  ::EnumResourceNamesW(nullptr, RT_RCDATA, &CollectRendering, reinterpret_cast<LONG_PTR>(&files));
+  ASSERT_FALSE(files.empty());
+  for (const std::span<const std::uint8_t> png : files) {
+    SCOPED_TRACE("the rendering of " + std::to_string(png.size()) + " bytes");
     const std::optional<artwork::PngSize> size = artwork::PngSizeOf(png);
     ASSERT_TRUE(size.has_value());
     std::vector<std::uint32_t> read(static_cast<size_t>(size->width * size->height));
@@ -106,6 +105,42 @@ TEST(ArtworkTest, AScaleWithoutItsOwnRenderingIsMadeToItsSizeWithTheKeyReplaced)
     }
     EXPECT_EQ(magenta, 0);
   }
+}
+
+// A copy of this program with one byte changed in the background's 150 %
+// rendering and in the badge's 16-pixel image: each is refused, and the
+// picture made from the next larger one, as if it were missing.
+TEST(ArtworkTest, ADamagedPictureIsPassedOverAsAMissingOneWouldBe) {
+  wchar_t path[MAX_PATH];
+  wchar_t copy[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  ::GetTempPathW(MAX_PATH, copy);
+  ::GetTempFileNameW(copy, L"art", 0, copy);
+  ASSERT_TRUE(::CopyFileW(path, copy, FALSE));
+  HANDLE update = ::BeginUpdateResourceW(copy, FALSE);
+  const auto damage = [&](const wchar_t* name, std::ptrdiff_t at) {
+    const std::span<const std::uint8_t> file = artwork::FindBytes(nullptr, name, RT_RCDATA);
+    std::vector<std::uint8_t> damaged(file.begin(), file.end());
+    damaged[static_cast<size_t>(at)] ^= 1;
+    // In the language the resource compiler gave them.
+    ::UpdateResourceW(update, RT_RCDATA, name, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                      damaged.data(), static_cast<DWORD>(damaged.size()));
+  };
+  const wchar_t* badge = MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE);
+  damage(L"PNG_101_150", 100);
+  // The icon file's first image, the 16-pixel one, follows its directory: 6
+  // bytes, and 16 for each of the six images.
+  damage(badge, 6 + 16 * 6 + 100);
+  ASSERT_TRUE(::EndUpdateResourceW(update, FALSE));
+  HMODULE module = ::LoadLibraryExW(copy, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  {
+    const artwork::ArtworkBitmap background(module, IDB_BACKGROUND, 144);
+    EXPECT_EQ(background.Size().cx, scale::ScaledFromDesign(388, 144));
+    EXPECT_NE(artwork::IconFromData(module, badge, 16), nullptr);
+  }
+  ::FreeLibrary(module);
+  ::DeleteFileW(copy);
 }
 
 }  // namespace

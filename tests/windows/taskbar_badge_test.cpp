@@ -1,6 +1,7 @@
 // The badge over the taskbar button while a name is red, and its icon.
 #include <windows.h>
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "platform/dpi.h"
 #include "tests/windows/reminders_fixture.h"
 #include "ui/artwork/icon_data.h"
+#include "ui/toolkit/window_services/taskbar_badge.h"
 
 namespace morvane::testing {
 namespace {
@@ -80,9 +82,33 @@ int IconWidth(HICON icon) {
   return colour.bmWidth;
 }
 
+// How many pixels the icon's mask, as GDI reads it back, gets wrong: Windows
+// draws with the mask where it cannot blend the alpha, and it must be set
+// exactly where the picture is transparent.
+int WronglyMasked(HICON icon, int size) {
+  ICONINFO parts{};
+  ::GetIconInfo(icon, &parts);
+  const platform::unique_hbitmap colour(parts.hbmColor);
+  const platform::unique_hbitmap mask(parts.hbmMask);
+  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
+  BITMAPINFO format = platform::TopDown32(SIZE{size, size});
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(size * size));
+  std::vector<std::uint32_t> masked(pixels.size());
+  const auto rows = static_cast<UINT>(size);
+  ::GetDIBits(dc.get(), colour.get(), 0, rows, pixels.data(), &format, DIB_RGB_COLORS);
+  ::GetDIBits(dc.get(), mask.get(), 0, rows, masked.data(), &format, DIB_RGB_COLORS);
+  int wrong = 0;
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    wrong += (masked[i] != 0) != (pixels[i] >> 24 == 0);
+  }
+  return wrong;
+}
+
 // At each size it was drawn at (a small icon's at 100 to 300 %), the badge is
 // that drawing, as Windows reads it from an icon group: the tests' own copy of
-// the file. Between them, and above, it is made at the size asked.
+// the file. Between them, and above, it is made at the size asked. At every
+// size its mask is right, whether its rows fill whole bytes, 16-bit words or
+// neither.
 TEST(TaskbarBadgeIconTest, IsAsDrawnAtEachSizeDrawnAndMadeAtAnyOther) {
   constexpr int kBadgeAsDrawn = 900;  // in test_resources.rc
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -97,12 +123,31 @@ TEST(TaskbarBadgeIconTest, IsAsDrawnAtEachSizeDrawnAndMadeAtAnyOther) {
         artwork::IconFromData(instance, MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), size);
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(IconWidth(made.get()), size);
+    EXPECT_EQ(WronglyMasked(made.get(), size), 0);
     if (drawn) {
       const platform::unique_hicon as_drawn(static_cast<HICON>(
           ::LoadImageW(instance, MAKEINTRESOURCEW(kBadgeAsDrawn), IMAGE_ICON, size, size, 0)));
       EXPECT_EQ(Differences(Drawn(made.get(), size), Drawn(as_drawn.get(), size)), "");
     }
   }
+}
+
+// Put back at each announcement, the badge is the icon made for its size
+// before; another size makes another.
+TEST(TaskbarBadgeIconTest, IsMadeOnceForEachSize) {
+  std::vector<HICON> put;
+  toolkit::TaskbarBadge badge(nullptr, ::GetModuleHandleW(nullptr), 96,
+                              {[&](HWND, HICON icon, const wchar_t*) { put.push_back(icon); },
+                               [](HWND, UINT) {}});
+  badge.Show(MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE), L"Time is up");
+  badge.ButtonCreated();
+  badge.ButtonCreated();
+  badge.ScaleTo(144);
+  badge.ButtonCreated();
+  ASSERT_EQ(put.size(), 4u);
+  EXPECT_EQ(put[1], put[0]);
+  EXPECT_NE(put[2], put[1]);
+  EXPECT_EQ(put[3], put[2]);
 }
 
 }  // namespace

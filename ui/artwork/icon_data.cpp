@@ -1,10 +1,12 @@
 #include "ui/artwork/icon_data.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
 #include <vector>
 
+#include "ui/artwork/png_reader.h"
 #include "ui/artwork/rendering_choice.h"
 #include "ui/artwork/resource_bytes.h"
 #include "ui/artwork/wic_imaging.h"
@@ -28,8 +30,7 @@ constexpr DWORD kDirectoryHeader = 3 * sizeof(WORD);  // reserved, type, count
 
 struct IconImage {
   int width = 0;
-  const BYTE* data = nullptr;
-  DWORD size = 0;
+  std::span<const std::uint8_t> png;
 };
 
 // The file's images; none if the directory lists anything past its end.
@@ -50,8 +51,8 @@ std::vector<IconImage> Images(std::span<const std::uint8_t> file) {
     if (entry.offset > file.size() || entry.bytes > file.size() - entry.offset) {
       return {};
     }
-    images.push_back(IconImage{entry.width == 0 ? 256 : entry.width, bytes + entry.offset,
-                               entry.bytes});
+    images.push_back(IconImage{entry.width == 0 ? 256 : entry.width,
+                               file.subspan(entry.offset, entry.bytes)});
   }
   return images;
 }
@@ -70,40 +71,45 @@ std::optional<IconImage> ImageToMake(const std::vector<IconImage>& images, int s
   return std::nullopt;
 }
 
-com_ptr<IWICBitmapSource> Converted(IWICImagingFactory& factory, IWICBitmapSource& source,
-                                    REFWICPixelFormatGUID format) {
-  IWICFormatConverter* converter = nullptr;
-  if (FAILED(factory.CreateFormatConverter(&converter))) {
-    return nullptr;
+// The picture in `png`, of `drawn` size, resampled to `to`, `size` x `size`
+// pixels. Resampled on premultiplied colours, so that the colour of the
+// transparent pixels around the picture does not bleed into its edge; an
+// icon holds its colours as they are.
+bool Resampled(std::span<const std::uint8_t> png, PngSize drawn, std::span<std::uint32_t> to,
+               int size) {
+  std::vector<std::uint32_t> from(static_cast<size_t>(drawn.width) * static_cast<size_t>(drawn.height));
+  if (!ReadPng(png, from)) {
+    return false;
   }
-  com_ptr<IWICBitmapSource> converted(converter);
-  if (FAILED(converter->Initialize(&source, format, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                   WICBitmapPaletteTypeCustom))) {
-    return nullptr;
+  const auto channels = [](std::uint32_t pixel, auto&& change) {
+    const std::uint32_t alpha = pixel >> 24;
+    std::uint32_t changed = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8) {
+      changed |= std::min<std::uint32_t>(change((pixel >> shift) & 0xFF, alpha), 0xFF) << shift;
+    }
+    return changed;
+  };
+  for (std::uint32_t& pixel : from) {
+    pixel = channels(pixel, [](std::uint32_t colour, std::uint32_t alpha) {
+      return (colour * alpha + 127) / 255;
+    });
   }
-  return converted;
-}
-
-// Reduced on premultiplied colours, so that the colour of the transparent
-// pixels around the picture does not bleed into its edge.
-com_ptr<IWICBitmapSource> Resized(IWICImagingFactory& factory, IWICBitmapSource& source,
-                                  UINT size) {
-  const com_ptr<IWICBitmapSource> premultiplied =
-      Converted(factory, source, GUID_WICPixelFormat32bppPBGRA);
-  IWICBitmapScaler* scaler = nullptr;
-  if (!premultiplied || FAILED(factory.CreateBitmapScaler(&scaler))) {
-    return nullptr;
+  if (!Resample(from, SIZE{drawn.width, drawn.height}, to, SIZE{size, size},
+                FourthByte::kPremultipliedAlpha)) {
+    return false;
   }
-  com_ptr<IWICBitmapSource> resized(scaler);
-  if (FAILED(scaler->Initialize(premultiplied.get(), size, size, WICBitmapInterpolationModeFant))) {
-    return nullptr;
+  for (std::uint32_t& pixel : to) {
+    pixel = channels(pixel, [](std::uint32_t colour, std::uint32_t alpha) {
+      return alpha == 0 ? 0 : (colour * 255 + alpha / 2) / alpha;
+    });
   }
-  return resized;
+  return true;
 }
 
 // The mask Windows draws an icon with where it cannot blend its alpha: a
-// monochrome bitmap, its rows padded to whole words, set where the picture
-// is transparent.
+// monochrome bitmap, set where the picture is transparent. CreateBitmap
+// takes its rows padded to whole 16-bit words (a DIB's, as in an icon file,
+// are padded to 32 bits).
 platform::unique_hbitmap MaskOf(const std::uint32_t* pixels, int size) {
   const int stride = (size + 15) / 16 * 2;
   std::vector<BYTE> mask(static_cast<size_t>(stride) * static_cast<size_t>(size));
@@ -117,35 +123,38 @@ platform::unique_hbitmap MaskOf(const std::uint32_t* pixels, int size) {
   return platform::unique_hbitmap(::CreateBitmap(size, size, 1, 1, mask.data()));
 }
 
-}  // namespace
-
-platform::unique_hicon IconFromData(HINSTANCE instance, const wchar_t* name, int size) {
-  IWICImagingFactory* factory = ImagingFactory();
-  const std::optional<IconImage> image =
-      ImageToMake(Images(FindBytes(instance, name, RT_RCDATA)), size);
-  if (factory == nullptr || !image || size <= 0) {
+// The icon made from `image`, `size` x `size` pixels; nullptr if the image
+// cannot be read.
+platform::unique_hicon IconFrom(const IconImage& image, int size) {
+  const std::optional<PngSize> drawn = PngSizeOf(image.png);
+  std::span<std::uint32_t> bits;
+  const platform::unique_hbitmap colour = platform::MakeDib(SIZE{size, size}, bits);
+  if (!drawn || !colour) {
     return nullptr;
   }
-  com_ptr<IWICBitmapSource> source = DecodeFile(*factory, image->data, image->size);
-  if (source && image->width != size) {
-    source = Resized(*factory, *source, static_cast<UINT>(size));
-  }
-  // Icons hold their colours as they are, not premultiplied.
-  if (source) {
-    source = Converted(*factory, *source, GUID_WICPixelFormat32bppBGRA);
-  }
-  void* bits = nullptr;
-  const platform::unique_hbitmap colour = platform::MakeDib(SIZE{size, size}, &bits);
-  const UINT stride = static_cast<UINT>(size) * sizeof(std::uint32_t);
-  if (!source || !colour ||
-      FAILED(source->CopyPixels(nullptr, stride, stride * static_cast<UINT>(size),
-                                static_cast<BYTE*>(bits)))) {
+  const bool as_drawn = drawn->width == size && drawn->height == size;
+  if (!(as_drawn ? ReadPng(image.png, bits) : Resampled(image.png, *drawn, bits, size))) {
     return nullptr;
   }
-  const platform::unique_hbitmap mask = MaskOf(static_cast<const std::uint32_t*>(bits), size);
+  const platform::unique_hbitmap mask = MaskOf(bits.data(), size);
   ICONINFO parts{TRUE, 0, 0, mask.get(), colour.get()};
   // The icon holds copies of the two bitmaps.
   return platform::unique_hicon(::CreateIconIndirect(&parts));
+}
+
+}  // namespace
+
+platform::unique_hicon IconFromData(HINSTANCE instance, const wchar_t* name, int size) {
+  std::vector<IconImage> images = Images(FindBytes(instance, name, RT_RCDATA));
+  // An image that cannot be read, damaged say, is passed over as a missing
+  // one would be.
+  for (std::optional<IconImage> image; size > 0 && (image = ImageToMake(images, size));) {
+    if (platform::unique_hicon icon = IconFrom(*image, size)) {
+      return icon;
+    }
+    std::erase_if(images, [&](const IconImage& other) { return other.width == image->width; });
+  }
+  return nullptr;
 }
 
 }  // namespace morvane::artwork

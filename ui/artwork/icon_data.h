@@ -3,9 +3,10 @@
 // first icon group for its icon, and lists every group as one it offers.
 //
 // The file holds one image per size it was drawn at, each a PNG image with
-// its alpha. An icon of any size is made as the artwork is for a window's
-// scale (see scaled_rendering.h): from the smallest image at least that
-// large, taken as it is when its size is exact and reduced with a
+// its alpha, read by the program's own reader (png_reader.h). An icon of any
+// size is made as the artwork is for a window's scale (see
+// scaled_rendering.h): from the smallest image at least that large, read
+// straight into the icon when its size is exact and reduced with a
 // high-quality filter (Fant) otherwise, or from the largest, enlarged, when
 // none is.
 #pragma once

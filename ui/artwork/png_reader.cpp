@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ui/artwork/inflate.h"
+// The input zlib reads is const.
+#define ZLIB_CONST
+#include <zlib.h>
 
 namespace morvane::artwork {
 
@@ -15,6 +17,8 @@ namespace {
 constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr std::uint8_t kTrueColour = 2;
 constexpr std::uint8_t kPaletteColour = 3;
+constexpr std::uint8_t kTrueColourWithAlpha = 6;
+constexpr std::uint32_t kOpaque = 0xFF000000;
 // Far beyond any rendering, and far from overflowing the sizes computed.
 constexpr std::uint32_t kLongestSide = 1 << 14;
 
@@ -31,9 +35,9 @@ bool Named(std::span<const std::uint8_t> type, const char (&name)[5]) {
 // its packed rows, which may be split over several chunks.
 struct Contents {
   PngSize size{};
-  int bytes_per_pixel = 0;                   // a palette index, or red, green and blue
-  std::array<std::uint32_t, 256> palette{};  // 0x00RRGGBB; entries the file leaves out are black
-  bool has_palette = false;
+  int bytes_per_pixel = 0;  // a palette index; red, green and blue; or those and alpha
+  std::array<std::uint32_t, 256> palette{};  // 0xAARRGGBB
+  std::size_t palette_size = 0;
   std::vector<std::span<const std::uint8_t>> packed;
 };
 
@@ -47,12 +51,16 @@ bool ReadHeader(std::span<const std::uint8_t> header, Contents& contents) {
   const std::uint8_t colour = header[9];
   const bool compression_filter_interlace_plain =
       header[10] == 0 && header[11] == 0 && header[12] == 0;
+  const int bytes_per_pixel = colour == kPaletteColour         ? 1
+                              : colour == kTrueColour          ? 3
+                              : colour == kTrueColourWithAlpha ? 4
+                                                               : 0;
   if (width == 0 || width > kLongestSide || height == 0 || height > kLongestSide || depth != 8 ||
-      (colour != kTrueColour && colour != kPaletteColour) || !compression_filter_interlace_plain) {
+      bytes_per_pixel == 0 || !compression_filter_interlace_plain) {
     return false;
   }
   contents.size = PngSize{static_cast<int>(width), static_cast<int>(height)};
-  contents.bytes_per_pixel = colour == kPaletteColour ? 1 : 3;
+  contents.bytes_per_pixel = bytes_per_pixel;
   return true;
 }
 
@@ -60,16 +68,16 @@ bool ReadPalette(std::span<const std::uint8_t> colours, Contents& contents) {
   if (colours.size() % 3 != 0 || colours.size() > 3 * contents.palette.size()) {
     return false;
   }
-  for (std::size_t i = 0; i < colours.size() / 3; ++i) {
-    contents.palette[i] = static_cast<std::uint32_t>(colours[3 * i]) << 16 |
+  contents.palette_size = colours.size() / 3;
+  for (std::size_t i = 0; i < contents.palette_size; ++i) {
+    contents.palette[i] = kOpaque | static_cast<std::uint32_t>(colours[3 * i]) << 16 |
                           static_cast<std::uint32_t>(colours[3 * i + 1]) << 8 | colours[3 * i + 2];
   }
-  contents.has_palette = true;
   return true;
 }
 
-// Chunks other than these four are ancillary and passed over. Their checksums
-// are not read: the files read here are linked into the program.
+// Chunks other than these four are ancillary and passed over, once their
+// checksum has been checked as well.
 std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
   if (file.size() < kSignature.size() ||
       !std::equal(kSignature.begin(), kSignature.end(), file.begin())) {
@@ -84,8 +92,13 @@ std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
     const std::uint32_t length = BigEndian(file.subspan(at));
     const std::span<const std::uint8_t> type = file.subspan(at + 4, 4);
     const std::span<const std::uint8_t> data = file.subspan(at + 8, length);
+    const std::span<const std::uint8_t> type_and_data = file.subspan(at + 4, 4 + length);
     const bool first = at == kSignature.size();
     at += 12 + length;
+    if (crc32(0, type_and_data.data(), static_cast<uInt>(type_and_data.size())) !=
+        BigEndian(file.subspan(at - 4))) {
+      return std::nullopt;
+    }
     if (first != Named(type, "IHDR")) {
       return std::nullopt;
     }
@@ -102,7 +115,7 @@ std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
       break;
     }
   }
-  if (contents.packed.empty() || (contents.bytes_per_pixel == 1 && !contents.has_palette)) {
+  if (contents.packed.empty() || (contents.bytes_per_pixel == 1 && contents.palette_size == 0)) {
     return std::nullopt;
   }
   return contents;
@@ -155,6 +168,53 @@ bool Unfilter(std::uint8_t filter, std::span<std::uint8_t> row, std::span<const 
   }
 }
 
+// Inflates the packed rows, split over `chunks`, into `rows`, which they must
+// fill exactly. zlib checks the Adler-32 at the stream's end.
+bool Inflate(const std::vector<std::span<const std::uint8_t>>& chunks, std::span<std::uint8_t> rows) {
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) {
+    return false;
+  }
+  stream.next_out = rows.data();
+  stream.avail_out = static_cast<uInt>(rows.size());
+  int status = Z_OK;
+  // Z_BUF_ERROR: a chunk with nothing to take from it, which is no damage.
+  for (auto chunk = chunks.begin(); chunk != chunks.end() && (status == Z_OK || status == Z_BUF_ERROR);
+       ++chunk) {
+    stream.next_in = chunk->data();
+    stream.avail_in = static_cast<uInt>(chunk->size());
+    status = inflate(&stream, Z_NO_FLUSH);
+  }
+  inflateEnd(&stream);
+  return status == Z_STREAM_END && stream.avail_out == 0;
+}
+
+// The row's samples as pixels, each palette index naming one of its colours.
+bool ToPixels(std::span<const std::uint8_t> samples, const Contents& contents,
+              std::span<std::uint32_t> out) {
+  const auto byte = [&](std::size_t at) { return static_cast<std::uint32_t>(samples[at]); };
+  switch (contents.bytes_per_pixel) {
+    case 1:
+      for (std::size_t x = 0; x < out.size(); ++x) {
+        if (samples[x] >= contents.palette_size) {
+          return false;
+        }
+        out[x] = contents.palette[samples[x]];
+      }
+      return true;
+    case 3:
+      for (std::size_t x = 0; x < out.size(); ++x) {
+        out[x] = kOpaque | byte(3 * x) << 16 | byte(3 * x + 1) << 8 | byte(3 * x + 2);
+      }
+      return true;
+    default:
+      for (std::size_t x = 0; x < out.size(); ++x) {
+        out[x] = byte(4 * x + 3) << 24 | byte(4 * x) << 16 | byte(4 * x + 1) << 8 | byte(4 * x + 2);
+      }
+      return true;
+  }
+}
+
 }  // namespace
 
 std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> file) {
@@ -175,39 +235,20 @@ bool ReadPng(std::span<const std::uint8_t> file, std::span<std::uint32_t> pixels
   if (pixels.size() != width * height) {
     return false;
   }
-  std::vector<std::uint8_t> joined;
-  std::span<const std::uint8_t> packed = contents->packed.front();
-  if (contents->packed.size() > 1) {
-    for (const auto chunk : contents->packed) {
-      joined.insert(joined.end(), chunk.begin(), chunk.end());
-    }
-    packed = joined;
-  }
   // Each row is its filter's byte and then its samples. A row of zeros goes
   // first, the row above the top one.
   const auto step = static_cast<std::size_t>(contents->bytes_per_pixel);
   const std::size_t stride = 1 + width * step;
   std::vector<std::uint8_t> rows(stride * (height + 1));
-  if (!Inflate(packed, std::span(rows).subspan(stride))) {
+  if (!Inflate(contents->packed, std::span(rows).subspan(stride))) {
     return false;
   }
   for (std::size_t y = 0; y < height; ++y) {
     const std::span<const std::uint8_t> above = std::span(rows).subspan(y * stride + 1, stride - 1);
     const std::span<std::uint8_t> row = std::span(rows).subspan((y + 1) * stride, stride);
-    if (!Unfilter(row[0], row.subspan(1), above, step)) {
+    if (!Unfilter(row[0], row.subspan(1), above, step) ||
+        !ToPixels(row.subspan(1), *contents, pixels.subspan(y * width, width))) {
       return false;
-    }
-    std::uint32_t* out = &pixels[y * width];
-    const std::uint8_t* samples = &row[1];
-    if (step == 1) {
-      for (std::size_t x = 0; x < width; ++x) {
-        out[x] = contents->palette[samples[x]];
-      }
-    } else {
-      for (std::size_t x = 0; x < width; ++x, samples += 3) {
-        out[x] = static_cast<std::uint32_t>(samples[0]) << 16 |
-                 static_cast<std::uint32_t>(samples[1]) << 8 | samples[2];
-      }
     }
   }
   return true;

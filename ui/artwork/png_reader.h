@@ -1,9 +1,12 @@
-// Reading the program's PNG renderings without the Windows Imaging Component.
-// Pure: it builds and is tested anywhere.
+// Reading the program's PNG pictures, the renderings and the badge's images,
+// without the Windows Imaging Component. Pure: it builds and is tested
+// anywhere.
 //
-// It reads the forms the renderings are stored in, which the artwork checks
-// hold them to: 8 bits a sample, a palette or red-green-blue, not interlaced.
-// Any other PNG is refused.
+// It reads the forms the pictures are stored in, which the artwork checks
+// hold them to: 8 bits a sample; a palette, red-green-blue, or red-green-blue
+// with alpha; not interlaced. Any other PNG is refused, and so is a damaged
+// one: every chunk's CRC-32 and the pixel data's Adler-32 are checked, and
+// every palette index must name a colour of the palette.
 #pragma once
 
 #include <cstdint>
@@ -18,14 +21,14 @@ struct PngSize {
 };
 
 // The size of the picture in `file`, or nothing if it is not a PNG of those
-// forms.
+// forms or a chunk of it is damaged.
 std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> file);
 
 // The picture's pixels, row after row from the top, into `pixels`, which
-// holds exactly its width times its height: each 0x00RRGGBB, in memory blue,
-// green, red and a zero byte, as a 32-bit device-independent bitmap has them.
-// False if the file is not a PNG of those forms, is damaged, or `pixels` is
-// not of its size.
+// holds exactly its width times its height: each 0xAARRGGBB, in memory blue,
+// green, red and alpha, as a 32-bit device-independent bitmap has them; the
+// alpha is 0xFF in a picture that has none. False if the file is not a PNG of
+// those forms, is damaged, or `pixels` is not of its size.
 bool ReadPng(std::span<const std::uint8_t> file, std::span<std::uint32_t> pixels);
 
 }  // namespace morvane::artwork

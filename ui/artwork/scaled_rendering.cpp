@@ -17,7 +17,7 @@ namespace morvane::artwork {
 
 namespace {
 
-using Pixel = std::uint32_t;  // 32bppBGR: 0x00RRGGBB in memory order B, G, R, unused
+using Pixel = std::uint32_t;  // 0xXXRRGGBB: in memory blue, green, red, and a byte unused
 
 constexpr Pixel kKeyPixel = 0xFF00FF;
 
@@ -55,13 +55,10 @@ std::vector<int> RenderingPercents(HINSTANCE instance, int id) {
   return search.percents;
 }
 
-// Pixels as 32bppBGR, row after row from the top.
+// Pixels row after row from the top.
 struct Pixels {
-  UINT width = 0;
-  UINT height = 0;
+  SIZE size{};
   std::vector<Pixel> values;
-  UINT Stride() const { return width * sizeof(Pixel); }
-  UINT Bytes() const { return Stride() * height; }
 };
 
 // The 96-dpi bitmap's pixels; none if it cannot be read.
@@ -71,12 +68,12 @@ Pixels DesignPixels(HINSTANCE instance, int id) {
   if (!bitmap || ::GetObjectW(bitmap.get(), sizeof info, &info) == 0) {
     return {};
   }
-  Pixels pixels{static_cast<UINT>(info.bmWidth), static_cast<UINT>(info.bmHeight), {}};
-  pixels.values.resize(static_cast<size_t>(pixels.width) * pixels.height);
-  BITMAPINFO format = platform::TopDown32(SIZE{info.bmWidth, info.bmHeight});
+  Pixels pixels{SIZE{info.bmWidth, info.bmHeight}, {}};
+  pixels.values.resize(static_cast<size_t>(info.bmWidth) * static_cast<size_t>(info.bmHeight));
+  BITMAPINFO format = platform::TopDown32(pixels.size);
   const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
-  if (::GetDIBits(dc.get(), bitmap.get(), 0, pixels.height, pixels.values.data(), &format,
-                  DIB_RGB_COLORS) != info.bmHeight) {
+  if (::GetDIBits(dc.get(), bitmap.get(), 0, static_cast<UINT>(info.bmHeight),
+                  pixels.values.data(), &format, DIB_RGB_COLORS) != info.bmHeight) {
     return {};
   }
   return pixels;
@@ -84,8 +81,8 @@ Pixels DesignPixels(HINSTANCE instance, int id) {
 
 // The rendering's pixels, of `size`; none if it cannot be read.
 Pixels RenderingPixels(std::span<const std::uint8_t> png, PngSize size) {
-  Pixels pixels{static_cast<UINT>(size.width), static_cast<UINT>(size.height), {}};
-  pixels.values.resize(static_cast<size_t>(pixels.width) * pixels.height);
+  Pixels pixels{SIZE{size.width, size.height}, {}};
+  pixels.values.resize(static_cast<size_t>(size.width) * static_cast<size_t>(size.height));
   if (!ReadPng(png, pixels.values)) {
     return {};
   }
@@ -101,65 +98,20 @@ void ReplaceKey(std::span<Pixel> pixels, COLORREF shown) {
   }
 }
 
-// A top-down 32-bit DIB section of `size`, and its pixels.
-platform::unique_hbitmap MakeDib(SIZE size, std::span<Pixel>& pixels) {
-  void* bits = nullptr;
-  platform::unique_hbitmap bitmap = platform::MakeDib(size, &bits);
-  if (bitmap) {
-    pixels = std::span(static_cast<Pixel*>(bits), static_cast<size_t>(size.cx * size.cy));
-  }
-  return bitmap;
-}
-
-// The pixels resampled to `size` with a high-quality filter (Fant), by the
-// Windows Imaging Component: the one part of the artwork that needs COM.
-platform::unique_hbitmap Resampled(Pixels& pixels, SIZE size) {
-  IWICImagingFactory* factory = ImagingFactory();
+// The pixels resampled to `size` with a high-quality filter (Fant).
+platform::unique_hbitmap Resampled(const Pixels& pixels, SIZE size) {
   std::span<Pixel> bits;
-  platform::unique_hbitmap bitmap = MakeDib(size, bits);
-  if (factory == nullptr || !bitmap) {
-    return nullptr;
-  }
-  IWICBitmap* raw_source = nullptr;
-  IWICBitmapScaler* raw_scaler = nullptr;
-  if (FAILED(factory->CreateBitmapFromMemory(
-          pixels.width, pixels.height, GUID_WICPixelFormat32bppBGR, pixels.Stride(), pixels.Bytes(),
-          reinterpret_cast<BYTE*>(pixels.values.data()), &raw_source))) {
-    return nullptr;
-  }
-  const com_ptr<IWICBitmap> source(raw_source);
-  if (FAILED(factory->CreateBitmapScaler(&raw_scaler))) {
-    return nullptr;
-  }
-  const com_ptr<IWICBitmapScaler> scaler(raw_scaler);
-  const UINT width = static_cast<UINT>(size.cx);
-  const UINT height = static_cast<UINT>(size.cy);
-  const UINT stride = width * sizeof(Pixel);
-  if (FAILED(scaler->Initialize(source.get(), width, height, WICBitmapInterpolationModeFant)) ||
-      FAILED(scaler->CopyPixels(nullptr, stride, stride * height,
-                                reinterpret_cast<BYTE*>(bits.data())))) {
+  platform::unique_hbitmap bitmap = platform::MakeDib(size, bits);
+  if (!bitmap || !Resample(pixels.values, pixels.size, bits, size, FourthByte::kUnused)) {
     return nullptr;
   }
   return bitmap;
 }
 
-}  // namespace
-
-platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
-  return platform::unique_hbitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
-                                         std::optional<COLORREF> transparent_as) {
-  const SIZE design = DesignSize(instance, id);
-  const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
-                   scale::ScaledFromDesign(design.cy, dpi)};
-  if (shown.cx <= 0 || shown.cy <= 0) {
-    return nullptr;
-  }
-  const int percent =
-      ChooseRendering(RenderingPercents(instance, id), dpi).value_or(kDesignPercent);
+// The picture `id` at `shown` size, made from its rendering at `percent`;
+// nullptr if that cannot be read.
+platform::unique_hbitmap FromRendering(HINSTANCE instance, int id, int percent, SIZE shown,
+                                       std::optional<COLORREF> transparent_as) {
   const std::span<const std::uint8_t> png =
       percent == kDesignPercent
           ? std::span<const std::uint8_t>()
@@ -168,7 +120,7 @@ platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
   if (size && size->width == shown.cx && size->height == shown.cy) {
     // A rendering of the very size shown: read straight into the bitmap.
     std::span<Pixel> bits;
-    platform::unique_hbitmap bitmap = MakeDib(shown, bits);
+    platform::unique_hbitmap bitmap = platform::MakeDib(shown, bits);
     if (!bitmap || !ReadPng(png, bits)) {
       return nullptr;
     }
@@ -190,6 +142,34 @@ platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
     ReplaceKey(pixels.values, *transparent_as);
   }
   return Resampled(pixels, shown);
+}
+
+}  // namespace
+
+platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
+  return platform::unique_hbitmap(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
+                                         std::optional<COLORREF> transparent_as) {
+  const SIZE design = DesignSize(instance, id);
+  const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
+                   scale::ScaledFromDesign(design.cy, dpi)};
+  if (shown.cx <= 0 || shown.cy <= 0) {
+    return nullptr;
+  }
+  // A rendering that cannot be read, damaged say, is passed over as a missing
+  // one would be, down to the bitmap as drawn.
+  std::vector<int> percents = RenderingPercents(instance, id);
+  for (std::optional<int> percent; (percent = ChooseRendering(percents, dpi));) {
+    if (platform::unique_hbitmap bitmap =
+            FromRendering(instance, id, *percent, shown, transparent_as)) {
+      return bitmap;
+    }
+    std::erase(percents, *percent);
+  }
+  return nullptr;
 }
 
 }  // namespace morvane::artwork

@@ -15,8 +15,8 @@
 // would be.
 //
 // The renderings are read by the program itself (png_reader.h): a window at
-// a scale that has its own rendering starts without COM. Only reducing and
-// enlarging take the Windows Imaging Component.
+// a scale that has its own rendering is drawn without the Windows Imaging
+// Component, which only reducing and enlarging take (wic_imaging.h).
 //
 // Transparent pixels are replaced before any reduction, so that the key
 // colour never bleeds into its neighbours.

@@ -1,24 +1,24 @@
-// The Windows Imaging Component, for reducing or enlarging the artwork to a
-// scale that has no rendering of its own: present on every Windows from 7 on,
-// and implemented by Wine.
+// The Windows Imaging Component, for resampling a picture to a size that has
+// no drawing of its own: present on every Windows from 7 on, and implemented
+// by Wine. The pictures are read by the program itself (png_reader.h); only
+// resampling starts the imaging component, and COM with it.
 #pragma once
 
 #include <windows.h>
-#include <wincodec.h>
 
-#include "platform/com.h"
+#include <cstdint>
+#include <span>
 
 namespace morvane::artwork {
 
-using platform::com_ptr;
+// What the fourth byte of a 32-bit pixel (0xAARRGGBB) holds.
+enum class FourthByte { kUnused, kPremultipliedAlpha };
 
-// The imaging factory, made once on first use (joining the thread's COM
-// apartment) and kept for the life of the program; nullptr while COM or the
-// factory is not available, which a later call tries again.
-IWICImagingFactory* ImagingFactory();
-
-// The first frame of the picture file (PNG, say) in `file`; nullptr if it
-// cannot be read. It reads the bytes as long as it is used.
-com_ptr<IWICBitmapSource> DecodeFile(IWICImagingFactory& factory, const void* file, DWORD size);
+// The pixels `from`, of `from_size`, resampled to `to_size` with a
+// high-quality filter (Fant) into `to`, which holds exactly that many; row
+// after row from the top, both. False while COM or the imaging component is
+// not available, which a later call tries again.
+bool Resample(std::span<const std::uint32_t> from, SIZE from_size, std::span<std::uint32_t> to,
+              SIZE to_size, FourthByte fourth);
 
 }  // namespace morvane::artwork

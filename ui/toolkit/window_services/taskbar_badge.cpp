@@ -44,13 +44,17 @@ void TaskbarBadge::ScaleTo(int dpi) {
 }
 
 // The taskbar draws a small icon over the button, and keeps its own copy.
-void TaskbarBadge::Put() const {
+void TaskbarBadge::Put() {
   if (icon_ == nullptr || !announced_) {
     return;
   }
-  const platform::unique_hicon icon =
-      artwork::IconFromData(instance_, icon_, platform::SystemMetricAt(SM_CXSMICON, dpi_));
-  overlay_.put(window_, icon.get(), description_);
+  const int size = platform::SystemMetricAt(SM_CXSMICON, dpi_);
+  if (made_of_ != icon_ || made_size_ != size) {
+    made_ = artwork::IconFromData(instance_, icon_, size);
+    made_of_ = icon_;
+    made_size_ = size;
+  }
+  overlay_.put(window_, made_.get(), description_);
 }
 
 }  // namespace morvane::toolkit

@@ -1,13 +1,15 @@
 // A badge over a window's taskbar button: an icon made for the window's dpi,
 // with a description for screen readers. The taskbar takes one only once it
 // has announced the button, and announces it again after Explorer restarts,
-// having forgotten the badge: the badge is put back at each announcement.
+// having forgotten the badge: the badge is put back at each announcement,
+// the icon made for the size kept rather than made again.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
+#include "platform/gdi.h"
 #include "platform/taskbar_overlay.h"
 
 namespace morvane::toolkit {
@@ -33,7 +35,7 @@ class TaskbarBadge {
   void ScaleTo(int dpi);
 
  private:
-  void Put() const;
+  void Put();
 
   HWND window_;
   HINSTANCE instance_;
@@ -42,6 +44,9 @@ class TaskbarBadge {
   bool announced_ = false;
   const wchar_t* icon_ = nullptr;  // while a badge shows
   const wchar_t* description_ = nullptr;
+  platform::unique_hicon made_;  // the last icon made, of this file at this size:
+  const wchar_t* made_of_ = nullptr;
+  int made_size_ = 0;
 };
 
 }  // namespace morvane::toolkit
