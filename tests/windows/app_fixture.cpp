@@ -74,6 +74,9 @@ OtherProgramInFront::OtherProgramInFront(const WindowRegistry& windows) : window
   DeliverMessagesUntil(
       windows_, [this] { return window_ != nullptr && ::GetForegroundWindow() == window_; },
       std::chrono::seconds{5});
+  // When its X focus events do arrive, Wine sets Ctrl, Shift and Alt as X
+  // has them, up: a key sent with them held at that moment loses them.
+  DeliverMessagesUntil(windows_, [] { return false; }, std::chrono::milliseconds{250});
 }
 
 OtherProgramInFront::~OtherProgramInFront() {
