@@ -1,6 +1,6 @@
 // The program's own PNG reader on small pictures made for it: every row
-// filter, a palette, alpha, data split over two chunks; and files it must
-// refuse, damaged or cut short. (The linked pictures themselves are read
+// filter, a palette (as colours, and as indices), alpha, data split over two
+// chunks; and files it must refuse, damaged or cut short. (The linked pictures themselves are read
 // against the Windows Imaging Component in the window tests.)
 #include "ui/artwork/png_reader.h"
 
@@ -86,6 +86,16 @@ TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndAlphaToThePixelsDrawn) {
             (std::vector<std::uint32_t>{0x000A141E, 0xFF28323C}));
 }
 
+TEST(PngReaderTest, HandsOutAPalettePicturesColoursAndIndicesInPaddedRows) {
+  EXPECT_EQ(PngPalette(kPaletted), Opaque({0xFF00FF, 0x0A141E, 0xC86432}));
+  EXPECT_TRUE(PngPalette(kFullColour).empty());
+  std::vector<std::uint8_t> indices(10, 9);
+  ASSERT_TRUE(ReadPngIndices(kPaletted, indices, 5));
+  EXPECT_EQ(indices, (std::vector<std::uint8_t>{0, 1, 2, 1, 9, 2, 2, 0, 1, 9}));
+  EXPECT_FALSE(ReadPngIndices(kPaletted, std::span(indices).first(6), 3)) << "rows too short";
+  EXPECT_FALSE(ReadPngIndices(kFullColour, indices, 5)) << "a picture without a palette";
+}
+
 TEST(PngReaderTest, RefusesDamagedFiles) {
   const Bytes palette = {1, 2, 3, 4, 5, 6};  // two colours
   const Bytes row = {0, 0, 1};
@@ -96,7 +106,9 @@ TEST(PngReaderTest, RefusesDamagedFiles) {
   Bytes cut = Packed(row);
   cut.pop_back();
   std::vector<std::uint32_t> pixels(2);
+  std::vector<std::uint8_t> indices(2);
   ASSERT_TRUE(ReadPng(Png(2, 3, Packed(row), palette), pixels)) << "as made";
+  ASSERT_TRUE(ReadPngIndices(Png(2, 3, Packed(row), palette), indices, 2)) << "as made";
   const struct {
     const char* what;
     Bytes file;
@@ -110,6 +122,7 @@ TEST(PngReaderTest, RefusesDamagedFiles) {
   };
   for (const auto& [what, file] : cases) {
     EXPECT_FALSE(ReadPng(file, pixels)) << what;
+    EXPECT_FALSE(ReadPngIndices(file, indices, 2)) << what << ", as indices";
   }
 }
 

@@ -189,18 +189,22 @@ bool Inflate(const std::vector<std::span<const std::uint8_t>>& chunks, std::span
   return status == Z_STREAM_END && stream.avail_out == 0;
 }
 
+bool InPalette(std::span<const std::uint8_t> indices, const Contents& contents) {
+  return std::all_of(indices.begin(), indices.end(),
+                     [&](std::uint8_t index) { return index < contents.palette_size; });
+}
+
 // The row's samples as pixels, each palette index naming one of its colours.
 bool ToPixels(std::span<const std::uint8_t> samples, const Contents& contents,
               std::span<std::uint32_t> out) {
   const auto byte = [&](std::size_t at) { return static_cast<std::uint32_t>(samples[at]); };
   switch (contents.bytes_per_pixel) {
     case 1:
-      for (std::size_t x = 0; x < out.size(); ++x) {
-        if (samples[x] >= contents.palette_size) {
-          return false;
-        }
-        out[x] = contents.palette[samples[x]];
+      if (!InPalette(samples, contents)) {
+        return false;
       }
+      std::transform(samples.begin(), samples.end(), out.begin(),
+                     [&](std::uint8_t index) { return contents.palette[index]; });
       return true;
     case 3:
       for (std::size_t x = 0; x < out.size(); ++x) {
@@ -213,6 +217,30 @@ bool ToPixels(std::span<const std::uint8_t> samples, const Contents& contents,
       }
       return true;
   }
+}
+
+// Inflates the picture's rows and undoes their filters, handing each row's
+// samples to `take(y, samples)`, which answers false to refuse them.
+template <typename TakeRow>
+bool ReadRows(const Contents& contents, TakeRow take) {
+  const auto width = static_cast<std::size_t>(contents.size.width);
+  const auto height = static_cast<std::size_t>(contents.size.height);
+  // Each row is its filter's byte and then its samples. A row of zeros goes
+  // first, the row above the top one.
+  const auto step = static_cast<std::size_t>(contents.bytes_per_pixel);
+  const std::size_t stride = 1 + width * step;
+  std::vector<std::uint8_t> rows(stride * (height + 1));
+  if (!Inflate(contents.packed, std::span(rows).subspan(stride))) {
+    return false;
+  }
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::span<const std::uint8_t> above = std::span(rows).subspan(y * stride + 1, stride - 1);
+    const std::span<std::uint8_t> row = std::span(rows).subspan((y + 1) * stride, stride);
+    if (!Unfilter(row[0], row.subspan(1), above, step) || !take(y, row.subspan(1))) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -231,27 +259,40 @@ bool ReadPng(std::span<const std::uint8_t> file, std::span<std::uint32_t> pixels
     return false;
   }
   const auto width = static_cast<std::size_t>(contents->size.width);
-  const auto height = static_cast<std::size_t>(contents->size.height);
-  if (pixels.size() != width * height) {
+  if (pixels.size() != width * static_cast<std::size_t>(contents->size.height)) {
     return false;
   }
-  // Each row is its filter's byte and then its samples. A row of zeros goes
-  // first, the row above the top one.
-  const auto step = static_cast<std::size_t>(contents->bytes_per_pixel);
-  const std::size_t stride = 1 + width * step;
-  std::vector<std::uint8_t> rows(stride * (height + 1));
-  if (!Inflate(contents->packed, std::span(rows).subspan(stride))) {
+  return ReadRows(*contents, [&](std::size_t y, std::span<const std::uint8_t> samples) {
+    return ToPixels(samples, *contents, pixels.subspan(y * width, width));
+  });
+}
+
+std::vector<std::uint32_t> PngPalette(std::span<const std::uint8_t> file) {
+  const std::optional<Contents> contents = ReadChunks(file);
+  if (!contents || contents->bytes_per_pixel != 1) {
+    return {};
+  }
+  return {contents->palette.begin(),
+          contents->palette.begin() + static_cast<std::ptrdiff_t>(contents->palette_size)};
+}
+
+bool ReadPngIndices(std::span<const std::uint8_t> file, std::span<std::uint8_t> indices,
+                    std::size_t stride) {
+  const std::optional<Contents> contents = ReadChunks(file);
+  if (!contents || contents->bytes_per_pixel != 1) {
     return false;
   }
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::span<const std::uint8_t> above = std::span(rows).subspan(y * stride + 1, stride - 1);
-    const std::span<std::uint8_t> row = std::span(rows).subspan((y + 1) * stride, stride);
-    if (!Unfilter(row[0], row.subspan(1), above, step) ||
-        !ToPixels(row.subspan(1), *contents, pixels.subspan(y * width, width))) {
+  const auto width = static_cast<std::size_t>(contents->size.width);
+  if (stride < width || indices.size() != stride * static_cast<std::size_t>(contents->size.height)) {
+    return false;
+  }
+  return ReadRows(*contents, [&](std::size_t y, std::span<const std::uint8_t> samples) {
+    if (!InPalette(samples, *contents)) {
       return false;
     }
-  }
-  return true;
+    std::copy(samples.begin(), samples.end(), indices.begin() + static_cast<std::ptrdiff_t>(y * stride));
+    return true;
+  });
 }
 
 }  // namespace morvane::artwork
