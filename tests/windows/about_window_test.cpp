@@ -14,9 +14,9 @@
 #include "tests/windows/app_fixture.h"
 #include "ui/about/form2_layout.h"
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/form/default_fonts.h"
 #include "ui/toolkit/controls/label.h"
 #include "ui/toolkit/controls/pixel_bounds.h"
+#include "ui/toolkit/form/default_fonts.h"
 
 namespace morvane::testing {
 namespace {

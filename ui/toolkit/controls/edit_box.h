@@ -14,8 +14,8 @@
 
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessibility/accessible_name.h"
-#include "ui/toolkit/controls/brush_cache.h"
 #include "ui/toolkit/accessibility/contrast_mode.h"
+#include "ui/toolkit/controls/brush_cache.h"
 #include "ui/toolkit/controls/control_hook.h"
 #include "ui/toolkit/controls/control_spec.h"
 

@@ -6,8 +6,8 @@
 
 #include "platform/dpi.h"
 #include "ui/toolkit/controls/child_window.h"
-#include "ui/toolkit/form/form_error.h"
 #include "ui/toolkit/controls/reflected_message.h"
+#include "ui/toolkit/form/form_error.h"
 
 namespace morvane::toolkit {
 
