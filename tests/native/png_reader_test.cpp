@@ -61,12 +61,13 @@ std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> pixels) {
   return pixels;
 }
 
-// A PNG of one row of `width` pixels, of colour type `colour`, with its
-// chunks' checksums right.
-Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& palette = {}) {
+// A PNG of `width` pixels a row, of colour type `colour`, with its chunks'
+// checksums right.
+Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& palette = {},
+          int height = 1) {
   Bytes header;
   testing::AppendBigEndian(header, static_cast<std::uint32_t>(width));
-  testing::AppendBigEndian(header, 1);
+  testing::AppendBigEndian(header, static_cast<std::uint32_t>(height));
   header.insert(header.end(), {8, colour, 0, 0, 0});
   Bytes file(kFullColour.begin(), kFullColour.begin() + 8);
   AppendChunk(file, "IHDR", header);
@@ -84,6 +85,12 @@ TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndAlphaToThePixelsDrawn) {
   EXPECT_EQ(Read(kPaletted, 8), Opaque(kPalettedPixels));
   EXPECT_EQ(Read(Png(2, 6, Packed({0, 10, 20, 30, 0, 40, 50, 60, 255})), 2),
             (std::vector<std::uint32_t>{0x000A141E, 0xFF28323C}));
+  // Rows longer than the reader inflates at a time: the second, filtered
+  // against the first, is read on its own.
+  Bytes wide(2 * (1 + 3 * 1400));
+  wide[1] = 7;             // the first pixel's red
+  wide[1 + 3 * 1400] = 2;  // the second row adds the row above
+  EXPECT_EQ(Read(Png(1400, 2, Packed(wide), {}, 2), 2800)[1400], 0xFF070000u);
 }
 
 TEST(PngReaderTest, HandsOutAPalettePicturesColoursAndIndicesInPaddedRows) {

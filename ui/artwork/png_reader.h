@@ -30,7 +30,8 @@ std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> file);
 // holds exactly its width times its height: each 0xAARRGGBB, in memory blue,
 // green, red and alpha, as a 32-bit device-independent bitmap has them; the
 // alpha is 0xFF in a picture that has none. False if the file is not a PNG of
-// those forms, is damaged, or `pixels` is not of its size.
+// those forms, is damaged, or `pixels` is not of its size; what it wrote of
+// them then is no picture.
 bool ReadPng(std::span<const std::uint8_t> file, std::span<std::uint32_t> pixels);
 
 // A palette picture's colours, each 0xFFRRGGBB, in the order its indices name
