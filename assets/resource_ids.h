@@ -4,6 +4,7 @@
 
 #define IDI_APPLICATION_ICON 1
 #define IDR_TIME_IS_UP_BADGE 2  /* an icon file, linked as data */
+/* The pictures, each linked as PNG files at every scale: PNG_<id>_<percent>. */
 #define IDB_BACKGROUND 101
 #define IDB_HELP_PICTURE 102
 #define IDB_EXIT_PICTURE 103

@@ -3,14 +3,17 @@
 // same 388 x 408 client area, the 28 child controls of the seven rows with
 // their texts in the same font and colours, the focus in the first box, and
 // the same pictures painted (the background, the two column captions and the
-// three picture buttons); no layout table, no rows, no timers, no cues.
-// Fixed at 96 dpi, where the benchmarks run.
+// three picture buttons), read from their PNG files as Morvane reads them;
+// no layout table, no rows, no timers, no cues. Fixed at 96 dpi, where the
+// benchmarks run.
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 
 #include "assets/resource_ids.h"
 #include "bench/baseline_window.h"
+#include "ui/artwork/artwork_bitmap.h"
 
 namespace {
 
@@ -19,6 +22,8 @@ constexpr wchar_t kTitle[] = L"Layout baseline";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int kRowTops[] = {115, 148, 181, 213, 247, 280, 312};
 constexpr int kPictureTop = 376;
+constexpr int kDpi = 96;
+constexpr COLORREF kBack = RGB(0x40, 0x40, 0x40);  // the window's, in the background's key column
 
 struct Picture {
   int id;
@@ -34,31 +39,16 @@ constexpr Caption kCaptions[] = {{L"Time", {224, 102, 249, 119}}, {L"Gold", {288
 
 HFONT font = nullptr;
 HBRUSH box_brush = nullptr;
-HBITMAP background = nullptr;
-HBITMAP pictures[3] = {};
-
-HBITMAP LoadPicture(HINSTANCE instance, int id) {
-  return static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
-void DrawBitmap(HDC dc, HDC source, HBITMAP bitmap, int x, int y) {
-  BITMAP info{};
-  ::GetObjectW(bitmap, sizeof info, &info);
-  HGDIOBJ previous = ::SelectObject(source, bitmap);
-  ::BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-  ::SelectObject(source, previous);
-}
+std::optional<morvane::artwork::ArtworkBitmap> background;
+std::optional<morvane::artwork::ArtworkBitmap> pictures[3];
 
 void Paint(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = ::BeginPaint(window, &paint);
-  HDC source = ::CreateCompatibleDC(dc);
-  DrawBitmap(dc, source, background, 0, 0);
+  background->Draw(dc, 0, 0);
   for (int i = 0; i < 3; ++i) {
-    DrawBitmap(dc, source, pictures[i], kPictures[i].left, kPictureTop);
+    pictures[i]->Draw(dc, kPictures[i].left, kPictureTop);
   }
-  ::DeleteDC(source);
   ::SelectObject(dc, font);
   ::SetBkColor(dc, RGB(0, 0, 0));
   ::SetTextColor(dc, RGB(255, 255, 0));
@@ -120,9 +110,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
   font = ::CreateFontIndirectW(&description);
   box_brush = ::CreateSolidBrush(RGB(128, 128, 128));
-  background = LoadPicture(instance, IDB_BACKGROUND);
+  background.emplace(instance, IDB_BACKGROUND, kDpi, kBack);
   for (int i = 0; i < 3; ++i) {
-    pictures[i] = LoadPicture(instance, kPictures[i].id);
+    pictures[i].emplace(instance, kPictures[i].id, kDpi);
   }
 
   HWND window = morvane::bench::CreateBaselineWindow(instance, kClassName, kTitle, WindowProc,

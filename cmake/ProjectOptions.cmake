@@ -44,9 +44,18 @@ endfunction()
 # uses. (It cannot drop a function of the static runtime whose exception
 # tables are linked in: those keep every function of their object file. See
 # app/runtime_errors.cpp for what is left out instead.)
+#
+# The sections are aligned in the file to whole pages (4096 bytes, not the
+# linker's 512). Windows maps an executable's sections from its file however
+# they lie, but Wine maps only those that start at a page boundary in the file
+# and copies the others into the process's own memory: the whole image, some
+# 960 KiB of private bytes, most of them the pictures' resources. The padding
+# costs about 24 KB of the program's 1 MiB. MSVC's linker aligns to 512 as
+# well; its builds are not run under Wine.
 if(MINGW)
   set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections")
-  set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -Wl,--gc-sections -s")
+  set(CMAKE_EXE_LINKER_FLAGS_RELEASE
+    "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -Wl,--gc-sections -s -Wl,--file-alignment,4096")
 endif()
 
 # A release is reproducible: the same sources give the same bytes, whoever

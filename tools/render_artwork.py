@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Re-renders Morvane's artwork into assets/: the window background, the three picture buttons and the icon,
-at 96 dpi as BMP files and at the larger scales the window is shown at as PNG files in assets/scaled/; and the
-taskbar badge, one icon holding it at every scale.
+"""Re-renders Morvane's artwork into assets/: the window background and the three picture buttons, as PNG
+files in assets/scaled/, at 96 dpi and at the larger scales the window is shown at; the icon; and the taskbar
+badge, one icon holding it at every scale.
 
 Run with the system Python, which has PIL:  python3 tools/render_artwork.py [FOLDER]
 FOLDER defaults to assets/; the tests render into a scratch folder to compare with the committed files.
@@ -27,19 +27,17 @@ BADGE_SIZE = 16  # a small icon at 96 dpi
 # The scales, in percent of 96 dpi, rendered besides 96 dpi itself (assets/README.md says why these);
 # the program reduces the next larger rendering for a scale in between.
 SCALES = (125, 150, 200, 250, 300)
+PERCENTS = (100,) + SCALES  # every scale rendered, 96 dpi itself first
 
 
 def render_all(folder):
-    output.save_keyed_bmp(render_panel(), folder / "background.bmp", detail_boxes=[portrait_box()])
-    for name, plate in render_buttons().items():
-        output.save_rgb_bmp(plate, folder / f"{name}.bmp")
     output.save_opaque_icon(render_car(ICON_SIZE), folder / "morvane.ico")
-    badge_sizes = [Scale(percent).at(BADGE_SIZE) for percent in (100,) + SCALES]
+    badge_sizes = [Scale(percent).at(BADGE_SIZE) for percent in PERCENTS]
     output.save_png_icon([render_badge(size) for size in badge_sizes], folder / "time_is_up.ico")
     (folder / "scaled").mkdir(exist_ok=True)
     for stale in (folder / "scaled").glob("*.png"):  # a scale dropped from SCALES leaves nothing behind
         stale.unlink()
-    for percent in SCALES:
+    for percent in PERCENTS:
         render_scaled(Scale(percent), folder / "scaled")
 
 

@@ -2,7 +2,8 @@
 // chunk's CRC-32 and every IDAT chunk's Adler-32 made right, so that a change
 // reaches what lies behind them too (the rows' filters, the palette). Besides
 // the sanitizers' findings, it stops where ReadPng reads a file whose size
-// PngSizeOf does not give.
+// PngSizeOf does not give, or where a palette picture's indices, read into
+// padded rows, and its palette do not give the pixels ReadPng reads.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -57,8 +58,22 @@ void Read(std::span<const std::uint8_t> file) {
   const std::size_t count = picture ? static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height) : 1;
   if (count > kMostPixels) return;
   std::vector<std::uint32_t> pixels(count);
-  if (morvane::artwork::ReadPng(file, pixels) && !picture) {
+  const bool read = morvane::artwork::ReadPng(file, pixels);
+  if (read && !picture) {
     std::fprintf(stderr, "PNG reader property broken: ReadPng reads what PngSizeOf refuses\n");
+    std::abort();
+  }
+  const std::vector<std::uint32_t> palette = morvane::artwork::PngPalette(file);
+  if (!picture || palette.empty()) return;
+  const auto width = static_cast<std::size_t>(picture->width);
+  const std::size_t stride = width + 1;
+  std::vector<std::uint8_t> indices(stride * static_cast<std::size_t>(picture->height));
+  bool same = morvane::artwork::ReadPngIndices(file, indices, stride) == read;
+  for (std::size_t at = 0; same && read && at < pixels.size(); ++at) {
+    same = palette[indices[at / width * stride + at % width]] == pixels[at];
+  }
+  if (!same) {
+    std::fprintf(stderr, "PNG reader property broken: indices and pixels disagree\n");
     std::abort();
   }
 }

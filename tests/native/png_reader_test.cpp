@@ -1,6 +1,6 @@
 // The program's own PNG reader on small pictures made for it: every row
-// filter, a palette, alpha, data split over two chunks; and files it must
-// refuse, damaged or cut short. (The linked pictures themselves are read
+// filter, a palette (as colours, and as indices), alpha, data split over two
+// chunks; and files it must refuse, damaged or cut short. (The linked pictures themselves are read
 // against the Windows Imaging Component in the window tests.)
 #include "ui/artwork/png_reader.h"
 
@@ -61,12 +61,13 @@ std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> pixels) {
   return pixels;
 }
 
-// A PNG of one row of `width` pixels, of colour type `colour`, with its
-// chunks' checksums right.
-Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& palette = {}) {
+// A PNG of `width` pixels a row, of colour type `colour`, with its chunks'
+// checksums right.
+Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& palette = {},
+          int height = 1) {
   Bytes header;
   testing::AppendBigEndian(header, static_cast<std::uint32_t>(width));
-  testing::AppendBigEndian(header, 1);
+  testing::AppendBigEndian(header, static_cast<std::uint32_t>(height));
   header.insert(header.end(), {8, colour, 0, 0, 0});
   Bytes file(kFullColour.begin(), kFullColour.begin() + 8);
   AppendChunk(file, "IHDR", header);
@@ -84,6 +85,22 @@ TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndAlphaToThePixelsDrawn) {
   EXPECT_EQ(Read(kPaletted, 8), Opaque(kPalettedPixels));
   EXPECT_EQ(Read(Png(2, 6, Packed({0, 10, 20, 30, 0, 40, 50, 60, 255})), 2),
             (std::vector<std::uint32_t>{0x000A141E, 0xFF28323C}));
+  // Rows longer than the reader inflates at a time: the second, filtered
+  // against the first, is read on its own.
+  Bytes wide(2 * (1 + 3 * 1400));
+  wide[1] = 7;             // the first pixel's red
+  wide[1 + 3 * 1400] = 2;  // the second row adds the row above
+  EXPECT_EQ(Read(Png(1400, 2, Packed(wide), {}, 2), 2800)[1400], 0xFF070000u);
+}
+
+TEST(PngReaderTest, HandsOutAPalettePicturesColoursAndIndicesInPaddedRows) {
+  EXPECT_EQ(PngPalette(kPaletted), Opaque({0xFF00FF, 0x0A141E, 0xC86432}));
+  EXPECT_TRUE(PngPalette(kFullColour).empty());
+  std::vector<std::uint8_t> indices(10, 9);
+  ASSERT_TRUE(ReadPngIndices(kPaletted, indices, 5));
+  EXPECT_EQ(indices, (std::vector<std::uint8_t>{0, 1, 2, 1, 9, 2, 2, 0, 1, 9}));
+  EXPECT_FALSE(ReadPngIndices(kPaletted, std::span(indices).first(6), 3)) << "rows too short";
+  EXPECT_FALSE(ReadPngIndices(kFullColour, indices, 5)) << "a picture without a palette";
 }
 
 TEST(PngReaderTest, RefusesDamagedFiles) {
@@ -96,7 +113,9 @@ TEST(PngReaderTest, RefusesDamagedFiles) {
   Bytes cut = Packed(row);
   cut.pop_back();
   std::vector<std::uint32_t> pixels(2);
+  std::vector<std::uint8_t> indices(2);
   ASSERT_TRUE(ReadPng(Png(2, 3, Packed(row), palette), pixels)) << "as made";
+  ASSERT_TRUE(ReadPngIndices(Png(2, 3, Packed(row), palette), indices, 2)) << "as made";
   const struct {
     const char* what;
     Bytes file;
@@ -110,6 +129,7 @@ TEST(PngReaderTest, RefusesDamagedFiles) {
   };
   for (const auto& [what, file] : cases) {
     EXPECT_FALSE(ReadPng(file, pixels)) << what;
+    EXPECT_FALSE(ReadPngIndices(file, indices, 2)) << what << ", as indices";
   }
 }
 

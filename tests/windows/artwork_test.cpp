@@ -1,9 +1,9 @@
 // The pictures as the windows get them: every rendering linked into the
-// program reads, through the program's own reader, to the very pixels the
-// Windows Imaging Component decodes from it; a
-// scale with no rendering of its own is made to its size from the next larger
-// one (or, below 100 %, from the bitmap as drawn), its transparent colour
-// replaced; a damaged picture is passed over as a missing one would be.
+// program, the ones drawn for 96 dpi among them, reads through the program's
+// own reader to the very pixels the Windows Imaging Component decodes from
+// it; a scale with no rendering of its own is made to its size from the next
+// larger one, its transparent colour replaced; a palette rendering stays a
+// palette bitmap; a damaged picture is passed over as a missing one would be.
 #include <windows.h>
 #include <wincodec.h>
 
@@ -24,6 +24,7 @@
 #include "ui/artwork/icon_data.h"
 #include "ui/artwork/png_reader.h"
 #include "ui/artwork/resource_bytes.h"
+#include "ui/artwork/scaled_rendering.h"
 #include "ui/scale/design_scale.h"
 
 namespace morvane::testing {
@@ -104,6 +105,18 @@ TEST(ArtworkTest, AScaleWithoutItsOwnRenderingIsMadeToItsSizeWithTheKeyReplaced)
       }
     }
     EXPECT_EQ(magenta, 0);
+  }
+}
+
+// The background is kept as it is stored, a byte a pixel, at 96 dpi as at
+// 150 %: as 32-bit pixels it would take four times the memory.
+TEST(ArtworkTest, APaletteRenderingIsKeptAsAPaletteBitmap) {
+  for (const int dpi : {96, 144}) {
+    const platform::unique_hbitmap background = artwork::ScaledRendering(
+        ::GetModuleHandleW(nullptr), IDB_BACKGROUND, dpi, RGB(0x40, 0x40, 0x40));
+    DIBSECTION section{};
+    ASSERT_EQ(::GetObjectW(background.get(), sizeof section, &section), int{sizeof section});
+    EXPECT_EQ(section.dsBmih.biBitCount, 8) << "at " << dpi << " dpi";
   }
 }
 

@@ -2,6 +2,8 @@
 // texts, limits, tab order and the painted background.
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +13,9 @@
 #include "assets/resource_ids.h"
 #include "platform/text_encoding.h"
 #include "tests/windows/app_fixture.h"
+#include "ui/artwork/png_reader.h"
+#include "ui/artwork/rendering_choice.h"
+#include "ui/artwork/resource_bytes.h"
 
 namespace morvane::testing {
 namespace {
@@ -19,6 +24,22 @@ using MainWindowLayoutTest = AppFixture;
 
 // Pixels at 96 dpi, independent of the twips the layout is written in.
 constexpr std::array<int, 7> kRowTops = {115, 148, 181, 213, 247, 280, 312};
+
+// A picture as drawn for 96 dpi: its rendering at 100 %, which the artwork
+// tests read against the Windows Imaging Component.
+struct DrawnPicture {
+  explicit DrawnPicture(int id)
+      : file(artwork::FindBytes(nullptr, artwork::RenderingName(id, artwork::kDesignPercent).c_str(), RT_RCDATA)),
+        size(artwork::PngSizeOf(file).value_or(artwork::PngSize{})),
+        pixels(static_cast<size_t>(size.width * size.height)) {
+    EXPECT_TRUE(artwork::ReadPng(file, pixels)) << "picture " << id;
+  }
+  Colour At(int x, int y) const { return pixels[static_cast<size_t>(y * size.width + x)] & 0xFFFFFF; }
+
+  std::span<const std::uint8_t> file;
+  artwork::PngSize size;
+  std::vector<std::uint32_t> pixels;
+};
 
 TEST_F(MainWindowLayoutTest, HasAFixedFrameAroundA388By408ClientArea) {
   HWND hwnd = Main().hwnd();
@@ -165,21 +186,14 @@ TEST_F(MainWindowLayoutTest, TheBackgroundFillsTheClientAreaButItsLeftColumn) {
     ASSERT_EQ(pixels.At(0, y), 0x404040u) << "y " << y;
   }
   // Away from the labels and pictures, every pixel is the picture's own.
-  HBITMAP picture = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                      MAKEINTRESOURCEW(IDB_BACKGROUND),
-                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  ASSERT_NE(picture, nullptr);
-  HDC dc = ::CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = ::SelectObject(dc, picture);
+  const DrawnPicture picture(IDB_BACKGROUND);
+  ASSERT_EQ(picture.size.width, pixels.Width());
   int differing = 0;
   for (int y = 0; y < 100; y += 3) {
     for (int x = 1; x < pixels.Width(); x += 3) {
-      if (pixels.At(x, y) != platform::FromColorRef(::GetPixel(dc, x, y))) ++differing;
+      if (pixels.At(x, y) != picture.At(x, y)) ++differing;
     }
   }
-  ::SelectObject(dc, previous);
-  ::DeleteDC(dc);
-  ::DeleteObject(picture);
   EXPECT_EQ(differing, 0);
 }
 
@@ -207,22 +221,12 @@ TEST_F(MainWindowLayoutTest, ThePicturesShowTheirBitmapsAlongTheBottom) {
   };
   for (const Case& c : {Case{64, 74, IDB_HELP_PICTURE}, Case{160, 76, IDB_EXIT_PICTURE},
                         Case{256, 73, IDB_ABOUT_PICTURE}}) {
-    HBITMAP picture = static_cast<HBITMAP>(::LoadImageW(
-        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(c.bitmap), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(picture, nullptr);
-    BITMAP info{};
-    ::GetObjectW(picture, sizeof info, &info);
-    EXPECT_EQ(info.bmWidth, c.width);
-    EXPECT_EQ(info.bmHeight, 22);
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(dc, picture);
+    const DrawnPicture picture(c.bitmap);
+    ASSERT_EQ(picture.size.width, c.width);
+    EXPECT_EQ(picture.size.height, 22);
     for (const POINT at : {POINT{0, 0}, POINT{c.width - 1, 21}, POINT{c.width / 2, 11}}) {
-      EXPECT_EQ(pixels.At(c.left + at.x, 376 + at.y),
-                platform::FromColorRef(::GetPixel(dc, at.x, at.y)));
+      EXPECT_EQ(pixels.At(c.left + at.x, 376 + at.y), picture.At(at.x, at.y));
     }
-    ::SelectObject(dc, previous);
-    ::DeleteDC(dc);
-    ::DeleteObject(picture);
   }
 }
 

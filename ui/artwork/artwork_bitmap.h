@@ -1,8 +1,8 @@
 // A picture of the program's artwork at the scale of the window it is shown
 // on, owned for as long as it is shown at that scale.
 //
-// At 96 dpi it is the bitmap resource itself, as drawn. At any other dpi it
-// is made from the PNG renderings of the same picture (see scaled_rendering.h).
+// It is made from the PNG renderings of the picture, the one drawn for 96 dpi
+// among them (see scaled_rendering.h).
 #pragma once
 
 #include <windows.h>

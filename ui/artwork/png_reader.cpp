@@ -19,6 +19,10 @@ constexpr std::uint8_t kTrueColour = 2;
 constexpr std::uint8_t kPaletteColour = 3;
 constexpr std::uint8_t kTrueColourWithAlpha = 6;
 constexpr std::uint32_t kOpaque = 0xFF000000;
+// The rows inflated at a time, about a page's worth: all of a picture's rows
+// at once (159 KB for the 96-dpi background) would leave the heap that much
+// larger for good. zlib takes some 0.1 ms longer over that background so.
+constexpr std::size_t kBandBytes = 4 * 1024;
 // Far beyond any rendering, and far from overflowing the sizes computed.
 constexpr std::uint32_t kLongestSide = 1 << 14;
 
@@ -168,25 +172,57 @@ bool Unfilter(std::uint8_t filter, std::span<std::uint8_t> row, std::span<const 
   }
 }
 
-// Inflates the packed rows, split over `chunks`, into `rows`, which they must
-// fill exactly. zlib checks the Adler-32 at the stream's end.
-bool Inflate(const std::vector<std::span<const std::uint8_t>>& chunks, std::span<std::uint8_t> rows) {
-  z_stream stream{};
-  if (inflateInit(&stream) != Z_OK) {
-    return false;
+// The packed rows, split over chunks, inflated a band at a time. zlib checks
+// the Adler-32 at the stream's end.
+class Inflater {
+ public:
+  explicit Inflater(const std::vector<std::span<const std::uint8_t>>& chunks)
+      : next_(chunks.begin()), end_(chunks.end()), status_(inflateInit(&stream_)) {}
+  ~Inflater() { inflateEnd(&stream_); }
+  Inflater(const Inflater&) = delete;
+  Inflater& operator=(const Inflater&) = delete;
+
+  // Fills `out` with the next bytes; false if the data is damaged or ends
+  // before.
+  bool Fill(std::span<std::uint8_t> out) {
+    stream_.next_out = out.data();
+    stream_.avail_out = static_cast<uInt>(out.size());
+    while (stream_.avail_out > 0 && status_ == Z_OK && HasInput()) {
+      status_ = inflate(&stream_, Z_NO_FLUSH);
+    }
+    return stream_.avail_out == 0 && (status_ == Z_OK || status_ == Z_STREAM_END);
   }
-  stream.next_out = rows.data();
-  stream.avail_out = static_cast<uInt>(rows.size());
-  int status = Z_OK;
-  // Z_BUF_ERROR: a chunk with nothing to take from it, which is no damage.
-  for (auto chunk = chunks.begin(); chunk != chunks.end() && (status == Z_OK || status == Z_BUF_ERROR);
-       ++chunk) {
-    stream.next_in = chunk->data();
-    stream.avail_in = static_cast<uInt>(chunk->size());
-    status = inflate(&stream, Z_NO_FLUSH);
+
+  // Whether all that is left is the stream's end, its checksum right: with
+  // no room for another byte, zlib reads on only that far.
+  bool Ended() {
+    stream_.avail_out = 0;
+    while (status_ == Z_OK && HasInput()) {
+      status_ = inflate(&stream_, Z_NO_FLUSH);
+    }
+    return status_ == Z_STREAM_END;
   }
-  inflateEnd(&stream);
-  return status == Z_STREAM_END && stream.avail_out == 0;
+
+ private:
+  // What is left of the chunk, or else the next chunk that holds anything.
+  bool HasInput() {
+    for (; stream_.avail_in == 0 && next_ != end_; ++next_) {
+      stream_.next_in = next_->data();
+      stream_.avail_in = static_cast<uInt>(next_->size());
+    }
+    return stream_.avail_in > 0;
+  }
+
+  using Chunk = std::vector<std::span<const std::uint8_t>>::const_iterator;
+  Chunk next_;
+  Chunk end_;
+  z_stream stream_{};
+  int status_;
+};
+
+bool InPalette(std::span<const std::uint8_t> indices, const Contents& contents) {
+  return std::all_of(indices.begin(), indices.end(),
+                     [&](std::uint8_t index) { return index < contents.palette_size; });
 }
 
 // The row's samples as pixels, each palette index naming one of its colours.
@@ -195,12 +231,11 @@ bool ToPixels(std::span<const std::uint8_t> samples, const Contents& contents,
   const auto byte = [&](std::size_t at) { return static_cast<std::uint32_t>(samples[at]); };
   switch (contents.bytes_per_pixel) {
     case 1:
-      for (std::size_t x = 0; x < out.size(); ++x) {
-        if (samples[x] >= contents.palette_size) {
-          return false;
-        }
-        out[x] = contents.palette[samples[x]];
+      if (!InPalette(samples, contents)) {
+        return false;
       }
+      std::transform(samples.begin(), samples.end(), out.begin(),
+                     [&](std::uint8_t index) { return contents.palette[index]; });
       return true;
     case 3:
       for (std::size_t x = 0; x < out.size(); ++x) {
@@ -213,6 +248,39 @@ bool ToPixels(std::span<const std::uint8_t> samples, const Contents& contents,
       }
       return true;
   }
+}
+
+// Inflates the picture's rows and undoes their filters, handing each row's
+// samples to `take(y, samples)`, which answers false to refuse them. The
+// rows are inflated a band at a time, so that the picture is never held
+// twice; what was handed out means nothing if the checksum at the end is
+// wrong.
+template <typename TakeRow>
+bool ReadRows(const Contents& contents, TakeRow take) {
+  const auto width = static_cast<std::size_t>(contents.size.width);
+  const auto height = static_cast<std::size_t>(contents.size.height);
+  // Each row is its filter's byte and then its samples. Before the band goes
+  // the row above it: at the top, a row of zeros.
+  const auto step = static_cast<std::size_t>(contents.bytes_per_pixel);
+  const std::size_t stride = 1 + width * step;
+  const std::size_t band = std::max<std::size_t>(1, kBandBytes / stride);
+  std::vector<std::uint8_t> rows(stride * (band + 1));
+  Inflater inflater(contents.packed);
+  for (std::size_t top = 0; top < height; top += band) {
+    const std::size_t count = std::min(band, height - top);
+    if (!inflater.Fill(std::span(rows).subspan(stride, count * stride))) {
+      return false;
+    }
+    for (std::size_t i = 1; i <= count; ++i) {
+      const std::span<const std::uint8_t> above = std::span(rows).subspan((i - 1) * stride + 1, stride - 1);
+      const std::span<std::uint8_t> row = std::span(rows).subspan(i * stride, stride);
+      if (!Unfilter(row[0], row.subspan(1), above, step) || !take(top + i - 1, row.subspan(1))) {
+        return false;
+      }
+    }
+    std::copy_n(rows.begin() + static_cast<std::ptrdiff_t>(count * stride), stride, rows.begin());
+  }
+  return inflater.Ended();
 }
 
 }  // namespace
@@ -231,27 +299,40 @@ bool ReadPng(std::span<const std::uint8_t> file, std::span<std::uint32_t> pixels
     return false;
   }
   const auto width = static_cast<std::size_t>(contents->size.width);
-  const auto height = static_cast<std::size_t>(contents->size.height);
-  if (pixels.size() != width * height) {
+  if (pixels.size() != width * static_cast<std::size_t>(contents->size.height)) {
     return false;
   }
-  // Each row is its filter's byte and then its samples. A row of zeros goes
-  // first, the row above the top one.
-  const auto step = static_cast<std::size_t>(contents->bytes_per_pixel);
-  const std::size_t stride = 1 + width * step;
-  std::vector<std::uint8_t> rows(stride * (height + 1));
-  if (!Inflate(contents->packed, std::span(rows).subspan(stride))) {
+  return ReadRows(*contents, [&](std::size_t y, std::span<const std::uint8_t> samples) {
+    return ToPixels(samples, *contents, pixels.subspan(y * width, width));
+  });
+}
+
+std::vector<std::uint32_t> PngPalette(std::span<const std::uint8_t> file) {
+  const std::optional<Contents> contents = ReadChunks(file);
+  if (!contents || contents->bytes_per_pixel != 1) {
+    return {};
+  }
+  return {contents->palette.begin(),
+          contents->palette.begin() + static_cast<std::ptrdiff_t>(contents->palette_size)};
+}
+
+bool ReadPngIndices(std::span<const std::uint8_t> file, std::span<std::uint8_t> indices,
+                    std::size_t stride) {
+  const std::optional<Contents> contents = ReadChunks(file);
+  if (!contents || contents->bytes_per_pixel != 1) {
     return false;
   }
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::span<const std::uint8_t> above = std::span(rows).subspan(y * stride + 1, stride - 1);
-    const std::span<std::uint8_t> row = std::span(rows).subspan((y + 1) * stride, stride);
-    if (!Unfilter(row[0], row.subspan(1), above, step) ||
-        !ToPixels(row.subspan(1), *contents, pixels.subspan(y * width, width))) {
+  const auto width = static_cast<std::size_t>(contents->size.width);
+  if (stride < width || indices.size() != stride * static_cast<std::size_t>(contents->size.height)) {
+    return false;
+  }
+  return ReadRows(*contents, [&](std::size_t y, std::span<const std::uint8_t> samples) {
+    if (!InPalette(samples, *contents)) {
       return false;
     }
-  }
-  return true;
+    std::copy(samples.begin(), samples.end(), indices.begin() + static_cast<std::ptrdiff_t>(y * stride));
+    return true;
+  });
 }
 
 }  // namespace morvane::artwork

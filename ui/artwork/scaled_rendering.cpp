@@ -1,8 +1,8 @@
 #include "ui/artwork/scaled_rendering.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include <iterator>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,16 +21,14 @@ using Pixel = std::uint32_t;  // 0xXXRRGGBB: in memory blue, green, red, and a b
 
 constexpr Pixel kKeyPixel = 0xFF00FF;
 
-// The size the picture was drawn at for 96 dpi, read from its bitmap
-// resource's header without making the bitmap.
+std::span<const std::uint8_t> RenderingFile(HINSTANCE instance, int id, int percent) {
+  return FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
+}
+
+// The size the picture was drawn at for 96 dpi: its rendering's at 100 %.
 SIZE DesignSize(HINSTANCE instance, int id) {
-  const std::span<const std::uint8_t> bytes = FindBytes(instance, MAKEINTRESOURCEW(id), RT_BITMAP);
-  if (bytes.size() < sizeof(BITMAPINFOHEADER)) {
-    return SIZE{};
-  }
-  BITMAPINFOHEADER header;
-  std::memcpy(&header, bytes.data(), sizeof header);
-  return SIZE{header.biWidth, std::abs(header.biHeight)};
+  const std::optional<PngSize> size = PngSizeOf(RenderingFile(instance, id, kDesignPercent));
+  return size ? SIZE{size->width, size->height} : SIZE{};
 }
 
 struct Search {
@@ -48,9 +46,9 @@ BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR search_ad
   return TRUE;
 }
 
-// The scales the picture is rendered at, the 96-dpi bitmap among them.
+// The scales the picture is rendered at.
 std::vector<int> RenderingPercents(HINSTANCE instance, int id) {
-  Search search{id, {kDesignPercent}};
+  Search search{id, {}};
   ::EnumResourceNamesW(instance, RT_RCDATA, &CollectRendering, reinterpret_cast<LONG_PTR>(&search));
   return search.percents;
 }
@@ -60,24 +58,6 @@ struct Pixels {
   SIZE size{};
   std::vector<Pixel> values;
 };
-
-// The 96-dpi bitmap's pixels; none if it cannot be read.
-Pixels DesignPixels(HINSTANCE instance, int id) {
-  const platform::unique_hbitmap bitmap = DesignBitmap(instance, id);
-  BITMAP info{};
-  if (!bitmap || ::GetObjectW(bitmap.get(), sizeof info, &info) == 0) {
-    return {};
-  }
-  Pixels pixels{SIZE{info.bmWidth, info.bmHeight}, {}};
-  pixels.values.resize(static_cast<size_t>(info.bmWidth) * static_cast<size_t>(info.bmHeight));
-  BITMAPINFO format = platform::TopDown32(pixels.size);
-  const platform::unique_hdc dc(::CreateCompatibleDC(nullptr));
-  if (::GetDIBits(dc.get(), bitmap.get(), 0, static_cast<UINT>(info.bmHeight),
-                  pixels.values.data(), &format, DIB_RGB_COLORS) != info.bmHeight) {
-    return {};
-  }
-  return pixels;
-}
 
 // The rendering's pixels, of `size`; none if it cannot be read.
 Pixels RenderingPixels(std::span<const std::uint8_t> png, PngSize size) {
@@ -89,6 +69,7 @@ Pixels RenderingPixels(std::span<const std::uint8_t> png, PngSize size) {
   return pixels;
 }
 
+// Pixels or a palette's colours, the key among them shown as `shown`.
 void ReplaceKey(std::span<Pixel> pixels, COLORREF shown) {
   const Pixel replacement = platform::FromColorRef(shown);
   for (Pixel& pixel : pixels) {
@@ -96,6 +77,60 @@ void ReplaceKey(std::span<Pixel> pixels, COLORREF shown) {
       pixel = replacement;
     }
   }
+}
+
+// A top-down DIB section of `size`, a byte a pixel naming one of `colours`,
+// and its rows of indices, each padded to whole 32-bit words.
+platform::unique_hbitmap MakePaletteDib(SIZE size, std::span<const Pixel> colours,
+                                        std::span<std::uint8_t>& indices) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{platform::TopDown32(size).bmiHeader, {}};
+  if (colours.size() > std::size(info.colours)) {
+    return nullptr;
+  }
+  info.header.biBitCount = 8;
+  info.header.biClrUsed = static_cast<DWORD>(colours.size());
+  for (size_t i = 0; i < colours.size(); ++i) {
+    info.colours[i] = RGBQUAD{static_cast<BYTE>(colours[i]), static_cast<BYTE>(colours[i] >> 8),
+                              static_cast<BYTE>(colours[i] >> 16), 0};
+  }
+  void* bits = nullptr;
+  platform::unique_hbitmap bitmap(::CreateDIBSection(
+      nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap) {
+    const auto stride = static_cast<size_t>((size.cx + 3) / 4 * 4);
+    indices = std::span(static_cast<std::uint8_t*>(bits), stride * static_cast<size_t>(size.cy));
+  }
+  return bitmap;
+}
+
+// The rendering `png` of the very size shown, read straight into the bitmap:
+// a palette bitmap for a palette picture, 32 bits a pixel otherwise.
+platform::unique_hbitmap AsRendered(std::span<const std::uint8_t> png, SIZE size,
+                                    std::optional<COLORREF> transparent_as) {
+  std::vector<Pixel> palette = PngPalette(png);
+  if (!palette.empty()) {
+    if (transparent_as) {
+      ReplaceKey(palette, *transparent_as);
+    }
+    std::span<std::uint8_t> indices;
+    platform::unique_hbitmap bitmap = MakePaletteDib(size, palette, indices);
+    if (!bitmap || !ReadPngIndices(png, indices, indices.size() / static_cast<size_t>(size.cy))) {
+      return nullptr;
+    }
+    return bitmap;
+  }
+  std::span<Pixel> bits;
+  platform::unique_hbitmap bitmap = platform::MakeDib(size, bits);
+  if (!bitmap || !ReadPng(png, bits)) {
+    return nullptr;
+  }
+  if (transparent_as) {
+    ReplaceKey(bits, *transparent_as);
+  }
+  return bitmap;
 }
 
 // The pixels resampled to `size` with a high-quality filter (Fant).
@@ -112,29 +147,15 @@ platform::unique_hbitmap Resampled(const Pixels& pixels, SIZE size) {
 // nullptr if that cannot be read.
 platform::unique_hbitmap FromRendering(HINSTANCE instance, int id, int percent, SIZE shown,
                                        std::optional<COLORREF> transparent_as) {
-  const std::span<const std::uint8_t> png =
-      percent == kDesignPercent
-          ? std::span<const std::uint8_t>()
-          : FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
+  const std::span<const std::uint8_t> png = RenderingFile(instance, id, percent);
   const std::optional<PngSize> size = PngSizeOf(png);
-  if (size && size->width == shown.cx && size->height == shown.cy) {
-    // A rendering of the very size shown: read straight into the bitmap.
-    std::span<Pixel> bits;
-    platform::unique_hbitmap bitmap = platform::MakeDib(shown, bits);
-    if (!bitmap || !ReadPng(png, bits)) {
-      return nullptr;
-    }
-    if (transparent_as) {
-      ReplaceKey(bits, *transparent_as);
-    }
-    return bitmap;
+  if (!size) {
+    return nullptr;
   }
-  Pixels pixels;
-  if (percent == kDesignPercent) {
-    pixels = DesignPixels(instance, id);
-  } else if (size) {
-    pixels = RenderingPixels(png, *size);
+  if (size->width == shown.cx && size->height == shown.cy) {
+    return AsRendered(png, shown, transparent_as);
   }
+  Pixels pixels = RenderingPixels(png, *size);
   if (pixels.values.empty()) {
     return nullptr;
   }
@@ -146,11 +167,6 @@ platform::unique_hbitmap FromRendering(HINSTANCE instance, int id, int percent, 
 
 }  // namespace
 
-platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id) {
-  return platform::unique_hbitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
 platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
                                          std::optional<COLORREF> transparent_as) {
   const SIZE design = DesignSize(instance, id);
@@ -160,7 +176,7 @@ platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
     return nullptr;
   }
   // A rendering that cannot be read, damaged say, is passed over as a missing
-  // one would be, down to the bitmap as drawn.
+  // one would be.
   std::vector<int> percents = RenderingPercents(instance, id);
   for (std::optional<int> percent; (percent = ChooseRendering(percents, dpi));) {
     if (platform::unique_hbitmap bitmap =

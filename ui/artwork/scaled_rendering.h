@@ -1,25 +1,27 @@
-// The program's artwork at a dpi other than 96, made from its renderings.
+// The program's artwork at a window's dpi, made from its renderings.
 //
-// Besides its bitmap resource, drawn for 96 dpi, a picture may come rendered
-// at larger scales as PNG files, linked as RCDATA resources named
+// A picture comes rendered as PNG files, linked as RCDATA resources named
 // PNG_<id>_<percent> (PNG_101_150: picture 101 at 150 %, 1.5 times its
-// 96-dpi size). Whichever renderings exist are found by their names.
+// 96-dpi size): drawn for 96 dpi (100 %), and again at larger scales.
+// Whichever renderings exist are found by their names.
 //
 // A picture is shown at dpi D at its 96-dpi size scaled by D / 96, rounded as
-// twips are. It is made from the smallest rendering at least that large (the
-// 96-dpi bitmap counting as the rendering at 100 %): read straight into the
-// bitmap shown when its size is exact, reduced with a high-quality filter
-// (Fant) otherwise; a small picture is never made by enlarging a smaller one.
-// Above the largest rendering there is nothing larger to reduce, and the
-// largest is enlarged with the same filter: whole, if softer than a rendering
-// would be.
+// twips are. It is made from the smallest rendering at least that large:
+// read straight into the bitmap shown when its size is exact, reduced with a
+// high-quality filter (Fant) otherwise; a small picture is never made by
+// enlarging a smaller one. Above the largest rendering there is nothing
+// larger to reduce, and the largest is enlarged with the same filter: whole,
+// if softer than a rendering would be.
 //
 // The renderings are read by the program itself (png_reader.h): a window at
 // a scale that has its own rendering is drawn without the Windows Imaging
-// Component, which only reducing and enlarging take (wic_imaging.h).
+// Component, which only reducing and enlarging take (wic_imaging.h). A
+// palette rendering read at its size stays a palette bitmap, a byte a pixel,
+// as the background is stored.
 //
 // Transparent pixels are replaced before any reduction, so that the key
-// colour never bleeds into its neighbours.
+// colour never bleeds into its neighbours; in a palette bitmap the key's
+// entry of the colour table is replaced, which costs nothing on any paint.
 #pragma once
 
 #include <windows.h>
@@ -30,10 +32,7 @@
 
 namespace morvane::artwork {
 
-// The bitmap resource `id` as drawn, for 96 dpi.
-platform::unique_hbitmap DesignBitmap(HINSTANCE instance, int id);
-
-// A 32-bit bitmap of the artwork `id` at `dpi`, its transparent pixels showing
+// A bitmap of the artwork `id` at `dpi`, its transparent pixels showing
 // `transparent_as` if given; nullptr if it cannot be made.
 platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
                                          std::optional<COLORREF> transparent_as);

@@ -1,6 +1,5 @@
-"""Writing the pictures in the exact forms the program loads: keyed 8-bit run-length-encoded BMP, 24-bit BMP,
-24-bit icon, PNG for the renderings at larger scales, and an icon of PNG images for the small badge."""
-import struct
+"""Writing the pictures in the exact forms the program loads: PNG for the background and the buttons at every
+scale, a 24-bit icon, and an icon of PNG images for the small badge."""
 import subprocess
 import tempfile
 from pathlib import Path
@@ -43,64 +42,6 @@ def _median_cut(picture, count):
     flat = reduced.getpalette()[:count * 3]
     used = sorted({index for _, index in reduced.getcolors(count)})
     return [tuple(flat[i * 3:i * 3 + 3]) for i in used]
-
-
-def save_keyed_bmp(picture, path, detail_boxes=()):
-    """The keyed 256-colour picture as a run-length-encoded (RLE8) BMP, which Windows expands when it
-    loads the bitmap; the stone's noise leaves about half the bytes of the plain form."""
-    body = keyed_palette_image(picture, detail_boxes)
-    width, height = body.size
-    indices = body.tobytes()
-    # Rows bottom-up, as a BMP stores them; each ends with end-of-line, the last with end-of-bitmap.
-    rows = [_rle8_row(indices[y * width:(y + 1) * width]) + b"\0\0" for y in reversed(range(height))]
-    pixels = b"".join(rows)[:-1] + b"\1"
-    colours = bytes(channel for red, green, blue in zip(*[iter(body.getpalette()[:768])] * 3)
-                    for channel in (blue, green, red, 0))
-    offset = 14 + 40 + len(colours)
-    dots_per_metre = 3780  # 96 dpi, as the plain files say
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, BI_RLE8, len(pixels), dots_per_metre,
-                       dots_per_metre, 256, 256)
-    Path(path).write_bytes(header + info + colours + pixels)
-
-
-BI_RLE8 = 1
-RLE8_LONGEST = 255  # pixels in one run or one absolute stretch
-
-
-def _rle8_row(row):
-    """One row of palette indices in the fewest RLE8 bytes: runs of one index (count, index), and
-    stretches of 3 or more indices as they are (0, count, indices, a pad byte to an even length).
-
-    Chosen from the row's end backwards: best[i] is the fewest bytes that encode row[i:].
-    """
-    length = len(row)
-    same = [1] * length  # how many indices from i on equal row[i], at most RLE8_LONGEST
-    for i in range(length - 2, -1, -1):
-        if row[i + 1] == row[i]:
-            same[i] = min(same[i + 1] + 1, RLE8_LONGEST)
-    best = [0] * (length + 1)
-    step = [None] * length  # ("run" or "absolute", count) that starts the best encoding at i
-    for i in range(length - 1, -1, -1):
-        best[i], step[i] = min((2 + best[i + count], ("run", count)) for count in range(1, same[i] + 1))
-        for count in range(3, min(RLE8_LONGEST, length - i) + 1):
-            cost = 2 + count + count % 2 + best[i + count]
-            if cost < best[i]:
-                best[i], step[i] = cost, ("absolute", count)
-    encoded = bytearray()
-    i = 0
-    while i < length:
-        kind, count = step[i]
-        if kind == "run":
-            encoded += bytes((count, row[i]))
-        else:
-            encoded += bytes((0, count)) + row[i:i + count] + b"\0" * (count % 2)
-        i += count
-    return bytes(encoded)
-
-
-def save_rgb_bmp(picture, path):
-    picture.convert("RGB").save(path, format="BMP")
 
 
 def save_keyed_png(picture, path, detail_boxes=(), key_width=1):

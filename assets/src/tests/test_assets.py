@@ -1,7 +1,7 @@
 """Checks on the committed artwork and sound files: the forms the program loads and the layout it draws over.
 
 Run from the repository root:  python3 -m unittest discover -s assets/src/tests
-The renderings at larger scales are PNG files; the checks on them need PIL, which the system Python has.
+The pictures are PNG files at every scale; the checks on them need PIL, which the system Python has.
 """
 import io
 import math
@@ -56,101 +56,20 @@ def laid_span(start, length, percent):
     return first, end - 1
 
 
-def scaled_percents():
-    """The scales rendered besides 96 dpi, read from the files' names."""
+def rendered_percents():
+    """The scales each picture is rendered at, 100 % among them, read from the files' names."""
     return sorted({int(path.stem.split("@")[1]) for path in SCALED.glob("*@*.png")})
 
 
-def rendered_percents():
-    return [100] + scaled_percents()
-
-
 def rendering(picture, percent):
-    """A picture as the program stores it at a scale: the BMP at 96 dpi, the PNG otherwise."""
-    if percent == 100:
-        return Bitmap(ASSETS / f"{picture}.bmp")
+    """A picture as the program stores it at a scale."""
     if Image is None:
-        raise unittest.SkipTest("the PNG renderings need PIL to decode them")
+        raise unittest.SkipTest("the renderings need PIL to decode them")
     return Png(SCALED / f"{picture}@{percent}.png")
 
 
-BI_RGB, BI_RLE8 = 0, 1
-
-
-class Bitmap:
-    """A Windows BMP, plain or run-length-encoded (RLE8), read straight from its bytes, so the check does not
-    depend on a decoder."""
-
-    def __init__(self, path):
-        data = path.read_bytes()
-        if data[:2] != b"BM":
-            raise ValueError(f"{path} is not a BMP")
-        (self.offset,) = struct.unpack_from("<I", data, 10)
-        (self.header_size, self.width, self.height, self.planes, self.bits,
-         self.compression, self.image_size) = struct.unpack_from("<IiiHHII", data, 14)
-        (colours_used,) = struct.unpack_from("<I", data, 46)
-        self.palette = []
-        if self.bits == 8:
-            start = 14 + self.header_size
-            self.palette = [(data[i + 2], data[i + 1], data[i])
-                            for i in range(start, start + 4 * (colours_used or 256), 4)]
-        self._data = data
-        self._stride = (self.width * self.bits + 31) // 32 * 4
-        if self.compression == BI_RLE8:
-            self._data, self.offset = expand_rle8(data[self.offset:self.offset + self.image_size],
-                                                  self.width, self.height, self._stride), 0
-
-    def pixel(self, x, y):
-        """RGB of the pixel at (x, y), y counted from the top; rows are stored bottom-up."""
-        row = self.offset + (self.height - 1 - y) * self._stride
-        if self.bits == 8:
-            return self.palette[self._data[row + x]]
-        blue, green, red = self._data[row + 3 * x:row + 3 * x + 3]
-        return red, green, blue
-
-    def pixels(self, box):
-        left, top, right, bottom = box
-        return [self.pixel(x, y) for y in range(top, bottom + 1) for x in range(left, right + 1)]
-
-    def colours(self, box):
-        return set(self.pixels(box))
-
-
-def expand_rle8(encoded, width, height, stride):
-    """The rows of an RLE8 picture as plain 8-bit rows. Strict: each row holds exactly `width` indices and
-    ends with end-of-line, the last with end-of-bitmap, and nothing follows; no delta (which would leave
-    pixels unset), no stretch that runs past its row or the data."""
-    rows, row, at = [], bytearray(), 0
-    while True:
-        if at + 2 > len(encoded):
-            raise ValueError("the data ends before end-of-bitmap")
-        count, value = encoded[at], encoded[at + 1]
-        at += 2
-        if count > 0:
-            row += bytes([value]) * count
-        elif value in (0, 1):
-            if len(row) != width:
-                raise ValueError(f"row {len(rows)} from the bottom holds {len(row)} pixels, not {width}")
-            rows.append(bytes(row) + bytes(stride - width))
-            row = bytearray()
-            if value == 1:
-                break
-        elif value == 2:
-            raise ValueError("a delta leaves pixels unset")
-        else:
-            if at + value > len(encoded):
-                raise ValueError("an absolute stretch runs past the data")
-            row += encoded[at:at + value]
-            at += value + value % 2
-        if len(row) > width:
-            raise ValueError(f"row {len(rows)} from the bottom runs past {width} pixels")
-    if (len(rows), at) != (height, len(encoded)):
-        raise ValueError(f"{len(rows)} rows and {len(encoded) - at} bytes after end-of-bitmap")
-    return b"".join(rows)
-
-
 class Png:
-    """A PNG decoded by PIL, read through the same calls as `Bitmap`."""
+    """A PNG decoded by PIL."""
 
     def __init__(self, path):
         with Image.open(path) as picture:
@@ -213,12 +132,6 @@ class DrawnSlots:
 
 
 class BackgroundTest(unittest.TestCase):
-    def test_is_a_run_length_encoded_bottom_up_256_colour_picture_of_the_client_area(self):
-        p = Bitmap(ASSETS / "background.bmp")
-        self.assertEqual((p.header_size, p.width, p.height, p.planes, p.bits, p.compression),
-                         (40, 388, 408, 1, 8, BI_RLE8))
-        self.assertEqual(len(p.palette), 256)
-
     def test_only_the_band_that_column_0_covers_is_the_transparent_key(self):
         for percent in rendered_percents():
             with self.subTest(percent=percent):
@@ -279,12 +192,6 @@ def mean_brightness(colours):
 
 
 class ButtonPicturesTest(unittest.TestCase):
-    def test_each_is_an_uncompressed_24_bit_picture(self):
-        for name in BUTTONS:
-            with self.subTest(name):
-                p = Bitmap(ASSETS / f"{name}.bmp")
-                self.assertEqual((p.header_size, p.bits, p.compression), (40, 24, BI_RGB))
-
     def test_each_is_an_opaque_picture_of_its_control_size_with_a_lettered_face(self):
         for percent in rendered_percents():
             for name in BUTTONS:
@@ -302,28 +209,29 @@ class ButtonPicturesTest(unittest.TestCase):
                     self.assertGreater(len(letters), 20, "the word is missing or too faint")
 
 
-class ScaledRenderingsTest(unittest.TestCase):
-    def test_every_picture_is_rendered_at_the_same_scales_and_at_least_125_150_200_250_and_300_percent(self):
-        percents = scaled_percents()
-        self.assertLessEqual({125, 150, 200, 250, 300}, set(percents))
+class RenderingsTest(unittest.TestCase):
+    def test_every_picture_is_rendered_at_the_same_scales_and_at_least_100_125_150_200_250_and_300_percent(self):
+        percents = rendered_percents()
+        self.assertLessEqual({100, 125, 150, 200, 250, 300}, set(percents))
         expected = {f"{picture}@{percent}.png" for picture in PICTURES for percent in percents}
         self.assertEqual({path.name for path in SCALED.iterdir()}, expected)
 
     def test_each_is_a_png_of_a_form_the_program_reads_itself(self):
         """8 bits a sample, a palette (3) or red-green-blue (2), not interlaced: the program reads
-        these without the Windows Imaging Component, and shows no other."""
+        these without the Windows Imaging Component, and shows no other. The background is a palette at
+        every scale: the program keeps it as one, a byte a pixel, with the key replaced in its colours."""
         for path in sorted(SCALED.glob("*.png")):
             with self.subTest(path.name):
                 width, height, depth, colour, compression, filtering, interlace = struct.unpack(
                     ">IIBBBBB", path.read_bytes()[16:29])
                 self.assertEqual((depth, compression, filtering, interlace), (8, 0, 0, 0))
-                self.assertIn(colour, (2, 3))
+                self.assertIn(colour, (3,) if path.name.startswith("background@") else (2, 3))
 
     def test_the_resource_script_links_each_rendering_by_its_bitmap_id_and_scale(self):
         ids = dict(re.findall(r"#define (IDB_\w+) (\d+)", (ASSETS / "resource_ids.h").read_text()))
         linked = re.findall(r'^(PNG_\w+) RCDATA "([^"]+)"$', (ASSETS / "artwork.rc").read_text(), re.MULTILINE)
         expected = [(f"PNG_{ids[id_name]}_{percent}", f"assets/scaled/{picture}@{percent}.png")
-                    for picture, (id_name, _) in PICTURES.items() for percent in scaled_percents()]
+                    for picture, (id_name, _) in PICTURES.items() for percent in rendered_percents()]
         self.assertEqual(sorted(linked), sorted(expected))
 
 
@@ -403,9 +311,7 @@ class RegenerationTest(unittest.TestCase):
     def test_artwork(self):
         renderings = [f"scaled/{path.name}" for path in sorted(SCALED.iterdir())]
         self._assert_script_reproduces("render_artwork.py", ASSETS,
-                                       ["background.bmp", "help.bmp", "exit.bmp", "about.bmp", "morvane.ico",
-                                        "time_is_up.ico"]
-                                       + renderings)
+                                       ["morvane.ico", "time_is_up.ico"] + renderings)
 
 
 if __name__ == "__main__":

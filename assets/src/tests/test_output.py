@@ -36,29 +36,5 @@ class RgbPngTest(unittest.TestCase):
                     self.assertEqual(list(saved.convert("RGB").getdata()), list(picture.getdata()))
 
 
-@unittest.skipUnless(Image is not None, "needs PIL")
-class KeyedBmpTest(unittest.TestCase):
-    def test_run_length_encoding_decodes_to_the_same_indices(self):
-        from morvane_art import output
-
-        rng = random.Random(7)
-        colours = [(rng.randrange(1, 255), rng.randrange(256), rng.randrange(256)) for _ in range(40)]
-        # Runs from one pixel to longer than one RLE8 run, so rows mix runs and stretches of each parity;
-        # 600 wide, so that a stretch of more than 255 different pixels must be split too.
-        pixels = []
-        while len(pixels) < 600 * 30:
-            length = rng.choice((1, 1, 1, 2, 3, 4, 7, 255, 256, 300))
-            pixels += [rng.choice(colours)] * length
-        picture = Image.new("RGB", (600, 30))
-        picture.putdata(pixels[:600 * 30])
-        with tempfile.TemporaryDirectory() as folder:
-            path = Path(folder) / "picture.bmp"
-            output.save_keyed_bmp(picture, path)
-            with Image.open(path) as saved:
-                self.assertEqual(saved.info.get("compression"), output.BI_RLE8)
-                decoded = list(saved.convert("RGB").getdata())
-        self.assertEqual(decoded, list(output.keyed_palette_image(picture).convert("RGB").getdata()))
-
-
 if __name__ == "__main__":
     unittest.main()
