@@ -124,13 +124,13 @@ FontFacts FactsOf(HFONT font) {
 // designed colours, read row by row.
 class PaintedLabel {
  public:
-  PaintedLabel(const toolkit::ControlSpec& spec, HFONT font, int dpi = toolkit::kDesignDpi)
-      : bounds_(toolkit::BoundsOf(spec, dpi)),
-        back_(spec.back.value_or(0)),
+  PaintedLabel(const toolkit::ControlDesign& design, HFONT font, int dpi = toolkit::kDesignDpi)
+      : bounds_(toolkit::BoundsOf(design, dpi)),
+        back_(design.back.value_or(0)),
         line_height_(FactsOf(font).line_height),
-        pixels_(bounds_.right, bounds_.bottom, [&spec, font, dpi](HDC dc) {
+        pixels_(bounds_.right, bounds_.bottom, [&design, font, dpi](HDC dc) {
           const toolkit::ContrastMode designed_colours([] { return false; });
-          toolkit::Label(spec, dpi, designed_colours).Paint(dc, font);
+          toolkit::Label(design, dpi, designed_colours).Paint(dc, font);
         }) {}
 
   // Rows of the label's first line of text, and of the lines below it, that
@@ -167,8 +167,8 @@ class PaintedLabel {
 // this again with the Wine prefix at 120, 144 and 192 dpi.
 TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
   const int dpi = platform::SystemDpi();
-  std::vector<toolkit::ControlSpec> labels = main_window::Form1Controls();
-  const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
+  std::vector<toolkit::ControlDesign> labels = main_window::Form1Controls();
+  const std::vector<toolkit::ControlDesign> about = about_window::Form2Controls();
   labels.insert(labels.end(), about.begin(), about.end());
   std::erase_if(labels,
                 [](const auto& control) { return control.kind != toolkit::ControlKind::Label; });
@@ -201,8 +201,8 @@ TEST_F(AboutWindowTest, EachLineFitsItsLabelInTheDefaultFont) {
 TEST_F(AboutWindowTest, TheVersionKeepsItsLineInAFontAPixelWiderWhileLongerTextWraps) {
   const platform::unique_hfont tahoma = EightPointFont(L"Tahoma");
   ASSERT_EQ(FactsOf(tahoma.get()).face, L"Tahoma");
-  const std::vector<toolkit::ControlSpec> about = about_window::Form2Controls();
-  toolkit::ControlSpec version = *std::find_if(
+  const std::vector<toolkit::ControlDesign> about = about_window::Form2Controls();
+  toolkit::ControlDesign version = *std::find_if(
       about.begin(), about.end(), [](const auto& control) { return control.name == "Label2"; });
   ASSERT_EQ(version.text, L"Version 1.0");
   SIZE extent{};

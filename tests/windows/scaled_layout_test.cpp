@@ -25,7 +25,7 @@ namespace morvane::testing {
 namespace {
 
 using toolkit::ControlKind;
-using toolkit::ControlSpec;
+using toolkit::ControlDesign;
 using toolkit::FormName;
 
 using platform::SystemDpi;
@@ -34,9 +34,9 @@ using platform::SystemDpi;
 int Pixels(int twips, int dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 0.5)); }
 
 // Each edge where the design puts it, to the nearest pixel.
-RECT TwipsRect(const ControlSpec& spec, int dpi) {
-  return RECT{Pixels(spec.left, dpi), Pixels(spec.top, dpi), Pixels(spec.left + spec.width, dpi),
-              Pixels(spec.top + spec.height, dpi)};
+RECT TwipsRect(const ControlDesign& design, int dpi) {
+  return RECT{Pixels(design.left, dpi), Pixels(design.top, dpi),
+              Pixels(design.left + design.width, dpi), Pixels(design.top + design.height, dpi)};
 }
 
 std::string SizeText(int width, int height) {
@@ -48,9 +48,9 @@ std::string Describe(const RECT& rect) {
          SizeText(rect.right - rect.left, rect.bottom - rect.top);
 }
 
-HWND ChildWindow(const toolkit::Form& form, const ControlSpec& spec) {
-  return spec.kind == ControlKind::TextBox ? form.TextBoxNamed(spec.name).hwnd()
-                                           : form.ButtonNamed(spec.name).hwnd();
+HWND ChildWindow(const toolkit::Form& form, const ControlDesign& design) {
+  return design.kind == ControlKind::TextBox ? form.TextBoxNamed(design.name).hwnd()
+                                             : form.ButtonNamed(design.name).hwnd();
 }
 
 // The width of the window's big or small icon, in pixels.
@@ -98,27 +98,27 @@ class ScaledLayoutTest : public AppFixture {
  protected:
   // The form's client area, its boxes and buttons, its pictures and its font
   // are all those of `dpi`.
-  static void ExpectLaidOutAt(const toolkit::Form& form, const std::vector<ControlSpec>& controls,
+  static void ExpectLaidOutAt(const toolkit::Form& form, const std::vector<ControlDesign>& controls,
                               SIZE client, int dpi) {
     SCOPED_TRACE("at " + std::to_string(dpi) + " dpi");
     EXPECT_EQ(form.Dpi(), dpi);
     const SIZE actual = ClientSize(form.hwnd());
     EXPECT_EQ(actual.cx, client.cx);
     EXPECT_EQ(actual.cy, client.cy);
-    for (const ControlSpec& spec : controls) {
-      if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::PushButton) {
-        HWND child = ChildWindow(form, spec);
-        EXPECT_EQ(Describe(ClientRectOf(child)), Describe(TwipsRect(spec, dpi))) << spec.name;
+    for (const ControlDesign& control : controls) {
+      if (control.kind == ControlKind::TextBox || control.kind == ControlKind::PushButton) {
+        HWND child = ChildWindow(form, control);
+        EXPECT_EQ(Describe(ClientRectOf(child)), Describe(TwipsRect(control, dpi))) << control.name;
         EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0)), form.Font())
-            << spec.name;
-      } else if (spec.kind == ControlKind::Picture) {
-        const SIZE design = kDesignPictureSizes.at(spec.name);
-        const int left = Pixels(spec.left, dpi);
-        const int top = Pixels(spec.top, dpi);
+            << control.name;
+      } else if (control.kind == ControlKind::Picture) {
+        const SIZE design = kDesignPictureSizes.at(control.name);
+        const int left = Pixels(control.left, dpi);
+        const int top = Pixels(control.top, dpi);
         const RECT expected{left, top, left + Pixels(design.cx * 15, dpi),
                             top + Pixels(design.cy * 15, dpi)};
-        EXPECT_EQ(Describe(form.PictureNamed(spec.name).Bounds()), Describe(expected))
-            << spec.name;
+        EXPECT_EQ(Describe(form.PictureNamed(control.name).Bounds()), Describe(expected))
+            << control.name;
       }
     }
     ExpectTheDefaultFontAt(form.Font(), dpi);
@@ -181,20 +181,20 @@ TEST_F(ScaledLayoutTest, EveryBoxAndButtonTextFitsInTheWindowsFont) {
   windows_.Show(FormName::Form2);
   struct Window {
     const toolkit::Form* form;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDesign> controls;
   };
   for (const Window& window : {Window{&Main(), main_window::Form1Controls()},
                                Window{&About(), about_window::Form2Controls()}}) {
     const toolkit::Form& form = *window.form;
-    for (const ControlSpec& spec : window.controls) {
-      std::vector<std::wstring> texts{spec.text};
+    for (const ControlDesign& design : window.controls) {
+      std::vector<std::wstring> texts{design.text};
       RECT room{};
-      switch (spec.kind) {
+      switch (design.kind) {
         case ControlKind::TextBox:
-          ::SendMessageW(ChildWindow(form, spec), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+          ::SendMessageW(ChildWindow(form, design), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
           break;
         case ControlKind::PushButton: {
-          ::GetClientRect(ChildWindow(form, spec), &room);
+          ::GetClientRect(ChildWindow(form, design), &room);
           const int edge = ::GetSystemMetrics(SM_CXEDGE);
           ::InflateRect(&room, -edge, -edge);
           texts.push_back(platform::Widen(kStopCaption));
@@ -206,9 +206,9 @@ TEST_F(ScaledLayoutTest, EveryBoxAndButtonTextFitsInTheWindowsFont) {
       for (const std::wstring& text : texts) {
         const SIZE size = InkedSize(form.Font(), text);
         EXPECT_LE(size.cx, room.right - room.left)
-            << spec.name << " \"" << platform::Narrow(text) << "\"";
+            << design.name << " \"" << platform::Narrow(text) << "\"";
         EXPECT_LE(size.cy, room.bottom - room.top)
-            << spec.name << " \"" << platform::Narrow(text) << "\"";
+            << design.name << " \"" << platform::Narrow(text) << "\"";
       }
     }
   }

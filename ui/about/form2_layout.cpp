@@ -12,13 +12,13 @@ namespace morvane::about_window {
 namespace {
 
 using toolkit::ControlKind;
-using toolkit::ControlSpec;
+using toolkit::ControlDesign;
 
 constexpr Colour kBlack = 0x000000;
 
-ControlSpec WhiteLabel(std::string name, int left, int top, int width, std::wstring text,
+ControlDesign WhiteLabel(std::string name, int left, int top, int width, std::wstring text,
                        int tab_index) {
-  return ControlSpec{.name = std::move(name),
+  return ControlDesign{.name = std::move(name),
                      .kind = ControlKind::Label,
                      .left = left,
                      .top = top,
@@ -32,8 +32,8 @@ ControlSpec WhiteLabel(std::string name, int left, int top, int width, std::wstr
 
 }  // namespace
 
-toolkit::FormSpec Form2Settings() {
-  return toolkit::FormSpec{.class_name = L"Morvane.Form2",
+toolkit::FormDesign Form2Settings() {
+  return toolkit::FormDesign{.class_name = L"Morvane.Form2",
                            .caption = L"About",
                            .client_width = 4560,
                            .client_height = 2280,
@@ -44,12 +44,12 @@ toolkit::FormSpec Form2Settings() {
                            .icon = MAKEINTRESOURCEW(IDI_APPLICATION_ICON)};
 }
 
-std::vector<ControlSpec> Form2Controls() {
+std::vector<ControlDesign> Form2Controls() {
   return {
       WhiteLabel("Label1", 2040, 240, 855, L"Morvane", 0),
       WhiteLabel("Label2", 480, 600, 855, L"Version 1.0", 1),
       WhiteLabel("Label3", 480, 960, 1935, L"Written by Mia Solvang", 2),
-      ControlSpec{.name = "Command1",
+      ControlDesign{.name = "Command1",
                   .kind = ControlKind::PushButton,
                   .left = 1920,
                   .top = 1680,

@@ -3,12 +3,12 @@
 
 #include <vector>
 
-#include "ui/toolkit/controls/control_spec.h"
-#include "ui/toolkit/form/form_spec.h"
+#include "ui/toolkit/controls/control_design.h"
+#include "ui/toolkit/form/form_design.h"
 
 namespace morvane::about_window {
 
-toolkit::FormSpec Form2Settings();
-std::vector<toolkit::ControlSpec> Form2Controls();
+toolkit::FormDesign Form2Settings();
+std::vector<toolkit::ControlDesign> Form2Controls();
 
 }  // namespace morvane::about_window

@@ -14,7 +14,7 @@ namespace morvane::main_window {
 namespace {
 
 using toolkit::ControlKind;
-using toolkit::ControlSpec;
+using toolkit::ControlDesign;
 
 constexpr Colour kBoxGrey = 0x808080;
 constexpr Colour kBlack = 0x000000;
@@ -39,9 +39,9 @@ constexpr std::array<RowTabIndexes, kRowCount> kRowTabIndexes = {{
 // Timers take no focus; they sort after every control that does.
 constexpr int kNoTabStop = 1000;
 
-ControlSpec Box(std::string name, int left, int top, int width, std::wstring text, int limit,
+ControlDesign Box(std::string name, int left, int top, int width, std::wstring text, int limit,
                 int tab_index) {
-  return ControlSpec{.name = std::move(name),
+  return ControlDesign{.name = std::move(name),
                      .kind = ControlKind::TextBox,
                      .left = left,
                      .top = top,
@@ -54,7 +54,7 @@ ControlSpec Box(std::string name, int left, int top, int width, std::wstring tex
                      .tab_index = tab_index};
 }
 
-void AddRow(std::vector<ControlSpec>& controls, int number) {
+void AddRow(std::vector<ControlDesign>& controls, int number) {
   const int top = kRowTops[static_cast<size_t>(number - 1)];
   const RowTabIndexes tabs = kRowTabIndexes[static_cast<size_t>(number - 1)];
   const std::string n = std::to_string(number);
@@ -62,7 +62,7 @@ void AddRow(std::vector<ControlSpec>& controls, int number) {
                          tabs.name));
   controls.push_back(Box("txtTime" + n, 3240, top, 855, L"00:00:00", 8, tabs.time));
   controls.push_back(Box("Gold" + n, 4200, top, 615, L"00 k", 8, tabs.gold));
-  controls.push_back(ControlSpec{.name = "cmdStart" + n,
+  controls.push_back(ControlDesign{.name = "cmdStart" + n,
                                  .kind = ControlKind::PushButton,
                                  .left = 4920,
                                  .top = top,
@@ -71,14 +71,14 @@ void AddRow(std::vector<ControlSpec>& controls, int number) {
                                  .text = L"Start",
                                  .back = kBoxGrey,  // the system draws the face
                                  .tab_index = tabs.button});
-  controls.push_back(ControlSpec{.name = "tmrCrono" + n,
+  controls.push_back(ControlDesign{.name = "tmrCrono" + n,
                                  .kind = ControlKind::Timer,
                                  .tab_index = kNoTabStop,
                                  .interval_ms = 1000});
 }
 
-ControlSpec ColumnCaption(std::string name, int left, std::wstring text, int tab_index) {
-  return ControlSpec{.name = std::move(name),
+ControlDesign ColumnCaption(std::string name, int left, std::wstring text, int tab_index) {
+  return ControlDesign{.name = std::move(name),
                      .kind = ControlKind::Label,
                      .left = left,
                      .top = 1530,
@@ -90,8 +90,8 @@ ControlSpec ColumnCaption(std::string name, int left, std::wstring text, int tab
                      .tab_index = tab_index};
 }
 
-ControlSpec PictureButton(std::string name, int left, int width, int bitmap) {
-  return ControlSpec{.name = std::move(name),
+ControlDesign PictureButton(std::string name, int left, int width, int bitmap) {
+  return ControlDesign{.name = std::move(name),
                      .kind = ControlKind::Picture,
                      .left = left,
                      .top = 5640,
@@ -103,8 +103,8 @@ ControlSpec PictureButton(std::string name, int left, int width, int bitmap) {
 
 }  // namespace
 
-toolkit::FormSpec Form1Settings() {
-  return toolkit::FormSpec{.class_name = L"Morvane.Form1",
+toolkit::FormDesign Form1Settings() {
+  return toolkit::FormDesign{.class_name = L"Morvane.Form1",
                            .caption = L"Morvane v1.0",
                            .client_width = 5820,
                            .client_height = 6120,
@@ -116,8 +116,8 @@ toolkit::FormSpec Form1Settings() {
                            .icon = MAKEINTRESOURCEW(IDI_APPLICATION_ICON)};
 }
 
-std::vector<ControlSpec> Form1Controls() {
-  std::vector<ControlSpec> controls;
+std::vector<ControlDesign> Form1Controls() {
+  std::vector<ControlDesign> controls;
   for (int number = 1; number <= kRowCount; ++number) {
     AddRow(controls, number);
   }
@@ -127,14 +127,14 @@ std::vector<ControlSpec> Form1Controls() {
   controls.push_back(PictureButton("Image2", 2400, 1140, IDB_EXIT_PICTURE));
   controls.push_back(PictureButton("Image3", 3840, 1095, IDB_ABOUT_PICTURE));
   // Rings the alarm again while a name is red, when the user asks for it.
-  controls.push_back(ControlSpec{.name = "tmrRing",
+  controls.push_back(ControlDesign{.name = "tmrRing",
                                  .kind = ControlKind::Timer,
                                  .tab_index = kNoTabStop,
                                  .interval_ms = 10'000});
   // Says the names aloud, when the user asks for it, once the alarm has had
   // time to sound: the shipped alarm lasts two seconds. The program never
   // opens the sound to measure it.
-  controls.push_back(ControlSpec{.name = "tmrSayNames",
+  controls.push_back(ControlDesign{.name = "tmrSayNames",
                                  .kind = ControlKind::Timer,
                                  .tab_index = kNoTabStop,
                                  .interval_ms = 2'000});

@@ -3,14 +3,14 @@
 
 #include <vector>
 
-#include "ui/toolkit/controls/control_spec.h"
-#include "ui/toolkit/form/form_spec.h"
+#include "ui/toolkit/controls/control_design.h"
+#include "ui/toolkit/form/form_design.h"
 
 namespace morvane::main_window {
 
 inline constexpr int kRowCount = 7;
 
-toolkit::FormSpec Form1Settings();
-std::vector<toolkit::ControlSpec> Form1Controls();
+toolkit::FormDesign Form1Settings();
+std::vector<toolkit::ControlDesign> Form1Controls();
 
 }  // namespace morvane::main_window

@@ -4,8 +4,8 @@
 
 namespace morvane::toolkit {
 
-ButtonControl::ButtonControl(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font)
-    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, spec, id, dpi, font)),
+ButtonControl::ButtonControl(HWND parent, const ControlDesign& design, int id, int dpi, HFONT font)
+    : hwnd_(CreateChild(parent, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, design, id, dpi, font)),
       name_(hwnd_),
       hook_(hwnd_, [this](UINT message, WPARAM wparam, LPARAM lparam) {
         return OnMessage(message, wparam, lparam);

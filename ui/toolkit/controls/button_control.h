@@ -11,13 +11,13 @@
 #include "countdown/row_controls.h"
 #include "ui/toolkit/accessibility/accessible_name.h"
 #include "ui/toolkit/controls/control_hook.h"
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 
 namespace morvane::toolkit {
 
 class ButtonControl final : public PushButton {
  public:
-  ButtonControl(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font);
+  ButtonControl(HWND parent, const ControlDesign& design, int id, int dpi, HFONT font);
   ButtonControl(const ButtonControl&) = delete;
   ButtonControl& operator=(const ButtonControl&) = delete;
 

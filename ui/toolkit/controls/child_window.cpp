@@ -6,10 +6,10 @@
 namespace morvane::toolkit {
 
 HWND CreateChild(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
-                 const ControlSpec& spec, int id, int dpi, HFONT font) {
+                 const ControlDesign& design, int id, int dpi, HFONT font) {
   const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  const RECT bounds = BoundsOf(spec, dpi);
-  HWND child = ::CreateWindowExW(ex_style, window_class, spec.text.c_str(),
+  const RECT bounds = BoundsOf(design, dpi);
+  HWND child = ::CreateWindowExW(ex_style, window_class, design.text.c_str(),
                                  WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
                                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
@@ -17,8 +17,8 @@ HWND CreateChild(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex
   return child;
 }
 
-void PlaceChild(HWND child, const ControlSpec& spec, int dpi, HFONT font) {
-  const RECT bounds = BoundsOf(spec, dpi);
+void PlaceChild(HWND child, const ControlDesign& design, int dpi, HFONT font) {
+  const RECT bounds = BoundsOf(design, dpi);
   ::SetWindowPos(child, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
                  bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

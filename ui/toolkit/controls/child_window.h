@@ -8,14 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 
 namespace morvane::toolkit {
 
 HWND CreateChild(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
-                 const ControlSpec& spec, int id, int dpi, HFONT font);
+                 const ControlDesign& design, int id, int dpi, HFONT font);
 // Moves the child to its designed place at `dpi` and gives it that dpi's font.
-void PlaceChild(HWND child, const ControlSpec& spec, int dpi, HFONT font);
+void PlaceChild(HWND child, const ControlDesign& design, int dpi, HFONT font);
 
 std::string ReadText(HWND hwnd);
 void WriteText(HWND hwnd, std::string_view utf8);

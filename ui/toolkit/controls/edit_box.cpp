@@ -20,21 +20,21 @@ Colour OrSystem(const std::optional<Colour>& colour, int system_colour) {
 
 }  // namespace
 
-EditBox::EditBox(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font,
+EditBox::EditBox(HWND parent, const ControlDesign& design, int id, int dpi, HFONT font,
                  BrushCache& brushes, const ContrastMode& contrast)
     : hwnd_(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                        spec, id, dpi, font)),
+                        design, id, dpi, font)),
       brushes_(brushes),
       contrast_(contrast),
-      back_(OrSystem(spec.back, COLOR_WINDOW)),
-      designed_fore_(OrSystem(spec.fore, COLOR_WINDOWTEXT)),
+      back_(OrSystem(design.back, COLOR_WINDOW)),
+      designed_fore_(OrSystem(design.fore, COLOR_WINDOWTEXT)),
       fore_(designed_fore_),
       name_(hwnd_),
       hook_(hwnd_, [this](UINT message, WPARAM wparam, LPARAM lparam) {
         return OnMessage(message, wparam, lparam);
       }) {
-  if (spec.input_limit > 0) {
-    ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.input_limit), 0);
+  if (design.input_limit > 0) {
+    ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(design.input_limit), 0);
   }
 }
 

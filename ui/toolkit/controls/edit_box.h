@@ -17,7 +17,7 @@
 #include "ui/toolkit/accessibility/contrast_mode.h"
 #include "ui/toolkit/controls/brush_cache.h"
 #include "ui/toolkit/controls/control_hook.h"
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 
 namespace morvane::toolkit {
 
@@ -25,7 +25,7 @@ class EditBox final : public TextBox {
  public:
   // The brushes and the contrast mode are the form's, shared by its boxes and
   // kept as long as they are.
-  EditBox(HWND parent, const ControlSpec& spec, int id, int dpi, HFONT font,
+  EditBox(HWND parent, const ControlDesign& design, int id, int dpi, HFONT font,
           BrushCache& brushes, const ContrastMode& contrast);
   EditBox(const EditBox&) = delete;
   EditBox& operator=(const EditBox&) = delete;

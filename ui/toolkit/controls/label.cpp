@@ -22,14 +22,14 @@ UINT LineBreaking(HDC dc, const std::wstring& text, LONG width) {
 
 }  // namespace
 
-Label::Label(const ControlSpec& spec, int dpi, const ContrastMode& contrast)
+Label::Label(const ControlDesign& design, int dpi, const ContrastMode& contrast)
     : contrast_(&contrast),
-      spec_(spec),
-      bounds_(BoundsOf(spec, dpi)),
-      back_(spec.back.value_or(platform::FromColorRef(::GetSysColor(COLOR_BTNFACE)))),
-      fore_(spec.fore.value_or(platform::FromColorRef(::GetSysColor(COLOR_BTNTEXT)))) {}
+      design_(design),
+      bounds_(BoundsOf(design, dpi)),
+      back_(design.back.value_or(platform::FromColorRef(::GetSysColor(COLOR_BTNFACE)))),
+      fore_(design.fore.value_or(platform::FromColorRef(::GetSysColor(COLOR_BTNTEXT)))) {}
 
-void Label::ScaleTo(int dpi) { bounds_ = BoundsOf(spec_, dpi); }
+void Label::ScaleTo(int dpi) { bounds_ = BoundsOf(design_, dpi); }
 
 void Label::Paint(HDC dc, HFONT font) const {
   const platform::SavedDcState saved(dc);
@@ -47,8 +47,8 @@ void Label::Paint(HDC dc, HFONT font) const {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, fore);
   RECT text_area = bounds_;
-  const UINT breaking = LineBreaking(dc, spec_.text, bounds_.right - bounds_.left);
-  ::DrawTextW(dc, spec_.text.c_str(), static_cast<int>(spec_.text.size()), &text_area,
+  const UINT breaking = LineBreaking(dc, design_.text, bounds_.right - bounds_.left);
+  ::DrawTextW(dc, design_.text.c_str(), static_cast<int>(design_.text.size()), &text_area,
               DT_LEFT | DT_TOP | DT_NOPREFIX | breaking);
 }
 

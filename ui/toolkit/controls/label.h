@@ -8,14 +8,14 @@
 #include <string>
 
 #include "ui/toolkit/accessibility/contrast_mode.h"
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 
 namespace morvane::toolkit {
 
 class Label {
  public:
   // The contrast mode is the form's, kept as long as the label is.
-  Label(const ControlSpec& spec, int dpi, const ContrastMode& contrast);
+  Label(const ControlDesign& design, int dpi, const ContrastMode& contrast);
 
   // Places the label as designed for a window at `dpi`.
   void ScaleTo(int dpi);
@@ -23,7 +23,7 @@ class Label {
 
  private:
   const ContrastMode* contrast_;
-  ControlSpec spec_;
+  ControlDesign design_;
   RECT bounds_;
   Colour back_;
   Colour fore_;

@@ -4,20 +4,20 @@
 
 namespace morvane::toolkit {
 
-Picture::Picture(HINSTANCE instance, const ControlSpec& spec, int dpi)
+Picture::Picture(HINSTANCE instance, const ControlDesign& design, int dpi)
     : instance_(instance),
-      spec_(spec),
-      bitmap_(instance, spec.picture, dpi),
-      bounds_(BoundsAt(spec, dpi, bitmap_.Size())) {}
+      design_(design),
+      bitmap_(instance, design.picture, dpi),
+      bounds_(BoundsAt(design, dpi, bitmap_.Size())) {}
 
 void Picture::ScaleTo(int dpi) {
-  bitmap_ = artwork::ArtworkBitmap(instance_, spec_.picture, dpi);
-  bounds_ = BoundsAt(spec_, dpi, bitmap_.Size());
+  bitmap_ = artwork::ArtworkBitmap(instance_, design_.picture, dpi);
+  bounds_ = BoundsAt(design_, dpi, bitmap_.Size());
 }
 
 // A picture is exactly its bitmap's size, whatever size it was designed at.
-RECT Picture::BoundsAt(const ControlSpec& spec, int dpi, SIZE size) {
-  RECT bounds = BoundsOf(spec, dpi);
+RECT Picture::BoundsAt(const ControlDesign& design, int dpi, SIZE size) {
+  RECT bounds = BoundsOf(design, dpi);
   bounds.right = bounds.left + size.cx;
   bounds.bottom = bounds.top + size.cy;
   return bounds;

@@ -10,15 +10,15 @@
 #include <utility>
 
 #include "ui/artwork/artwork_bitmap.h"
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 
 namespace morvane::toolkit {
 
 class Picture {
  public:
-  Picture(HINSTANCE instance, const ControlSpec& spec, int dpi);
+  Picture(HINSTANCE instance, const ControlDesign& design, int dpi);
 
-  const std::string& Name() const { return spec_.name; }
+  const std::string& Name() const { return design_.name; }
   // Shows the picture as drawn for a window at `dpi`, at its place there.
   void ScaleTo(int dpi);
   RECT Bounds() const { return bounds_; }
@@ -33,10 +33,10 @@ class Picture {
   }
 
  private:
-  static RECT BoundsAt(const ControlSpec& spec, int dpi, SIZE size);
+  static RECT BoundsAt(const ControlDesign& design, int dpi, SIZE size);
 
   HINSTANCE instance_;
-  ControlSpec spec_;
+  ControlDesign design_;
   artwork::ArtworkBitmap bitmap_;
   RECT bounds_;
   std::function<void()> on_click_;

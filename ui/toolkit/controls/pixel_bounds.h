@@ -3,13 +3,13 @@
 
 #include <windows.h>
 
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 
 namespace morvane::toolkit {
 
-inline RECT BoundsOf(const ControlSpec& spec, int dpi) {
-  const scale::PixelSpan across = scale::SpanAt(spec.left, spec.width, dpi);
-  const scale::PixelSpan down = scale::SpanAt(spec.top, spec.height, dpi);
+inline RECT BoundsOf(const ControlDesign& design, int dpi) {
+  const scale::PixelSpan across = scale::SpanAt(design.left, design.width, dpi);
+  const scale::PixelSpan down = scale::SpanAt(design.top, design.height, dpi);
   return RECT{across.start, down.start, across.end, down.end};
 }
 

@@ -9,12 +9,12 @@ namespace morvane::toolkit {
 
 namespace {
 
-DWORD ExStyleFor(const FormSpec& spec) {
+DWORD ExStyleFor(const FormDesign& design) {
   DWORD ex_style = 0;
-  if (spec.frame == FrameStyle::FixedDialog) {
+  if (design.frame == FrameStyle::FixedDialog) {
     ex_style |= WS_EX_DLGMODALFRAME;
   }
-  if (spec.taskbar_button) {
+  if (design.taskbar_button) {
     ex_style |= WS_EX_APPWINDOW;
   }
   return ex_style;
@@ -22,12 +22,12 @@ DWORD ExStyleFor(const FormSpec& spec) {
 
 }  // namespace
 
-DpiFrame::DpiFrame(const FormSpec& spec, std::function<void(int dpi)> lay_out)
+DpiFrame::DpiFrame(const FormDesign& design, std::function<void(int dpi)> lay_out)
     : style_(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN),
-      ex_style_(ExStyleFor(spec)),
-      client_width_(spec.client_width),
-      client_height_(spec.client_height),
-      placement_(spec.placement),
+      ex_style_(ExStyleFor(design)),
+      client_width_(design.client_width),
+      client_height_(design.client_height),
+      placement_(design.placement),
       lay_out_(std::move(lay_out)) {}
 
 DpiFrame::FirstPlace DpiFrame::FirstPlaceAt(int dpi) const {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "ui/toolkit/form/form_spec.h"
+#include "ui/toolkit/form/form_design.h"
 
 namespace morvane::toolkit {
 
@@ -16,7 +16,7 @@ class DpiFrame {
  public:
   // `lay_out` makes everything the window shows again for a new dpi; the
   // window's own size is the frame's business.
-  DpiFrame(const FormSpec& spec, std::function<void(int dpi)> lay_out);
+  DpiFrame(const FormDesign& design, std::function<void(int dpi)> lay_out);
 
   // The window styles of the frame: no sizing border and no minimise or
   // maximise button.

@@ -16,16 +16,16 @@ namespace {
 // Control ids start above the dialog manager's IDOK and IDCANCEL.
 constexpr int kFirstControlId = 100;
 
-void RegisterFormClass(HINSTANCE instance, const FormSpec& spec, WNDPROC procedure) {
+void RegisterFormClass(HINSTANCE instance, const FormDesign& design, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
-  if (::GetClassInfoExW(instance, spec.class_name, &window_class)) {
+  if (::GetClassInfoExW(instance, design.class_name, &window_class)) {
     return;
   }
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  window_class.lpszClassName = spec.class_name;
+  window_class.lpszClassName = design.class_name;
   if (!::RegisterClassExW(&window_class)) {
     throw FormError("cannot register a window class");
   }
@@ -46,25 +46,25 @@ auto& Find(const Map& controls, std::string_view name) {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormContext context)
+Form::Form(const FormDesign& design, std::span<const ControlDesign> controls, FormContext context)
     : instance_(context.instance),
-      spec_(spec),
+      design_(design),
       controls_(controls.begin(), controls.end()),
       fonts_(context.fonts),
       dpi_(platform::SystemDpi()),
       font_(fonts_.At(dpi_)),
-      back_(spec.back),
+      back_(design.back),
       clock_(std::move(context.clock)),
       on_destroyed_(std::move(context.on_destroyed)),
       attention_(std::move(context.foreground)),
       contrast_(std::move(context.high_contrast)),
-      frame_(spec, [this](int dpi) { ScaleTo(dpi); }) {
+      frame_(design, [this](int dpi) { ScaleTo(dpi); }) {
   LoadBackground();
-  RegisterFormClass(instance_, spec_, WindowProc);
+  RegisterFormClass(instance_, design_, WindowProc);
 
   const DpiFrame::FirstPlace place = frame_.FirstPlaceAt(dpi_);
   // WM_NCCREATE attaches this object to the window before anything else runs.
-  ::CreateWindowExW(frame_.ex_style(), spec_.class_name, spec_.caption.c_str(), frame_.style(),
+  ::CreateWindowExW(frame_.ex_style(), design_.class_name, design_.caption.c_str(), frame_.style(),
                     place.at.x, place.at.y, place.size.cx, place.size.cy, context.owner, nullptr,
                     instance_, this);
   if (hwnd_ == nullptr) {
@@ -73,8 +73,8 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormCont
   system_menu_.emplace(hwnd_);
   hot_keys_.emplace(hwnd_);
   taskbar_badge_.emplace(hwnd_, instance_, dpi_, std::move(context.taskbar_overlay));
-  icons_.Apply(hwnd_, instance_, spec_.icon, dpi_);
-  if (spec_.taskbar_button) {
+  icons_.Apply(hwnd_, instance_, design_.icon, dpi_);
+  if (design_.taskbar_button) {
     taskbar_badge_->HearButtonCreated();
   }
   CreateControls();
@@ -89,50 +89,52 @@ Form::~Form() {
 }
 
 void Form::CreateControls() {
-  std::vector<const ControlSpec*> in_tab_order;
+  std::vector<const ControlDesign*> in_tab_order;
   for (const auto& control : controls_) {
     in_tab_order.push_back(&control);
   }
   std::stable_sort(in_tab_order.begin(), in_tab_order.end(),
-                   [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+                   [](const ControlDesign* a, const ControlDesign* b) {
+                     return a->tab_index < b->tab_index;
+                   });
   int id = kFirstControlId;
-  for (const ControlSpec* control : in_tab_order) {
+  for (const ControlDesign* control : in_tab_order) {
     AddControl(*control, id++);
   }
 }
 
-void Form::AddControl(const ControlSpec& spec, int id) {
+void Form::AddControl(const ControlDesign& design, int id) {
   HWND tab_stop = nullptr;
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::TextBox: {
-      auto box = std::make_unique<EditBox>(hwnd_, spec, id, dpi_, font_, brushes_, contrast_);
+      auto box = std::make_unique<EditBox>(hwnd_, design, id, dpi_, font_, brushes_, contrast_);
       tab_stop = box->hwnd();
-      text_boxes_.emplace(spec.name, std::move(box));
+      text_boxes_.emplace(design.name, std::move(box));
       break;
     }
     case ControlKind::PushButton: {
-      auto button = std::make_unique<ButtonControl>(hwnd_, spec, id, dpi_, font_);
+      auto button = std::make_unique<ButtonControl>(hwnd_, design, id, dpi_, font_);
       tab_stop = button->hwnd();
       button_by_id_[static_cast<UINT_PTR>(id)] = button.get();
-      buttons_.emplace(spec.name, std::move(button));
+      buttons_.emplace(design.name, std::move(button));
       break;
     }
     case ControlKind::Label:
-      labels_.emplace_back(spec, dpi_, contrast_);
+      labels_.emplace_back(design, dpi_, contrast_);
       break;
     case ControlKind::Picture:
-      pictures_.push_back(std::make_unique<Picture>(instance_, spec, dpi_));
+      pictures_.push_back(std::make_unique<Picture>(instance_, design, dpi_));
       break;
     case ControlKind::Timer: {
-      auto timer = std::make_unique<WindowTimer>(hwnd_, static_cast<UINT_PTR>(id),
-                                                 std::chrono::milliseconds{spec.interval_ms}, clock_);
+      auto timer = std::make_unique<WindowTimer>(
+          hwnd_, static_cast<UINT_PTR>(id), std::chrono::milliseconds{design.interval_ms}, clock_);
       timer_by_id_[timer->id()] = timer.get();
-      timers_.emplace(spec.name, std::move(timer));
+      timers_.emplace(design.name, std::move(timer));
       break;
     }
   }
   if (tab_stop != nullptr) {
-    child_windows_.emplace_back(tab_stop, &spec);
+    child_windows_.emplace_back(tab_stop, &design);
   }
   if (first_tab_stop_ == nullptr) {
     first_tab_stop_ = tab_stop;
@@ -145,8 +147,8 @@ void Form::ScaleTo(int dpi) {
   dpi_ = dpi;
   font_ = fonts_.At(dpi);
   LoadBackground();
-  for (const auto& [child, spec] : child_windows_) {
-    PlaceChild(child, *spec, dpi, font_);
+  for (const auto& [child, design] : child_windows_) {
+    PlaceChild(child, *design, dpi, font_);
   }
   for (auto& label : labels_) {
     label.ScaleTo(dpi);
@@ -154,7 +156,7 @@ void Form::ScaleTo(int dpi) {
   for (auto& picture : pictures_) {
     picture->ScaleTo(dpi);
   }
-  icons_.Apply(hwnd_, instance_, spec_.icon, dpi);
+  icons_.Apply(hwnd_, instance_, design_.icon, dpi);
   // A dpi change can come while the window is being created, before the
   // badge is: the badge is then made at the dpi set here.
   if (taskbar_badge_) {
@@ -166,8 +168,8 @@ void Form::ScaleTo(int dpi) {
 // The background picture as drawn for the window's dpi, its transparent
 // pixels showing the back colour.
 void Form::LoadBackground() {
-  if (spec_.background_picture != 0) {
-    background_.emplace(instance_, spec_.background_picture, dpi_, platform::ToColorRef(back_));
+  if (design_.background_picture != 0) {
+    background_.emplace(instance_, design_.background_picture, dpi_, platform::ToColorRef(back_));
   }
 }
 

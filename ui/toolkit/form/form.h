@@ -31,13 +31,13 @@
 #include "ui/toolkit/accessibility/contrast_mode.h"
 #include "ui/toolkit/controls/brush_cache.h"
 #include "ui/toolkit/controls/button_control.h"
-#include "ui/toolkit/controls/control_spec.h"
+#include "ui/toolkit/controls/control_design.h"
 #include "ui/toolkit/controls/edit_box.h"
 #include "ui/toolkit/controls/label.h"
 #include "ui/toolkit/controls/picture.h"
 #include "ui/toolkit/form/default_fonts.h"
 #include "ui/toolkit/form/dpi_frame.h"
-#include "ui/toolkit/form/form_spec.h"
+#include "ui/toolkit/form/form_design.h"
 #include "ui/toolkit/timing/window_timer.h"
 #include "ui/toolkit/window_services/hot_keys.h"
 #include "ui/toolkit/window_services/system_menu.h"
@@ -60,7 +60,7 @@ struct FormContext {
 
 class Form {
  public:
-  Form(const FormSpec& spec, std::span<const ControlSpec> controls, FormContext context);
+  Form(const FormDesign& design, std::span<const ControlDesign> controls, FormContext context);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   virtual ~Form();
@@ -105,7 +105,7 @@ class Form {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   void CreateControls();
-  void AddControl(const ControlSpec& spec, int id);
+  void AddControl(const ControlDesign& design, int id);
   void ScaleTo(int dpi);
   void LoadBackground();
 
@@ -122,8 +122,8 @@ class Form {
   void FocusRemembered();
 
   HINSTANCE instance_;
-  const FormSpec spec_;
-  const std::vector<ControlSpec> controls_;
+  const FormDesign design_;
+  const std::vector<ControlDesign> controls_;
   HWND hwnd_ = nullptr;
   DefaultFonts& fonts_;
   int dpi_;
@@ -150,7 +150,7 @@ class Form {
   std::vector<Label> labels_;
   std::vector<std::unique_ptr<Picture>> pictures_;
   // The boxes and buttons with their designs, to place them at a new dpi.
-  std::vector<std::pair<HWND, const ControlSpec*>> child_windows_;
+  std::vector<std::pair<HWND, const ControlDesign*>> child_windows_;
   std::map<UINT_PTR, const ButtonControl*> button_by_id_;
   std::map<UINT_PTR, WindowTimer*> timer_by_id_;
 

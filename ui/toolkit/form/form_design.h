@@ -18,7 +18,7 @@ enum class FirstPlacement {
   CentredOnScreen,
 };
 
-struct FormSpec {
+struct FormDesign {
   const wchar_t* class_name;
   std::wstring caption;
   int client_width;   // twips

@@ -24,7 +24,7 @@ enum class ControlKind {
   Timer,       // invisible interval timer
 };
 
-struct ControlSpec {
+struct ControlDesign {
   std::string name;
   ControlKind kind;
   int left = 0;  // twips, from the client area's top-left corner
