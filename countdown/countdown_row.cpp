@@ -101,7 +101,7 @@ void CountdownRow::Expire() {
 
 void CountdownRow::Text_Click() { c_.Text.SetTextColour(kWhite); }
 
-RowStanding CountdownRow::HotKey_Pressed() {
+RowStanding CountdownRow::StartAgainIfRanOut() {
   const RowStanding standing = Standing();
   if (standing.state != RowStanding::State::RanOut) {
     return standing;

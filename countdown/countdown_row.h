@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/control_interfaces.h"
 #include "countdown/cue.h"
-#include "countdown/row_controls.h"
 #include "countdown/row_standing.h"
 #include "countdown/time_text.h"
 
@@ -62,7 +62,7 @@ class CountdownRow {
   // now (the user's date order changed) is not reported, and the row stays
   // as it was. Any other row is left alone: a key never stops or resumes a
   // countdown by accident. Returns where the row stands then.
-  RowStanding HotKey_Pressed();
+  RowStanding StartAgainIfRanOut();
 
   // Where the row stands now.
   RowStanding Standing() const;

@@ -7,12 +7,12 @@ namespace morvane::platform {
 
 void SpeechQueue::Add(SentenceKind kind, std::string sentence) {
   switch (kind) {
-    case SentenceKind::Told: {
+    case SentenceKind::Expiry: {
       // An answer or a reminder waits at the front, at most one of each.
       const auto oldest = std::find_if(waiting_.begin(), waiting_.end(), [](const Sentence& s) {
-        return s.kind == SentenceKind::Told;
+        return s.kind == SentenceKind::Expiry;
       });
-      if (waiting_.end() - oldest == kMostTold) {
+      if (waiting_.end() - oldest == kMostExpiries) {
         waiting_.erase(oldest);
       }
       waiting_.push_back(Sentence{kind, std::move(sentence)});

@@ -40,7 +40,7 @@ class SpeechQueue {
   };
   // A voice that cannot keep up loses its oldest sentences rather than the
   // program's memory.
-  static constexpr std::ptrdiff_t kMostTold = 8;
+  static constexpr std::ptrdiff_t kMostExpiries = 8;
 
   std::deque<Sentence> waiting_;
   std::optional<SentenceKind> speaking_;

@@ -9,7 +9,7 @@ namespace morvane::platform {
 // How a sentence takes its turn with the voice.
 enum class SentenceKind {
   // Said once everything asked before it is said.
-  Told,
+  Expiry,
   // Said only if the voice has nothing left to say: a sentence that comes
   // again and again must not pile up behind a voice that cannot keep up.
   Reminder,

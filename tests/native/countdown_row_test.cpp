@@ -421,7 +421,7 @@ TEST_P(RowKeyTest, StartsARowThatRanOutAgainAndLeavesAnyOtherAlone) {
   GetParam().before(*this);
   TakeLog();
   const RowStanding before = row_.Standing();
-  EXPECT_EQ(row_.HotKey_Pressed(), GetParam().standing);
+  EXPECT_EQ(row_.StartAgainIfRanOut(), GetParam().standing);
   EXPECT_EQ(TakeLog(), GetParam().effects);
   if (GetParam().effects.empty()) {
     EXPECT_EQ(row_.Standing(), before) << "nothing changed";

@@ -19,7 +19,7 @@ std::string Batch(SpeechQueue& queue, const std::string& requests) {
   for (std::string request; std::getline(in >> std::ws, request, ';');) {
     const std::string word = request.substr(0, request.find(' '));
     const std::string sentence = request.substr(request.find(' ') + 1);
-    if (word == "told") queue.Add(SentenceKind::Told, sentence);
+    if (word == "told") queue.Add(SentenceKind::Expiry, sentence);
     if (word == "remind") queue.Add(SentenceKind::Reminder, sentence);
     if (word == "answer") queue.Add(SentenceKind::Answer, sentence);
     if (word == "silence") queue.Silence();

@@ -80,9 +80,9 @@ bool Soon(const std::function<bool()>& done) {
 TEST(SpeechThreadTest, HandsTheNextSentenceOnceTheLastIsSaidAndAnAnswerFirst) {
   const auto heard = std::make_shared<Heard>();
   const platform::Voice voice = StandInVoice(heard);
-  voice.say(platform::SentenceKind::Told, "Aldric, time is up");
+  voice.say(platform::SentenceKind::Expiry, "Aldric, time is up");
   ASSERT_TRUE(Soon([&] { return heard->Lines().size() == 1; }));
-  voice.say(platform::SentenceKind::Told, "Brenna, time is up");
+  voice.say(platform::SentenceKind::Expiry, "Brenna, time is up");
   voice.say(platform::SentenceKind::Answer, "Corvin, not started");
   for (std::size_t said = 2; said <= 3; ++said) {
     ::SetEvent(heard->said.get());

@@ -121,7 +121,7 @@ void Form1::GlobalKey_Pressed(std::size_t key) {
     }
     answer = AllRowsAnswer(rows);
   } else {
-    answer = RowAnswer(named(key, rows_[key].HotKey_Pressed()));
+    answer = RowAnswer(named(key, rows_[key].StartAgainIfRanOut()));
     // A row started again turns its name white, as a Start does.
     NameColoursChanged();
   }

@@ -8,13 +8,13 @@ namespace morvane::main_window {
 
 namespace {
 
-constexpr toolkit::HotKey CtrlShift(UINT virtual_key) {
-  return toolkit::HotKey{MOD_CONTROL | MOD_SHIFT, virtual_key};
+constexpr toolkit::GlobalKey CtrlShift(UINT virtual_key) {
+  return toolkit::GlobalKey{MOD_CONTROL | MOD_SHIFT, virtual_key};
 }
 
 }  // namespace
 
-const std::array<toolkit::HotKey, kRowCount + 1> kGlobalKeys = {
+const std::array<toolkit::GlobalKey, kRowCount + 1> kGlobalKeys = {
     CtrlShift(VK_F1), CtrlShift(VK_F2), CtrlShift(VK_F3), CtrlShift(VK_F4),
     CtrlShift(VK_F5), CtrlShift(VK_F6), CtrlShift(VK_F7), CtrlShift(VK_F8)};
 

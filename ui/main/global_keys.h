@@ -11,13 +11,13 @@
 #include <string>
 
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/window_services/hot_keys.h"
+#include "ui/toolkit/window_services/global_keys.h"
 
 namespace morvane::main_window {
 
 // The rows' keys in row order, then the key for all rows.
 inline constexpr std::size_t kAllRowsKey = kRowCount;
-extern const std::array<toolkit::HotKey, kRowCount + 1> kGlobalKeys;
+extern const std::array<toolkit::GlobalKey, kRowCount + 1> kGlobalKeys;
 
 // What the user is told when some of the keys are another program's, named
 // by their places in kGlobalKeys.

@@ -31,7 +31,7 @@ void NamesAloud::NameColoursChanged() {
   if (on_ && last_acknowledged) {
     voice_.silence();
   }
-  TellAfterTheAlarm(turned_red, platform::SentenceKind::Told);
+  TellAfterTheAlarm(turned_red, platform::SentenceKind::Expiry);
 }
 
 void NamesAloud::AlarmRangAgain() {
@@ -53,7 +53,7 @@ void NamesAloud::TellAfterTheAlarm(Rows rows, platform::SentenceKind kind) {
   if (!on_ || rows.none()) {
     return;
   }
-  if (waiting_.none() || kind == platform::SentenceKind::Told) {
+  if (waiting_.none() || kind == platform::SentenceKind::Expiry) {
     kind_ = kind;
   }
   waiting_ |= rows;

@@ -8,10 +8,10 @@
 #include <optional>
 #include <utility>
 
-#include "countdown/row_controls.h"
+#include "base/control_interfaces.h"
 #include "ui/toolkit/accessibility/accessible_name.h"
-#include "ui/toolkit/controls/control_hook.h"
 #include "ui/toolkit/controls/control_design.h"
+#include "ui/toolkit/controls/control_hook.h"
 
 namespace morvane::toolkit {
 

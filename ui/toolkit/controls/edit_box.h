@@ -12,12 +12,12 @@
 #include <string_view>
 #include <utility>
 
-#include "countdown/row_controls.h"
+#include "base/control_interfaces.h"
 #include "ui/toolkit/accessibility/accessible_name.h"
 #include "ui/toolkit/accessibility/contrast_mode.h"
 #include "ui/toolkit/controls/brush_cache.h"
-#include "ui/toolkit/controls/control_hook.h"
 #include "ui/toolkit/controls/control_design.h"
+#include "ui/toolkit/controls/control_hook.h"
 
 namespace morvane::toolkit {
 

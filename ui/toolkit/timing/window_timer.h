@@ -11,7 +11,7 @@
 #include <functional>
 #include <utility>
 
-#include "countdown/row_controls.h"
+#include "base/control_interfaces.h"
 #include "platform/clock.h"
 #include "ui/toolkit/timing/tick_schedule.h"
 

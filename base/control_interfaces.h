@@ -1,6 +1,6 @@
-// The controls a countdown row works through, as plain C++ interfaces. The
-// row owns these interfaces; the Win32 toolkit implements them, and the
-// native tests put in fakes.
+// The controls that the program's logic works through, as plain C++
+// interfaces. Below every layer: the countdown row writes to them, the Win32
+// toolkit implements them, and the native tests put in fakes.
 #pragma once
 
 #include <cstdint>

@@ -12,21 +12,21 @@
 
 namespace morvane::toolkit {
 
-struct HotKey {
+struct GlobalKey {
   UINT modifiers;  // MOD_CONTROL, MOD_SHIFT, ...
   UINT virtual_key;
 };
 
-class HotKeys {
+class GlobalKeys {
  public:
-  explicit HotKeys(HWND window) : window_(window) {}
-  HotKeys(const HotKeys&) = delete;
-  HotKeys& operator=(const HotKeys&) = delete;
+  explicit GlobalKeys(HWND window) : window_(window) {}
+  GlobalKeys(const GlobalKeys&) = delete;
+  GlobalKeys& operator=(const GlobalKeys&) = delete;
 
   // Registers `keys` for `pressed`, which hears the place of the key pressed
   // in `keys`, once per press however long it is held. Returns the places of
   // the keys refused: another program holds them.
-  std::vector<std::size_t> Register(std::span<const HotKey> keys,
+  std::vector<std::size_t> Register(std::span<const GlobalKey> keys,
                                     std::function<void(std::size_t)> pressed);
   // Lets every key go; the window's end does too.
   void Release();
