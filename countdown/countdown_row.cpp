@@ -21,11 +21,15 @@ void CountdownRow::Start() {
     c_.txtTime.Focus();
     return;
   }
+  // A resume goes on with the countdown that was stopped: its key would
+  // start it again from its first time, not from where it was stopped.
+  if (c_.txtTime.Text() != std::exchange(left_by_stop_, {})) {
+    started_with_ = c_.txtTime.Text();
+  }
   StartCounting();
 }
 
 void CountdownRow::StartCounting() {
-  started_with_ = c_.txtTime.Text();
   host_.PlayCue(Cue::Start);
   c_.Text.SetLocked(true);
   c_.Gold.SetLocked(true);
@@ -46,6 +50,7 @@ void CountdownRow::Stop() {
     return;
   }
   Halt();
+  left_by_stop_ = c_.txtTime.Text();
 }
 
 void CountdownRow::Halt() {

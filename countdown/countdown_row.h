@@ -1,8 +1,9 @@
 // One countdown row: a name box, a time box, a gold box, a Start/Stop button
 // and a one-second timer. Its controls are its state (the caption says Idle
-// or Running, the time box holds the time), but for one text: the time the
+// or Running, the time box holds the time), but for two texts: the time the
 // row was last started with, which its key puts back to start it again after
-// it ran out, when the time box has long counted it down to "00:00:00".
+// it ran out, when the time box has long counted it down to "00:00:00"; and
+// the time its last Stop left, which tells a resume from a new start.
 #pragma once
 
 #include <cstdint>
@@ -83,6 +84,7 @@ class CountdownRow {
   RowControls c_;
   RowHost& host_;
   std::string started_with_;  // empty until the first Start
+  std::string left_by_stop_;  // empty unless the row was stopped since
 };
 
 }  // namespace morvane

@@ -403,6 +403,15 @@ std::vector<KeyCase> RowKeyTest::Cases() {
        [](T& t) { t.StartWith("0:3:1"); t.row_.cmdStart_Click(); t.time_.Type("soon"); },
        {State::Stopped}, {}},
       {"RanOut", [](T& t) { t.StartAndTick("1:30", 5400); }, {State::StartedAgain, 5400}, again},
+      {"ResumedAndRanOut",
+       [](T& t) {
+         t.StartAndTick("1:30", 5100);
+         t.row_.cmdStart_Click();
+         t.row_.cmdStart_Click();
+         t.timer_.due = 300;
+         t.row_.tmrCrono_Timer();
+       },
+       {State::StartedAgain, 5400}, again},
       {"RanOutAndAcknowledged", [](T& t) { t.StartAndTick("1:30", 5400); t.row_.Text_Click(); },
        {State::StartedAgain, 5400}, again},
       {"RanOutAndANewTimeTyped", [](T& t) { t.StartAndTick("1:30", 5400); t.time_.Type("0:5:0"); },
