@@ -1,16 +1,40 @@
 #include "countdown/spoken_words.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace morvane {
 
+namespace {
+
+// What a name box may hold around a name, or in place of one, that is
+// heard as nothing: a space, a tab, and the no-break (wide and narrow) and
+// ideographic spaces that an input method or a paste brings (UTF-8).
+constexpr std::array<std::string_view, 5> kBlanks = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF",
+                                                     "\xE3\x80\x80"};
+
+bool DropBlankFrom(std::string_view& text, bool front) {
+  return std::any_of(kBlanks.begin(), kBlanks.end(), [&](std::string_view blank) {
+    if (front ? !text.starts_with(blank) : !text.ends_with(blank)) {
+      return false;
+    }
+    text = front ? text.substr(blank.size()) : text.substr(0, text.size() - blank.size());
+    return true;
+  });
+}
+
+}  // namespace
+
 std::string SpokenName(int row_number, std::string_view name) {
-  constexpr std::string_view kBlanks = " \t";
-  const std::size_t first = name.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) {
+  while (DropBlankFrom(name, true)) {
+  }
+  while (DropBlankFrom(name, false)) {
+  }
+  if (name.empty()) {
     return "Character " + std::to_string(row_number);
   }
-  return std::string(name.substr(first, name.find_last_not_of(kBlanks) + 1 - first));
+  return std::string(name);
 }
 
 std::string SpokenList(std::span<const std::string> items) {

@@ -8,8 +8,9 @@
 
 namespace morvane {
 
-// The name box's text without the spaces and tabs around it; a box with
-// nothing else is "Character N", as it read before anyone typed in it.
+// The name box's text without the spaces, tabs, no-break and ideographic
+// spaces around it; a box with nothing else is "Character N", as it read
+// before anyone typed in it.
 std::string SpokenName(int row_number, std::string_view name);
 
 // "A"; "A and B"; "A, B and C". Empty for none.

@@ -22,6 +22,8 @@ TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
       {{1, "Aldric", {State::Counting, 3601}}, "Aldric, 1 hour 1 minute left"},
       {{1, "Aldric", {State::Counting, 86400}}, "Aldric, 24 hours left"},
       {{1, "Aldric", {State::Counting, 61}}, "Aldric, 2 minutes left"},
+      {{1, "Aldric", {State::Counting, 60}}, "Aldric, 1 minute left"},
+      {{1, "Aldric", {State::Counting, 59}}, "Aldric, 59 seconds left"},
       {{1, "Aldric", {State::Counting, 40}}, "Aldric, 40 seconds left"},
       {{1, "Aldric", {State::Counting, 1}}, "Aldric, 1 second left"},
       {{1, "Aldric", {State::Counting}}, "Aldric, counting"},
@@ -33,6 +35,7 @@ TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
       {{1, "Aldric", {State::CannotStart}}, "Aldric, cannot start"},
       // The name as the expiry sentence says it, never the voice's markup.
       {{3, " \t ", {State::NotStarted}}, "Character 3, not started"},
+      {{3, "\xC2\xA0\xE3\x80\x80 \xE2\x80\xAF", {State::NotStarted}}, "Character 3, not started"},
       {{4, "  Dagny ", {State::Stopped, 59}}, "Dagny, stopped, 59 seconds left"},
       {{6, "<silence msec='9'/>", {State::NotStarted}}, "<silence msec='9'/>, not started"},
   };
