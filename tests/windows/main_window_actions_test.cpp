@@ -126,9 +126,9 @@ TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
 // user works in another program): then the window is shown behind, and its
 // taskbar button flashes until the user comes to the program. In every state
 // where Windows holds its own notifications back (a full-screen program, a
-// Store one over its whole monitor, a presentation, the user away), the window is left alone:
-// it stays behind the window in front, minimised if it was, and only
-// flashes; it is restored when the user comes.
+// Store one covering the monitor, a presentation, the user away, a state not
+// known here), the window is left alone: it stays behind the window in front,
+// minimised if it was, and only flashes; it is restored when the user comes.
 TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
   struct Case {
     QUERY_USER_NOTIFICATION_STATE state;
