@@ -23,4 +23,8 @@ struct ForegroundRequests {
 
 ForegroundRequests SystemForegroundRequests();
 
+// QUNS_APP, "a Store app is running", which the headers declare only for
+// Windows 8 and later.
+inline constexpr auto kStoreAppRunning = static_cast<QUERY_USER_NOTIFICATION_STATE>(7);
+
 }  // namespace morvane::platform

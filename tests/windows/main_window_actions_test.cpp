@@ -126,30 +126,32 @@ TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
 // user works in another program): then the window is shown behind, and its
 // taskbar button flashes until the user comes to the program. In every state
 // where Windows holds its own notifications back (a full-screen program, a
-// Store one too, a presentation, the user away), the window is left alone:
-// it stays behind the window in front, minimised if it was, and only
-// flashes; it is restored when the user comes.
+// Store one covering the monitor, a presentation, the user away, a state not
+// known here), the window is left alone: it stays behind the window in front,
+// minimised if it was, and only flashes; it is restored when the user comes.
 TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
-  constexpr auto kFullScreenApp = static_cast<QUERY_USER_NOTIFICATION_STATE>(7);  // QUNS_APP
   struct Case {
     QUERY_USER_NOTIFICATION_STATE state;
     bool refused;
     bool minimised;
     bool left_alone;
+    bool other_full_screen = false;
   };
   for (const Case c : {Case{QUNS_ACCEPTS_NOTIFICATIONS, false, true, false},
                        // Wine gives a restored window the foreground, whatever the test refuses
                        Case{QUNS_ACCEPTS_NOTIFICATIONS, true, false, false},
                        Case{QUNS_QUIET_TIME, false, true, false},
                        Case{QUNS_NOT_PRESENT, false, true, true},
-                       Case{kFullScreenApp, false, true, true},
-                       Case{kFullScreenApp, false, false, true},
+                       Case{platform::kStoreAppRunning, false, true, true, true},
+                       Case{platform::kStoreAppRunning, false, false, true, true},
+                       Case{platform::kStoreAppRunning, false, true, false},
                        Case{QUNS_BUSY, false, true, true},
                        Case{QUNS_BUSY, false, false, true},
                        Case{QUNS_RUNNING_D3D_FULL_SCREEN, false, true, true},
                        Case{QUNS_RUNNING_D3D_FULL_SCREEN, false, false, true},
                        Case{QUNS_PRESENTATION_MODE, false, true, true},
-                       Case{QUNS_PRESENTATION_MODE, false, false, true}}) {
+                       Case{QUNS_PRESENTATION_MODE, false, false, true},
+                       Case{static_cast<QUERY_USER_NOTIFICATION_STATE>(0), false, false, true}}) {
     SCOPED_TRACE("state " + std::to_string(c.state) + (c.refused ? ", refused" : "") +
                  (c.minimised ? ", minimised" : ""));
     notification_state_ = c.state;
@@ -162,6 +164,10 @@ TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
       ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
     }
     const OtherProgramInFront other(windows_);
+    if (c.other_full_screen) {
+      ::MoveWindow(other.hwnd(), 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                   ::GetSystemMetrics(SM_CYSCREEN), FALSE);
+    }
     Tick(6);
     const bool behind = c.refused || c.left_alone;
     if (c.left_alone) {

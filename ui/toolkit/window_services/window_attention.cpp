@@ -22,12 +22,35 @@ int ShowCommand(HWND window, bool activate) {
   return activate ? SW_SHOW : SW_SHOWNA;
 }
 
-// Windows interrupts the user only in these two states (quiet time, the first
-// hours after a new user first signs in, holds back only its own news). In
-// every other one, a game or another program full screen (a Store one
-// included), a presentation or the user away, it holds its notifications
-// back, and so does the alarm: a state added later falls on the quiet side.
+// A program full screen covers its whole monitor; a window on the desktop,
+// even maximised, leaves the taskbar uncovered.
+bool ForegroundFillsItsMonitor() {
+  const HWND foreground = ::GetForegroundWindow();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT window{};
+  if (foreground == nullptr ||
+      !::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &monitor) ||
+      !::GetWindowRect(foreground, &window)) {
+    return false;
+  }
+  RECT covered{};
+  ::IntersectRect(&covered, &window, &monitor.rcMonitor);
+  return ::EqualRect(&covered, &monitor.rcMonitor) != FALSE;
+}
+
+// Windows interrupts the user in two states (quiet time, the first hours after
+// a new user first signs in, holds back only its own news). It reports a Store
+// program running alike whether the program is full screen or in a window on
+// the desktop, and while the Start menu is open: the alarm holds back only
+// when the window in front covers its monitor. In every other state, a game
+// or another program full screen, a presentation or the user away, Windows
+// holds its notifications back, and so does the alarm: a state added later
+// falls on the quiet side.
 bool MayInterrupt(QUERY_USER_NOTIFICATION_STATE state) {
+  if (state == platform::kStoreAppRunning) {
+    return !ForegroundFillsItsMonitor();
+  }
   return state == QUNS_ACCEPTS_NOTIFICATIONS || state == QUNS_QUIET_TIME;
 }
 
