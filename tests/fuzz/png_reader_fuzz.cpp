@@ -1,10 +1,9 @@
 // Feeds arbitrary bytes to the PNG reader: as they come, and with every
-// chunk's CRC-32 and the pixel data's Adler-32 made right, however many IDAT
-// chunks it is split over, so that a change reaches what lies behind them too
-// (the rows' filters, the palette). Besides the sanitizers' findings, it stops
-// where ReadPng reads a file whose size PngSizeOf does not give, or where a
-// palette picture's indices, read into padded rows, and its palette do not
-// give the pixels ReadPng reads.
+// chunk's CRC-32 and the Adler-32 of all IDAT data made right, so that a change
+// reaches what lies behind them too (the rows' filters, the palette). Besides
+// the sanitizers' findings, it stops where ReadPng reads a file whose size
+// PngSizeOf does not give, or where a palette picture's indices, read into
+// padded rows, and its palette do not give the pixels ReadPng reads.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +30,7 @@ Bytes Inflated(std::span<const std::uint8_t> packed) {
   constexpr std::size_t kMostRowBytes = 5 * kMostPixels;  // 4 bytes a pixel, 1 a row at most
   Bytes rows;
   z_stream stream{};
-  if (packed.size() < 2 || inflateInit2(&stream, -MAX_WBITS) != Z_OK) return rows;
+  if (packed.size() < 2 || inflateInit2(&stream, -MAX_WBITS) != Z_OK) return {};
   stream.next_in = const_cast<std::uint8_t*>(packed.data() + 2);  // past the zlib header
   stream.avail_in = static_cast<uInt>(packed.size() - 2);
   for (int status = Z_OK; status == Z_OK && stream.avail_out == 0 && rows.size() < kMostRowBytes;) {
@@ -51,6 +50,7 @@ Bytes Inflated(std::span<const std::uint8_t> packed) {
 Bytes Repaired(std::span<const std::uint8_t> file) {
   std::vector<std::pair<std::string_view, std::span<const std::uint8_t>>> chunks;
   Bytes packed;
+  std::size_t pieces = 0;
   for (std::size_t at = 8; at + 12 <= file.size();) {
     const std::size_t length = std::size_t{file[at]} << 24 | std::size_t{file[at + 1]} << 16 |
                                std::size_t{file[at + 2]} << 8 | file[at + 3];
@@ -58,22 +58,21 @@ Bytes Repaired(std::span<const std::uint8_t> file) {
     const std::string_view type(reinterpret_cast<const char*>(&file[at + 4]), 4);
     const std::span<const std::uint8_t> data = file.subspan(at + 8, length);
     chunks.emplace_back(type, data);
-    if (type == "IDAT") packed.insert(packed.end(), data.begin(), data.end());
+    if (type == "IDAT") {
+      packed.insert(packed.end(), data.begin(), data.end());
+      ++pieces;
+    }
     at += 12 + length;
   }
   const Bytes repacked = morvane::testing::Packed(Inflated(packed));
-  const auto pieces = static_cast<std::size_t>(std::count_if(
-      chunks.begin(), chunks.end(), [](const auto& chunk) { return chunk.first == "IDAT"; }));
   Bytes repaired(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(8, file.size())));
   std::size_t piece = 0;
-  for (const auto& [type, data] : chunks) {
-    if (type != "IDAT") {
-      morvane::testing::AppendChunk(repaired, type, data);
-      continue;
+  for (auto [type, data] : chunks) {
+    if (type == "IDAT") {
+      const std::size_t from = piece++ * repacked.size() / pieces;
+      data = std::span(repacked).subspan(from, piece * repacked.size() / pieces - from);
     }
-    const std::size_t from = piece++ * repacked.size() / pieces;
-    morvane::testing::AppendChunk(
-        repaired, type, std::span(repacked).subspan(from, piece * repacked.size() / pieces - from));
+    morvane::testing::AppendChunk(repaired, type, data);
   }
   return repaired;
 }
