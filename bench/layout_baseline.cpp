@@ -25,11 +25,16 @@ constexpr int kPictureTop = 376;
 constexpr int kDpi = 96;
 constexpr COLORREF kBack = RGB(0x40, 0x40, 0x40);  // the window's, in the background's key column
 
+// The pictures' sizes as designed, in twips: 15 to a pixel at 96 dpi.
+constexpr SIZE kBackgroundDesign = {5820, 6120};
+constexpr int kPictureHeightDesign = 330;
 struct Picture {
   int id;
   int left;
+  int width_design;
 };
-constexpr Picture kPictures[] = {{IDB_HELP_PICTURE, 64}, {IDB_EXIT_PICTURE, 160}, {IDB_ABOUT_PICTURE, 256}};
+constexpr Picture kPictures[] = {
+    {IDB_HELP_PICTURE, 64, 1110}, {IDB_EXIT_PICTURE, 160, 1140}, {IDB_ABOUT_PICTURE, 256, 1095}};
 
 struct Caption {
   const wchar_t* text;
@@ -110,9 +115,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
   font = ::CreateFontIndirectW(&description);
   box_brush = ::CreateSolidBrush(RGB(128, 128, 128));
-  background.emplace(instance, IDB_BACKGROUND, kDpi, kBack);
+  background.emplace(instance, IDB_BACKGROUND, kBackgroundDesign, kDpi, kBack);
   for (int i = 0; i < 3; ++i) {
-    pictures[i].emplace(instance, kPictures[i].id, kDpi);
+    pictures[i].emplace(instance, kPictures[i].id,
+                        SIZE{kPictures[i].width_design, kPictureHeightDesign}, kDpi);
   }
 
   HWND window = morvane::bench::CreateBaselineWindow(instance, kClassName, kTitle, WindowProc,

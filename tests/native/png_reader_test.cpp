@@ -1,10 +1,11 @@
 // The program's own PNG reader on small pictures made for it: every row
 // filter, a palette (as colours, and as indices), alpha, data split over two
-// chunks; and files it must refuse, damaged or cut short. (The linked pictures themselves are read
-// against the Windows Imaging Component in the window tests.)
+// chunks; and files it must refuse, damaged, cut short or with a chunk it cannot read. (The linked
+// pictures themselves are read against the Windows Imaging Component in the window tests.)
 #include "ui/artwork/png_reader.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -77,6 +78,14 @@ Bytes Png(int width, std::uint8_t colour, const Bytes& packed, const Bytes& pale
   return file;
 }
 
+// The file with a one-byte chunk of `type` before its end.
+Bytes WithChunk(Bytes file, std::string_view type) {
+  Bytes chunk;
+  AppendChunk(chunk, type, Bytes{0});
+  file.insert(file.end() - 12, chunk.begin(), chunk.end());
+  return file;
+}
+
 TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndAlphaToThePixelsDrawn) {
   ASSERT_TRUE(PngSizeOf(kFullColour).has_value());
   EXPECT_EQ(PngSizeOf(kFullColour)->width, 4);
@@ -100,6 +109,8 @@ TEST(PngReaderTest, HandsOutAPalettePicturesColoursAndIndicesInPaddedRows) {
   ASSERT_TRUE(ReadPngIndices(kPaletted, indices, 5));
   EXPECT_EQ(indices, (std::vector<std::uint8_t>{0, 1, 2, 1, 9, 2, 2, 0, 1, 9}));
   EXPECT_FALSE(ReadPngIndices(kPaletted, std::span(indices).first(6), 3)) << "rows too short";
+  EXPECT_FALSE(ReadPngIndices(kPaletted, std::span(indices).first(4), SIZE_MAX / 2 + 3))
+      << "rows whose length times two wraps around to 4";
   EXPECT_FALSE(ReadPngIndices(kFullColour, indices, 5)) << "a picture without a palette";
 }
 
@@ -116,6 +127,7 @@ TEST(PngReaderTest, RefusesDamagedFiles) {
   std::vector<std::uint8_t> indices(2);
   ASSERT_TRUE(ReadPng(Png(2, 3, Packed(row), palette), pixels)) << "as made";
   ASSERT_TRUE(ReadPngIndices(Png(2, 3, Packed(row), palette), indices, 2)) << "as made";
+  ASSERT_TRUE(ReadPng(WithChunk(Png(2, 3, Packed(row), palette), "tEXt"), pixels)) << "with text";
   const struct {
     const char* what;
     Bytes file;
@@ -126,6 +138,8 @@ TEST(PngReaderTest, RefusesDamagedFiles) {
       {"an Adler-32 that does not match", Png(2, 3, sum_changed, palette)},
       {"packed data cut short", Png(2, 3, cut, palette)},
       {"rows that end early", Png(2, 3, Packed({0, 0}), palette)},
+      {"a palette's transparency", WithChunk(Png(2, 3, Packed(row), palette), "tRNS")},
+      {"a critical chunk of no known type", WithChunk(Png(2, 3, Packed(row), palette), "CRIT")},
   };
   for (const auto& [what, file] : cases) {
     EXPECT_FALSE(ReadPng(file, pixels)) << what;

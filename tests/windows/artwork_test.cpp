@@ -32,6 +32,9 @@ namespace {
 
 using platform::com_ptr;
 
+// The background as the main window's design has it, in twips: 388 x 408 pixels at 96 dpi.
+constexpr SIZE kBackgroundDesign = {5820, 6120};
+
 BOOL CALLBACK CollectRendering(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR files) {
   if (!IS_INTRESOURCE(name) && std::wstring_view(name).starts_with(L"PNG_")) {
     reinterpret_cast<std::vector<std::span<const std::uint8_t>>*>(files)->push_back(
@@ -92,8 +95,8 @@ TEST(ArtworkTest, AScaleWithoutItsOwnRenderingIsMadeToItsSizeWithTheKeyReplaced)
   constexpr COLORREF kBack = RGB(0x40, 0x40, 0x40);
   for (const int dpi : {72, 168, 336}) {
     SCOPED_TRACE("at " + std::to_string(dpi) + " dpi");
-    const artwork::ArtworkBitmap background(::GetModuleHandleW(nullptr), IDB_BACKGROUND, dpi,
-                                            kBack);
+    const artwork::ArtworkBitmap background(::GetModuleHandleW(nullptr), IDB_BACKGROUND,
+                                            kBackgroundDesign, dpi, kBack);
     const SIZE size = background.Size();
     EXPECT_EQ(size.cx, scale::ScaledFromDesign(388, dpi));
     EXPECT_EQ(size.cy, scale::ScaledFromDesign(408, dpi));
@@ -113,15 +116,15 @@ TEST(ArtworkTest, AScaleWithoutItsOwnRenderingIsMadeToItsSizeWithTheKeyReplaced)
 TEST(ArtworkTest, APaletteRenderingIsKeptAsAPaletteBitmap) {
   for (const int dpi : {96, 144}) {
     const platform::unique_hbitmap background = artwork::ScaledRendering(
-        ::GetModuleHandleW(nullptr), IDB_BACKGROUND, dpi, RGB(0x40, 0x40, 0x40));
+        ::GetModuleHandleW(nullptr), IDB_BACKGROUND, kBackgroundDesign, dpi, RGB(0x40, 0x40, 0x40));
     DIBSECTION section{};
     ASSERT_EQ(::GetObjectW(background.get(), sizeof section, &section), int{sizeof section});
     EXPECT_EQ(section.dsBmih.biBitCount, 8) << "at " << dpi << " dpi";
   }
 }
 
-// A copy of this program with one byte changed in the background's 150 %
-// rendering and in the badge's 16-pixel image: each is refused, and the
+// A copy of this program with one byte changed in the background's 100 % and
+// 150 % renderings and in the badge's 16-pixel image: each is refused, and the
 // picture made from the next larger one, as if it were missing.
 TEST(ArtworkTest, ADamagedPictureIsPassedOverAsAMissingOneWouldBe) {
   wchar_t path[MAX_PATH];
@@ -140,6 +143,7 @@ TEST(ArtworkTest, ADamagedPictureIsPassedOverAsAMissingOneWouldBe) {
                       damaged.data(), static_cast<DWORD>(damaged.size()));
   };
   const wchar_t* badge = MAKEINTRESOURCEW(IDR_TIME_IS_UP_BADGE);
+  damage(L"PNG_101_100", 100);
   damage(L"PNG_101_150", 100);
   // The icon file's first image, the 16-pixel one, follows its directory: 6
   // bytes, and 16 for each of the six images.
@@ -148,8 +152,9 @@ TEST(ArtworkTest, ADamagedPictureIsPassedOverAsAMissingOneWouldBe) {
   HMODULE module = ::LoadLibraryExW(copy, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
   {
-    const artwork::ArtworkBitmap background(module, IDB_BACKGROUND, 144);
+    const artwork::ArtworkBitmap background(module, IDB_BACKGROUND, kBackgroundDesign, 144);
     EXPECT_EQ(background.Size().cx, scale::ScaledFromDesign(388, 144));
+    EXPECT_EQ(artwork::ArtworkBitmap(module, IDB_BACKGROUND, kBackgroundDesign, 96).Size().cx, 388);
     EXPECT_NE(artwork::IconFromData(module, badge, 16), nullptr);
   }
   ::FreeLibrary(module);

@@ -16,9 +16,10 @@ SIZE SizeOf(HBITMAP bitmap) {
 
 }  // namespace
 
-ArtworkBitmap::ArtworkBitmap(HINSTANCE instance, int id, int dpi,
+ArtworkBitmap::ArtworkBitmap(HINSTANCE instance, int id, SIZE design, int dpi,
                              std::optional<COLORREF> transparent_as)
-    : bitmap_(ScaledRendering(instance, id, dpi, transparent_as)), size_(SizeOf(bitmap_.get())) {}
+    : bitmap_(ScaledRendering(instance, id, design, dpi, transparent_as)),
+      size_(SizeOf(bitmap_.get())) {}
 
 void ArtworkBitmap::Draw(HDC dc, int x, int y) const {
   const platform::unique_hdc source(::CreateCompatibleDC(dc));

@@ -1,8 +1,8 @@
 // A picture of the program's artwork at the scale of the window it is shown
 // on, owned for as long as it is shown at that scale.
 //
-// It is made from the PNG renderings of the picture, the one drawn for 96 dpi
-// among them (see scaled_rendering.h).
+// It is made from the PNG renderings of the picture, at the size its window's
+// design gives it (see scaled_rendering.h).
 #pragma once
 
 #include <windows.h>
@@ -18,10 +18,11 @@ inline constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 
 class ArtworkBitmap {
  public:
-  // The artwork `id` at `dpi`. With `transparent_as`, its transparent pixels
-  // show that colour: a picture drawn straight on its window's back colour is
-  // then one plain copy, with nothing to mask.
-  ArtworkBitmap(HINSTANCE instance, int id, int dpi,
+  // The artwork `id`, designed `design` twips large, at `dpi`. With
+  // `transparent_as`, its transparent pixels show that colour: a picture drawn
+  // straight on its window's back colour is then one plain copy, with nothing
+  // to mask.
+  ArtworkBitmap(HINSTANCE instance, int id, SIZE design, int dpi,
                 std::optional<COLORREF> transparent_as = std::nullopt);
 
   SIZE Size() const { return size_; }

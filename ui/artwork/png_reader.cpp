@@ -80,8 +80,20 @@ bool ReadPalette(std::span<const std::uint8_t> colours, Contents& contents) {
   return true;
 }
 
-// Chunks other than these four are ancillary and passed over, once their
-// checksum has been checked as well.
+// Whether the picture cannot be read right without the chunk: a critical one
+// (its type's first letter upper case) other than the four read, or the
+// transparency of a palette or of one colour, which the pixels would not show.
+bool Unreadable(std::span<const std::uint8_t> type) {
+  constexpr std::uint8_t kAncillaryBit = 0x20;  // a lower-case letter's
+  if ((type[0] & kAncillaryBit) == 0) {
+    return !Named(type, "IHDR") && !Named(type, "PLTE") && !Named(type, "IDAT") &&
+           !Named(type, "IEND");
+  }
+  return Named(type, "tRNS");
+}
+
+// Ancillary chunks other than tRNS are passed over, once their checksum has
+// been checked as well.
 std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
   if (file.size() < kSignature.size() ||
       !std::equal(kSignature.begin(), kSignature.end(), file.begin())) {
@@ -103,7 +115,7 @@ std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
         BigEndian(file.subspan(at - 4))) {
       return std::nullopt;
     }
-    if (first != Named(type, "IHDR")) {
+    if (first != Named(type, "IHDR") || Unreadable(type)) {
       return std::nullopt;
     }
     if (first && !ReadHeader(data, contents)) {
@@ -323,7 +335,10 @@ bool ReadPngIndices(std::span<const std::uint8_t> file, std::span<std::uint8_t> 
     return false;
   }
   const auto width = static_cast<std::size_t>(contents->size.width);
-  if (stride < width || indices.size() != stride * static_cast<std::size_t>(contents->size.height)) {
+  const auto height = static_cast<std::size_t>(contents->size.height);
+  // Divided, not multiplied: a stride whose product with the height wraps
+  // around would pass for the size of far fewer bytes.
+  if (stride < width || indices.size() % height != 0 || indices.size() / height != stride) {
     return false;
   }
   return ReadRows(*contents, [&](std::size_t y, std::span<const std::uint8_t> samples) {

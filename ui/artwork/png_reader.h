@@ -4,9 +4,11 @@
 //
 // It reads the forms the pictures are stored in, which the artwork checks
 // hold them to: 8 bits a sample; a palette, red-green-blue, or red-green-blue
-// with alpha; not interlaced. Any other PNG is refused, and so is a damaged
-// one: every chunk's CRC-32 and the pixel data's Adler-32 are checked, and
-// every palette index must name a colour of the palette.
+// with alpha; not interlaced; no transparency but an alpha channel's (no
+// tRNS chunk). Any other PNG is refused, and so is one with a critical chunk
+// (its type's first letter upper case) other than IHDR, PLTE, IDAT and IEND,
+// and a damaged one: every chunk's CRC-32 and the pixel data's Adler-32 are
+// checked, and every palette index must name a colour of the palette.
 #pragma once
 
 #include <cstddef>

@@ -25,12 +25,6 @@ std::span<const std::uint8_t> RenderingFile(HINSTANCE instance, int id, int perc
   return FindBytes(instance, RenderingName(id, percent).c_str(), RT_RCDATA);
 }
 
-// The size the picture was drawn at for 96 dpi: its rendering's at 100 %.
-SIZE DesignSize(HINSTANCE instance, int id) {
-  const std::optional<PngSize> size = PngSizeOf(RenderingFile(instance, id, kDesignPercent));
-  return size ? SIZE{size->width, size->height} : SIZE{};
-}
-
 struct Search {
   int id;
   std::vector<int> percents;
@@ -167,11 +161,9 @@ platform::unique_hbitmap FromRendering(HINSTANCE instance, int id, int percent, 
 
 }  // namespace
 
-platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
+platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, SIZE design, int dpi,
                                          std::optional<COLORREF> transparent_as) {
-  const SIZE design = DesignSize(instance, id);
-  const SIZE shown{scale::ScaledFromDesign(design.cx, dpi),
-                   scale::ScaledFromDesign(design.cy, dpi)};
+  const SIZE shown{scale::TwipsToPixels(design.cx, dpi), scale::TwipsToPixels(design.cy, dpi)};
   if (shown.cx <= 0 || shown.cy <= 0) {
     return nullptr;
   }

@@ -5,8 +5,10 @@
 // 96-dpi size): drawn for 96 dpi (100 %), and again at larger scales.
 // Whichever renderings exist are found by their names.
 //
-// A picture is shown at dpi D at its 96-dpi size scaled by D / 96, rounded as
-// twips are. It is made from the smallest rendering at least that large:
+// A picture is shown at dpi D at the size its window's design gives it in
+// twips, as pixels at D: no rendering is needed to know it, so a damaged
+// 96-dpi one is passed over like any other. The picture is made from the
+// smallest rendering at least that large:
 // read straight into the bitmap shown when its size is exact, reduced with a
 // high-quality filter (Fant) otherwise; a small picture is never made by
 // enlarging a smaller one. Above the largest rendering there is nothing
@@ -32,9 +34,10 @@
 
 namespace morvane::artwork {
 
-// A bitmap of the artwork `id` at `dpi`, its transparent pixels showing
-// `transparent_as` if given; nullptr if it cannot be made.
-platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, int dpi,
+// A bitmap of the artwork `id` designed `design` twips large, at `dpi`, its
+// transparent pixels showing `transparent_as` if given; nullptr if it cannot
+// be made.
+platform::unique_hbitmap ScaledRendering(HINSTANCE instance, int id, SIZE design, int dpi,
                                          std::optional<COLORREF> transparent_as);
 
 }  // namespace morvane::artwork

@@ -169,7 +169,9 @@ void Form::ScaleTo(int dpi) {
 // pixels showing the back colour.
 void Form::LoadBackground() {
   if (design_.background_picture != 0) {
-    background_.emplace(instance_, design_.background_picture, dpi_, platform::ToColorRef(back_));
+    background_.emplace(instance_, design_.background_picture,
+                        SIZE{design_.client_width, design_.client_height}, dpi_,
+                        platform::ToColorRef(back_));
   }
 }
 

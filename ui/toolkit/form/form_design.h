@@ -27,8 +27,8 @@ struct FormDesign {
   bool taskbar_button;
   FirstPlacement placement;
   Colour back;
-  // Artwork drawn unscaled at the client area's corner, whose magenta pixels
-  // are transparent; 0: none.
+  // Artwork as large as the client area, drawn unscaled at its corner, whose
+  // magenta pixels are transparent; 0: none.
   int background_picture = 0;
   const wchar_t* icon = nullptr;  // an icon resource, by name
 };
