@@ -5,37 +5,57 @@
 
 namespace morvane::platform {
 
-void SpeechQueue::Add(SentenceKind kind, std::string sentence) {
+namespace {
+
+bool TakesItsTurn(SentenceKind kind) {
+  return kind == SentenceKind::Expiry || kind == SentenceKind::Notice;
+}
+
+bool OfTheNames(SentenceKind kind) {
+  return kind == SentenceKind::Expiry || kind == SentenceKind::Reminder;
+}
+
+}  // namespace
+
+void SpeechQueue::Add(SentenceKind kind, std::string sentence, Subjects about) {
   switch (kind) {
-    case SentenceKind::Expiry: {
+    case SentenceKind::Expiry:
+    case SentenceKind::Notice: {
       // An answer or a reminder waits at the front, at most one of each.
-      const auto oldest = std::find_if(waiting_.begin(), waiting_.end(), [](const Sentence& s) {
-        return s.kind == SentenceKind::Expiry;
-      });
-      if (waiting_.end() - oldest == kMostExpiries) {
+      const auto oldest = std::find_if(waiting_.begin(), waiting_.end(),
+                                       [](const Sentence& s) { return TakesItsTurn(s.kind); });
+      if (waiting_.end() - oldest == kMostInTurn) {
         waiting_.erase(oldest);
       }
-      waiting_.push_back(Sentence{kind, std::move(sentence)});
+      waiting_.push_back(Sentence{kind, std::move(sentence), about});
       break;
     }
     case SentenceKind::Reminder:
       if (!speaking_ && waiting_.empty()) {
-        waiting_.push_back(Sentence{kind, std::move(sentence)});
+        waiting_.push_back(Sentence{kind, std::move(sentence), about});
       }
       break;
     case SentenceKind::Answer:
       std::erase_if(waiting_, [](const Sentence& s) { return s.kind == SentenceKind::Answer; });
-      waiting_.push_front(Sentence{kind, std::move(sentence)});
+      waiting_.push_front(Sentence{kind, std::move(sentence), about});
       cut_ = cut_ || speaking_ == SentenceKind::Answer;
       break;
   }
 }
 
-// The engine may be saying something the queue does not know of: one that
-// cannot tell when it is done counts every sentence said once handed over.
-void SpeechQueue::Silence() {
-  waiting_.clear();
-  cut_ = true;
+void SpeechQueue::SilenceTheNames() {
+  std::erase_if(waiting_, [](const Sentence& s) { return OfTheNames(s.kind); });
+  cut_ = cut_ || (handed_ && OfTheNames(*handed_));
+}
+
+Subjects SpeechQueue::Withdraw(Subjects about) {
+  Subjects withdrawn = 0;
+  std::erase_if(waiting_, [&](const Sentence& s) {
+    const bool drop = s.kind == SentenceKind::Notice && (s.about & about) != 0;
+    withdrawn |= drop ? s.about : 0;
+    return drop;
+  });
+  return withdrawn;
 }
 
 void SpeechQueue::Said() { speaking_.reset(); }
@@ -44,10 +64,11 @@ SpeechQueue::Step SpeechQueue::Next() {
   Step step{std::exchange(cut_, false)};
   if (step.cut) {
     speaking_.reset();
+    handed_.reset();
   }
   if (!speaking_ && !waiting_.empty()) {
     step.say = std::move(waiting_.front().text);
-    speaking_ = waiting_.front().kind;
+    speaking_ = handed_ = waiting_.front().kind;
     waiting_.pop_front();
   }
   return step;

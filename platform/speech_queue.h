@@ -23,9 +23,13 @@ class SpeechQueue {
     bool operator==(const Step&) const = default;
   };
 
-  void Add(SentenceKind kind, std::string sentence);
-  // Drops what waits; what the engine says is cut at the next step.
-  void Silence();
+  // `about`: what a notice tells of, for Withdraw.
+  void Add(SentenceKind kind, std::string sentence, Subjects about = 0);
+  // Drops the expiries and reminders that wait, and cuts one being said.
+  void SilenceTheNames();
+  // Drops the notices that wait and tell of any of `about`; returns all that
+  // they told of.
+  Subjects Withdraw(Subjects about);
   // The engine has said what it was handed.
   void Said();
   // The engine's next step; a sentence handed to it counts as being said
@@ -37,13 +41,17 @@ class SpeechQueue {
   struct Sentence {
     SentenceKind kind;
     std::string text;
+    Subjects about;
   };
   // A voice that cannot keep up loses its oldest sentences rather than the
   // program's memory.
-  static constexpr std::ptrdiff_t kMostExpiries = 8;
+  static constexpr std::ptrdiff_t kMostInTurn = 8;
 
   std::deque<Sentence> waiting_;
   std::optional<SentenceKind> speaking_;
+  // The last sentence handed over: an engine that cannot tell when it is
+  // done may still be saying it after Said.
+  std::optional<SentenceKind> handed_;
   bool cut_ = false;
 };
 

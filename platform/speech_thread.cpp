@@ -1,5 +1,6 @@
 #include "platform/speech_thread.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -25,13 +26,20 @@ class SlimLock {
   SRWLOCK lock_ = SRWLOCK_INIT;
 };
 
-class SpeechThread {
+// Its state is the thread's as much as the window's: the thread holds it
+// too, so that a thread still inside the engine when the program ends finds
+// it there for as long as it runs on.
+class SpeechThread : public std::enable_shared_from_this<SpeechThread> {
  public:
   explicit SpeechThread(SpeechEngineMaker make) : make_(std::move(make)) {}
   SpeechThread(const SpeechThread&) = delete;
   SpeechThread& operator=(const SpeechThread&) = delete;
 
-  ~SpeechThread() {
+  // Asks the thread to end, and waits for it a moment: an engine that is
+  // still being made, or is stuck in its driver, must not hold the program's
+  // end for as long as it takes. A thread that ends later releases its
+  // engine itself.
+  void End() {
     if (!thread_) {
       return;
     }
@@ -40,36 +48,53 @@ class SpeechThread {
       ending_ = true;
     }
     ::SetEvent(wake_.get());
-    ::WaitForSingleObject(thread_.get(), INFINITE);
+    ::WaitForSingleObject(thread_.get(), kLongestWaitAtTheEnd);
   }
 
-  void Say(SentenceKind kind, std::string_view sentence) {
+  void Say(SentenceKind kind, std::string_view sentence, Subjects about) {
     {
       const std::lock_guard lock(lock_);
-      queue_.Add(kind, std::string(sentence));
+      queue_.Add(kind, std::string(sentence), about);
     }
     if (!thread_) {
-      wake_.reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
-      thread_.reset(::CreateThread(nullptr, 0, &Run, this, 0, nullptr));
+      Begin();
     }
     ::SetEvent(wake_.get());
   }
 
+  Subjects Withdraw(Subjects about) {
+    const std::lock_guard lock(lock_);
+    return queue_.Withdraw(about);
+  }
+
   // Before the first sentence there is nothing to silence.
-  void Silence() {
+  void SilenceTheNames() {
     if (!thread_) {
       return;
     }
     {
       const std::lock_guard lock(lock_);
-      queue_.Silence();
+      queue_.SilenceTheNames();
     }
     ::SetEvent(wake_.get());
   }
 
  private:
-  static DWORD WINAPI Run(void* self) {
-    static_cast<SpeechThread*>(self)->Serve();
+  static constexpr DWORD kLongestWaitAtTheEnd = 1000;  // ms
+
+  void Begin() {
+    wake_.reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    auto held = std::make_unique<std::shared_ptr<SpeechThread>>(shared_from_this());
+    thread_.reset(::CreateThread(nullptr, 0, &Run, held.get(), 0, nullptr));
+    if (thread_) {
+      held.release();  // the thread's now
+    }
+  }
+
+  static DWORD WINAPI Run(void* held) {
+    const std::unique_ptr<std::shared_ptr<SpeechThread>> self(
+        static_cast<std::shared_ptr<SpeechThread>*>(held));
+    (*self)->Serve();
     return 0;
   }
 
@@ -116,7 +141,8 @@ class SpeechThread {
   }
 
   // Until a request comes, or the engine has said what it was handed; a
-  // thread in a single-threaded apartment delivers its messages meanwhile.
+  // thread in a single-threaded apartment delivers its messages meanwhile,
+  // those that a call into the engine has already looked at included.
   void WaitForWork(SpeechEngine* engine) {
     HANDLE events[] = {wake_.get(), nullptr};
     DWORD count = 1;
@@ -126,7 +152,8 @@ class SpeechThread {
         events[count++] = engine->SaidEvent();
       }
     }
-    const DWORD woken = ::MsgWaitForMultipleObjects(count, events, FALSE, INFINITE, QS_ALLINPUT);
+    const DWORD woken = ::MsgWaitForMultipleObjectsEx(count, events, INFINITE, QS_ALLINPUT,
+                                                      MWMO_INPUTAVAILABLE);
     if (count == 2 && woken == WAIT_OBJECT_0 + 1) {
       const std::lock_guard lock(lock_);
       queue_.Said();
@@ -146,13 +173,21 @@ class SpeechThread {
   bool ending_ = false;
 };
 
+// The last copy of the Voice ends the thread.
+struct ThreadEnder {
+  std::shared_ptr<SpeechThread> thread;
+  ~ThreadEnder() { thread->End(); }
+};
+
 }  // namespace
 
 Voice VoiceOnItsOwnThread(SpeechEngineMaker make) {
-  const auto thread = std::make_shared<SpeechThread>(std::move(make));
-  return Voice{
-      [thread](SentenceKind kind, std::string_view sentence) { thread->Say(kind, sentence); },
-      [thread] { thread->Silence(); }};
+  const auto ender =
+      std::make_shared<ThreadEnder>(std::make_shared<SpeechThread>(std::move(make)));
+  return Voice{[ender](SentenceKind kind, std::string_view sentence,
+                       Subjects about) { ender->thread->Say(kind, sentence, about); },
+               [ender](Subjects about) { return ender->thread->Withdraw(about); },
+               [ender] { ender->thread->SilenceTheNames(); }};
 }
 
 }  // namespace morvane::platform

@@ -3,7 +3,8 @@
 // thread only leaves its sentences here and goes on, never waiting for the
 // engine. The thread starts with the first sentence, makes the engine then,
 // hands it the sentences one at a time in the order SpeechQueue keeps, and
-// ends, releasing the engine, with the last copy of the Voice made here.
+// is asked to end with the last copy of the Voice made here, and waited for
+// a moment at most.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 // The system's voice, which says a sentence aloud while the program goes on.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -10,6 +11,9 @@ namespace morvane::platform {
 enum class SentenceKind {
   // Said once everything asked before it is said.
   Expiry,
+  // Said in its turn, as an expiry is, unless it is withdrawn first: it
+  // tells of something that may change before its turn comes.
+  Notice,
   // Said only if the voice has nothing left to say: a sentence that comes
   // again and again must not pile up behind a voice that cannot keep up.
   Reminder,
@@ -18,12 +22,20 @@ enum class SentenceKind {
   Answer,
 };
 
+// What a notice tells of, one bit for each thing (a row, for the program).
+using Subjects = std::uint32_t;
+
 // The system's, or a test's that records what it is asked.
 struct Voice {
-  // Hands `sentence` (UTF-8, plain text) over and returns at once.
-  std::function<void(SentenceKind kind, std::string_view sentence)> say;
-  // Drops what waits to be said and stops what is being said.
-  std::function<void()> silence;
+  // Hands `sentence` (UTF-8, plain text) over and returns at once; `about`
+  // only matters to a notice.
+  std::function<void(SentenceKind kind, std::string_view sentence, Subjects about)> say;
+  // Drops the notices not yet said that tell of any of `about`, and returns
+  // all that they told of, for the rest to be told again.
+  std::function<Subjects(Subjects about)> withdraw;
+  // Drops the expiries and reminders not yet said, and stops one being said:
+  // the user has seen the names. Answers and notices go on.
+  std::function<void()> silence_names;
 };
 
 // Through the speech API's voice, made and spoken to on a thread of its own

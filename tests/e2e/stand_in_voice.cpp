@@ -8,7 +8,9 @@
 // The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
 // where no voice is installed ("(no voice)" is written down), and the first
 // MORVANE_STAND_IN_VOICE_FAILS voices made fail every Speak, as a voice whose
-// audio has gone does: only a voice made again speaks.
+// audio has gone does: only a voice made again speaks. Each voice takes
+// MORVANE_STAND_IN_VOICE_MAKING_TAKES milliseconds to be made ("(being made)"
+// is written down first), as one stuck in its driver does.
 #include <windows.h>
 
 #include <sapi.h>
@@ -152,6 +154,10 @@ class Factory final : public IClassFactory {
     *object = nullptr;
     if (outer != nullptr) {
       return CLASS_E_NOAGGREGATION;
+    }
+    if (const wchar_t* takes = _wgetenv(L"MORVANE_STAND_IN_VOICE_MAKING_TAKES")) {
+      WriteDown("(being made)");
+      ::Sleep(static_cast<DWORD>(_wtoi(takes)));
     }
     static int made = 0;
     if (AmongTheFirst(L"MORVANE_STAND_IN_VOICE_MISSING", made)) {

@@ -7,7 +7,8 @@
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
-# keys pressed in another program are answered aloud behind it.
+# keys pressed in another program are answered aloud behind it. A voice that
+# takes long to be made does not hold the program's end.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail
@@ -95,3 +96,18 @@ failed 17 Aldric, time is up
 17 Character 2, started again, 2 seconds"
 [[ $(<"$SAID") == "$expected" ]] ||
   fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$expected"
+
+# A voice still being made, for half a minute, when the window is closed does
+# not hold the program's end.
+kill "$notepad"
+trap 'e2e_end; set_voice_server "$system_voice"' EXIT
+e2e_end
+rm -f "$SAID"
+export MORVANE_STAND_IN_VOICE_MISSING=0 MORVANE_STAND_IN_VOICE_FAILS=0
+export MORVANE_STAND_IN_VOICE_MAKING_TAKES=30000
+start_morvane
+find_window "$MAIN_TITLE"
+xdotool key alt+space g ctrl+shift+F8
+wait_for "the voice to be made (see $SAID)" said_lines 1
+click_close_button
+E2E_TIMEOUT=5 wait_for "the program to end while its voice is made" morvane_has_ended

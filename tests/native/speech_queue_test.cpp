@@ -13,20 +13,29 @@ namespace {
 
 // Runs the requests of one batch, "told A; answer B; said; silence", as the
 // window may leave several before the thread wakes, then tells the step the
-// engine takes: "say A", "cut", "cut, say B", or "" for none.
+// engine takes: "say A", "cut", "cut, say B", or "" for none. "notice N 3"
+// is about the subjects 3; "withdraw 1" adds what it withdrew: "(3) say A".
 std::string Batch(SpeechQueue& queue, const std::string& requests) {
   std::istringstream in(requests);
+  std::string withdrew;
   for (std::string request; std::getline(in >> std::ws, request, ';');) {
     const std::string word = request.substr(0, request.find(' '));
     const std::string sentence = request.substr(request.find(' ') + 1);
     if (word == "told") queue.Add(SentenceKind::Expiry, sentence);
     if (word == "remind") queue.Add(SentenceKind::Reminder, sentence);
     if (word == "answer") queue.Add(SentenceKind::Answer, sentence);
-    if (word == "silence") queue.Silence();
+    const std::size_t last = sentence.rfind(' ');
+    if (word == "notice") {
+      queue.Add(SentenceKind::Notice, sentence.substr(0, last), std::stoul(sentence.substr(last)));
+    }
+    if (word == "withdraw") {
+      withdrew = "(" + std::to_string(queue.Withdraw(std::stoul(sentence))) + ") ";
+    }
+    if (word == "silence") queue.SilenceTheNames();
     if (word == "said") queue.Said();
   }
   const SpeechQueue::Step step = queue.Next();
-  std::string taken = step.cut ? "cut" : "";
+  std::string taken = withdrew + (step.cut ? "cut" : "");
   if (step.say) taken += (step.cut ? ", say " : "say ") + *step.say;
   return taken;
 }
@@ -48,6 +57,11 @@ TEST(SpeechQueueTest, HandsTheEngineOneSentenceAtATimeInTheirTurns) {
        {"say A", "", "", "say Y", "cut, say Z", "say B", ""}},
       {"silence drops what waits and cuts what is said",
        {"told A; told B", "silence", "said", "told C"}, {"say A", "cut", "", "say C"}},
+      {"silencing the names leaves answers and notices alone",
+       {"told A; notice N 1; answer X", "silence", "said", "said"}, {"say X", "", "say N", ""}},
+      {"a notice takes its turn unless it is withdrawn first",
+       {"told A; notice N 3; notice M 4", "withdraw 1", "said", "withdraw 4", "said"},
+       {"say A", "(3) ", "say M", "(0) ", ""}},
       {"the oldest of too many told sentences are lost",
        {"answer X; " + eleven_told, "said"}, {"say X", "say 4"}},
   };

@@ -12,13 +12,16 @@ namespace {
 // Writes down what it is asked in `said`, as said_ shows it.
 platform::Voice RecordingVoice(std::vector<std::string>& said) {
   using platform::SentenceKind;
-  return platform::Voice{[&said](SentenceKind kind, std::string_view sentence) {
-                           said.push_back(kind == SentenceKind::Reminder ? "(reminder) "
-                                          : kind == SentenceKind::Answer ? "(answer) "
-                                                                         : "");
-                           said.back() += sentence;
-                         },
-                         [&said] { said.emplace_back("(silenced)"); }};
+  return platform::Voice{
+      [&said](SentenceKind kind, std::string_view sentence, platform::Subjects) {
+        said.push_back(kind == SentenceKind::Reminder ? "(reminder) "
+                       : kind == SentenceKind::Answer ? "(answer) "
+                       : kind == SentenceKind::Notice ? "(notice) "
+                                                      : "");
+        said.back() += sentence;
+      },
+      [](platform::Subjects) { return platform::Subjects{0}; },
+      [&said] { said.emplace_back("(silenced)"); }};
 }
 
 }  // namespace

@@ -80,16 +80,64 @@ bool Soon(const std::function<bool()>& done) {
 TEST(SpeechThreadTest, HandsTheNextSentenceOnceTheLastIsSaidAndAnAnswerFirst) {
   const auto heard = std::make_shared<Heard>();
   const platform::Voice voice = StandInVoice(heard);
-  voice.say(platform::SentenceKind::Expiry, "Aldric, time is up");
+  voice.say(platform::SentenceKind::Expiry, "Aldric, time is up", 0);
   ASSERT_TRUE(Soon([&] { return heard->Lines().size() == 1; }));
-  voice.say(platform::SentenceKind::Expiry, "Brenna, time is up");
-  voice.say(platform::SentenceKind::Answer, "Corvin, not started");
+  voice.say(platform::SentenceKind::Expiry, "Brenna, time is up", 0);
+  voice.say(platform::SentenceKind::Answer, "Corvin, not started", 0);
   for (std::size_t said = 2; said <= 3; ++said) {
     ::SetEvent(heard->said.get());
     ASSERT_TRUE(Soon([&] { return heard->Lines().size() >= said; }));
   }
   EXPECT_EQ(heard->Lines(), (std::vector<std::string>{"Aldric, time is up", "Corvin, not started",
                                                      "Brenna, time is up"}));
+}
+
+// Tells that it has said a sentence with a message to a window of its own,
+// posted in Speak and already looked at there, as a call into COM inside
+// Speak may do: a thread that waits only for messages it has not seen yet
+// never hears that the sentence is said.
+class EngineDoneByMessage final : public platform::SpeechEngine {
+ public:
+  explicit EngineDoneByMessage(std::shared_ptr<Heard> heard)
+      : heard_(std::move(heard)),
+        window_(::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  nullptr, nullptr)) {
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(heard_->said.get()));
+    ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Said));
+  }
+  ~EngineDoneByMessage() override { ::DestroyWindow(window_); }
+  bool Speak(const wchar_t* text, bool) override {
+    ::ResetEvent(heard_->said.get());
+    {
+      const std::lock_guard hold(heard_->lock);
+      heard_->lines.push_back(platform::Narrow(text));
+    }
+    ::PostMessageW(window_, WM_APP, 0, 0);
+    MSG seen;
+    ::PeekMessageW(&seen, nullptr, 0, 0, PM_NOREMOVE);
+    return true;
+  }
+  HANDLE SaidEvent() override { return heard_->said.get(); }
+
+ private:
+  static LRESULT CALLBACK Said(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_APP) {
+      ::SetEvent(reinterpret_cast<HANDLE>(::GetWindowLongPtrW(window, GWLP_USERDATA)));
+    }
+    return ::DefWindowProcW(window, message, wparam, lparam);
+  }
+
+  std::shared_ptr<Heard> heard_;
+  HWND window_;
+};
+
+TEST(SpeechThreadTest, DeliversTheMessagesThatTheEngineHasAlreadyLookedAt) {
+  const auto heard = std::make_shared<Heard>();
+  const platform::Voice voice =
+      platform::VoiceOnItsOwnThread([heard] { return std::make_unique<EngineDoneByMessage>(heard); });
+  voice.say(platform::SentenceKind::Expiry, "Aldric, time is up", 0);
+  voice.say(platform::SentenceKind::Expiry, "Brenna, time is up", 0);
+  EXPECT_TRUE(Soon([&] { return heard->Lines().size() == 2; }));
 }
 
 // There before the fixture's windows, which hold the voice.

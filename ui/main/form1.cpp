@@ -125,7 +125,7 @@ void Form1::GlobalKey_Pressed(std::size_t key) {
     // A row started again turns its name white, as a Start does.
     NameColoursChanged();
   }
-  services_.voice.say(platform::SentenceKind::Answer, answer);
+  services_.voice.say(platform::SentenceKind::Answer, answer, 0);
 }
 
 // Every red name rings as one: the timer counts from the expiry that started

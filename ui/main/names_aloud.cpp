@@ -19,7 +19,7 @@ void NamesAloud::SetOn(bool on) {
   if (!on) {
     wait_.SetEnabled(false);
     waiting_.reset();
-    voice_.silence();
+    voice_.silence_names();
   }
 }
 
@@ -29,7 +29,7 @@ void NamesAloud::NameColoursChanged() {
   const bool last_acknowledged = red_.any() && red.none();
   red_ = red;
   if (on_ && last_acknowledged) {
-    voice_.silence();
+    voice_.silence_names();
   }
   TellAfterTheAlarm(turned_red, platform::SentenceKind::Expiry);
 }
@@ -74,7 +74,7 @@ void NamesAloud::Say() {
     }
   }
   if (!rows.empty()) {
-    voice_.say(kind_, TimeIsUpSentence(rows));
+    voice_.say(kind_, TimeIsUpSentence(rows), 0);
   }
 }
 
