@@ -113,7 +113,8 @@ TEST_F(SystemMenuLettersTest, NeverASystemItemsLetterInAnyTranslation) {
       std::wstring candidates;
       std::ranges::copy_if(words, std::back_inserter(candidates), &::IsCharAlphaW);
       const wchar_t key = AccessKey(letters.Mark(words, candidates));
-      EXPECT_EQ(held.find(key), held.npos) << ::testing::PrintToString(words + L" in " + held);
+      EXPECT_EQ(held.find(key), held.npos)
+          << ::testing::PrintToString(words + L": " + key + L", the system's: " + held);
     }
   });
   if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {

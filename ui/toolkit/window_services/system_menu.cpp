@@ -23,9 +23,9 @@ AccessLetters AccessLettersOf(HMENU menu) {
   std::wstring letters;
   for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
     const auto position = static_cast<UINT>(index);
-    std::wstring text(static_cast<std::size_t>(
-                          ::GetMenuStringW(menu, position, nullptr, 0, MF_BYPOSITION)),
-                      L'\0');
+    std::wstring text(
+        static_cast<std::size_t>(::GetMenuStringW(menu, position, nullptr, 0, MF_BYPOSITION)),
+        L'\0');
     ::GetMenuStringW(menu, position, text.data(), static_cast<int>(text.size() + 1), MF_BYPOSITION);
     if (const wchar_t letter = MarkedLetter(text); letter != 0) {
       letters.push_back(letter);
