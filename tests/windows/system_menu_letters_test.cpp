@@ -8,9 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -36,9 +34,9 @@ wchar_t AccessKey(const std::wstring& text) {
   return 0;
 }
 
-std::wstring ItemText(HMENU menu, int index) {
+std::wstring ItemText(HMENU menu, int item, UINT by = MF_BYPOSITION) {
   std::array<wchar_t, 64> text{};
-  ::GetMenuStringW(menu, static_cast<UINT>(index), text.data(), 64, MF_BYPOSITION);
+  ::GetMenuStringW(menu, static_cast<UINT>(item), text.data(), 64, by);
   return text.data();
 }
 
@@ -47,10 +45,9 @@ BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR fou
   return TRUE;
 }
 
-// Each translation of the system menu that user32 carries, to `visit`: all
-// of Wine's 38, none of Windows' (its translations live apart from user32).
-// Returns how many.
-int ForEachTranslation(const std::function<void(HMENU)>& visit) {
+// Each translation of the system menu that user32 carries, to `visit`: all of
+// Wine's 38, none of Windows' (its translations live apart from user32).
+std::size_t ForEachTranslation(const std::function<void(HMENU)>& visit) {
   HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
   std::vector<LANGID> languages;
   ::EnumResourceLanguagesW(user32, RT_MENU, L"SYSMENU", &AddLanguage,
@@ -61,29 +58,26 @@ int ForEachTranslation(const std::function<void(HMENU)>& visit) {
     visit(menu);
     ::DestroyMenu(menu);
   }
-  return static_cast<int>(languages.size());
+  return languages.size();
 }
 
-class SystemMenuLettersTest : public RemindersFixture {
- protected:
-  // The main window's system menu items by command and text: ours, whose
-  // commands are below the system's, and the system's, greyed ones too (Wine
-  // greys Size, Minimise and Maximise there rather than leaving them out).
-  std::vector<std::pair<UINT, std::wstring>> MainMenuItems() {
-    HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-    std::vector<std::pair<UINT, std::wstring>> items;
-    for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-      items.emplace_back(::GetMenuItemID(menu, index), ItemText(menu, index));
-    }
-    return items;
-  }
-};
+class SystemMenuLettersTest : public RemindersFixture {};
 
-TEST_F(SystemMenuLettersTest, OurItemsHaveLettersThatNoOtherItemTakes) {
+// Our items' letters are their own in the main window, the system's greyed
+// items' too (Wine greys Size, Minimise and Maximise there rather than
+// leaving them out); and whichever letters of its words an item offers, it
+// takes neither Close's nor Move's in any translation, greyed or not.
+TEST_F(SystemMenuLettersTest, OurOwnInTheWindowAndNeverCloseOrMoveInAnyLanguage) {
+  HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
+  std::vector<std::wstring> words;  // of our items, whose commands are below the system's
   std::wstring ours;
   std::wstring system;
-  for (const auto& [command, text] : MainMenuItems()) {
-    if (command != 0) (command < SC_SIZE ? ours : system).push_back(AccessKey(text));
+  for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+    const UINT command = ::GetMenuItemID(menu, index);
+    if (command >= SC_SIZE) system.push_back(AccessKey(ItemText(menu, index)));
+    if (command == 0 || command >= SC_SIZE) continue;
+    words.push_back(ItemText(menu, index));
+    ours.push_back(AccessKey(words.back()));
   }
   ASSERT_EQ(ours.size(), 5u) << "the four options and About";
   for (const wchar_t key : ours) {
@@ -91,34 +85,22 @@ TEST_F(SystemMenuLettersTest, OurItemsHaveLettersThatNoOtherItemTakes) {
     EXPECT_EQ(std::count(ours.begin(), ours.end(), key), 1) << std::string(1, char(key));
     EXPECT_EQ(system.find(key), system.npos) << std::string(1, char(key));
   }
-}
 
-// Whichever letters of its words an item offers, in no translation of the
-// system's items does it take one of theirs, Close's and Move's among them,
-// greyed ones too, as Size, Minimise and Maximise are in the main window.
-TEST_F(SystemMenuLettersTest, NeverASystemItemsLetterInAnyTranslation) {
-  const auto items = MainMenuItems();
-  const int translations = ForEachTranslation([&items](HMENU menu) {
-    std::wstring held;
-    for (const UINT greyed : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) {
-      ::EnableMenuItem(menu, greyed, MF_BYCOMMAND | MF_GRAYED);
-    }
-    for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
-      if (::GetMenuItemID(menu, index) != 0) held.push_back(AccessKey(ItemText(menu, index)));
-    }
-    toolkit::AccessLetters letters = toolkit::AccessLettersOf(menu);
-    for (auto [command, words] : items) {
-      if (command == 0 || command >= SC_SIZE) continue;
-      std::erase(words, L'&');
-      std::wstring candidates;
-      std::ranges::copy_if(words, std::back_inserter(candidates), &::IsCharAlphaW);
-      const wchar_t key = AccessKey(letters.Mark(words, candidates));
-      EXPECT_EQ(held.find(key), held.npos)
-          << ::testing::PrintToString(words + L": " + key + L", the system's: " + held);
+  const std::size_t translations = ForEachTranslation([&words](HMENU translation) {
+    for (UINT at = 0; ::EnableMenuItem(translation, at, MF_BYPOSITION | MF_GRAYED) != -1; ++at) {
+    }  // every item greyed
+    toolkit::AccessLetters letters = toolkit::AccessLettersOf(translation);
+    for (std::wstring text : words) {
+      std::erase(text, L'&');
+      const wchar_t key = AccessKey(letters.Mark(text, text));  // any of its letters
+      EXPECT_NE(key, AccessKey(ItemText(translation, SC_CLOSE, MF_BYCOMMAND)))
+          << ::testing::PrintToString(text);
+      EXPECT_NE(key, AccessKey(ItemText(translation, SC_MOVE, MF_BYCOMMAND)))
+          << ::testing::PrintToString(text);
     }
   });
   if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
-    EXPECT_GE(translations, 38) << "translations of the system menu read";
+    EXPECT_GE(translations, 38u) << "translations of the system menu read";
   }
 }
 
