@@ -29,19 +29,19 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
   // The keyboard's way to the About picture, and four options. Alt+Space and
-  // a letter that one of the system's own items takes too lands on that item,
-  // and the system's letters change with the language of Windows (Close is L
-  // in Danish, Move H in Hungarian): these letters are taken by neither Close
-  // nor Move in any language Wine translates its menu into, and by as few of
-  // the other items, greyed ones too, as the words allow.
-  keep_ringing_ =
-      SystemMenu().AddCheckItem(L"Keep r&inging until seen", [this] { mnuKeepRinging_Click(); });
+  // a letter lands on the first item that takes it, and the system's items
+  // take letters in the language of Windows (Close is L in Danish): each of
+  // ours takes the first of its letters that none of those, greyed ones too,
+  // nor one of ours above it takes, or none.
+  keep_ringing_ = SystemMenu().AddCheckItem(L"Keep ringing until seen", L"irk",
+                                            [this] { mnuKeepRinging_Click(); });
   always_on_top_ =
-      SystemMenu().AddCheckItem(L"Al&ways on top", [this] { mnuAlwaysOnTop_Click(); });
-  say_names_ = SystemMenu().AddCheckItem(L"Sa&y the names aloud", [this] { mnuSayNames_Click(); });
-  global_keys_ = SystemMenu().AddCheckItem(L"Keys from any pro&gram\tCtrl+Shift+F1\u2026F8",
+      SystemMenu().AddCheckItem(L"Always on top", L"wtp", [this] { mnuAlwaysOnTop_Click(); });
+  say_names_ =
+      SystemMenu().AddCheckItem(L"Say the names aloud", L"yhd", [this] { mnuSayNames_Click(); });
+  global_keys_ = SystemMenu().AddCheckItem(L"Keys from any program\tCtrl+Shift+F1\u2026F8", L"gkr",
                                            [this] { mnuGlobalKeys_Click(); });
-  SystemMenu().Add(L"Ab&out Morvane\u2026", [this] { Image3_Click(); });
+  SystemMenu().Add(L"About Morvane\u2026", L"obv", [this] { Image3_Click(); });
   Form_Load();
 }
 

@@ -12,24 +12,48 @@ constexpr UINT kCommandStep = 0x10;
 
 UINT CommandOf(std::size_t index) { return static_cast<UINT>(index + 1) * kCommandStep; }
 
+wchar_t Capital(wchar_t letter) {
+  ::CharUpperBuffW(&letter, 1);
+  return letter;
+}
+
 }  // namespace
 
-void SystemMenuCommands::Add(const std::wstring& text, std::function<void()> handler) {
-  Append(text, Item{std::move(handler), false, false});
+AccessLetters AccessLettersOf(HMENU menu) {
+  std::wstring letters;
+  for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+    const auto position = static_cast<UINT>(index);
+    std::wstring text(
+        static_cast<std::size_t>(::GetMenuStringW(menu, position, nullptr, 0, MF_BYPOSITION)),
+        L'\0');
+    ::GetMenuStringW(menu, position, text.data(), static_cast<int>(text.size() + 1), MF_BYPOSITION);
+    if (const wchar_t letter = MarkedLetter(text); letter != 0) {
+      letters.push_back(letter);
+    }
+  }
+  return AccessLetters(letters, &Capital);
 }
 
-std::size_t SystemMenuCommands::AddCheckItem(const std::wstring& text,
+void SystemMenuCommands::Add(std::wstring_view text, std::wstring_view candidates,
+                             std::function<void()> handler) {
+  Append(text, candidates, Item{std::move(handler), false, false});
+}
+
+std::size_t SystemMenuCommands::AddCheckItem(std::wstring_view text, std::wstring_view candidates,
                                              std::function<void()> handler) {
-  return Append(text, Item{std::move(handler), true, false});
+  return Append(text, candidates, Item{std::move(handler), true, false});
 }
 
-std::size_t SystemMenuCommands::Append(const std::wstring& text, Item item) {
+std::size_t SystemMenuCommands::Append(std::wstring_view text, std::wstring_view candidates,
+                                       Item item) {
   if (items_.empty()) {
     menu_ = ::GetSystemMenu(window_, FALSE);
+    letters_.emplace(AccessLettersOf(menu_));
     ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
   }
   items_.push_back(std::move(item));
-  ::AppendMenuW(menu_, MF_STRING, CommandOf(items_.size() - 1), text.c_str());
+  ::AppendMenuW(menu_, MF_STRING, CommandOf(items_.size() - 1),
+                letters_->Mark(text, candidates).c_str());
   return items_.size() - 1;
 }
 

@@ -1,14 +1,20 @@
 // Commands a form adds to its window's system menu, the menu Alt+Space opens:
 // a keyboard route to what otherwise only a picture click reaches, without a
-// new tab stop, and options that a check mark shows on or off.
+// new tab stop, and options that a check mark shows on or off. Their access
+// letters are chosen when the menu is made, against the letters of the
+// system's own items, which come in the language of Windows.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "ui/toolkit/window_services/access_letters.h"
 
 namespace morvane::toolkit {
 
@@ -16,12 +22,15 @@ class SystemMenuCommands {
  public:
   explicit SystemMenuCommands(HWND window) : window_(window) {}
 
-  // Appends `text` (with its & mnemonic) below the system's own items.
-  void Add(const std::wstring& text, std::function<void()> handler);
+  // Appends `text` below the system's own items, with the first of
+  // `candidates` that no item above holds as its access letter; see
+  // AccessLetters::Mark.
+  void Add(std::wstring_view text, std::wstring_view candidates, std::function<void()> handler);
   // The same for an option with a check mark, off at first. Choosing it
   // turns the mark over and then runs the handler. Returns the item's number
   // for Checked.
-  std::size_t AddCheckItem(const std::wstring& text, std::function<void()> handler);
+  std::size_t AddCheckItem(std::wstring_view text, std::wstring_view candidates,
+                           std::function<void()> handler);
   bool Checked(std::size_t item) const { return items_[item].checked; }
   // Sets the mark without running the handler: for an option that a handler
   // could not turn on after all.
@@ -35,11 +44,16 @@ class SystemMenuCommands {
     bool checkable;
     bool checked;
   };
-  std::size_t Append(const std::wstring& text, Item item);
+  std::size_t Append(std::wstring_view text, std::wstring_view candidates, Item item);
 
   HWND window_;
   HMENU menu_ = nullptr;
+  std::optional<AccessLetters> letters_;
   std::vector<Item> items_;
 };
+
+// The access letters `menu`'s items hold, greyed ones too, compared as
+// Windows compares a key with them.
+AccessLetters AccessLettersOf(HMENU menu);
 
 }  // namespace morvane::toolkit
