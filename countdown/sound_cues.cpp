@@ -2,41 +2,26 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "countdown/cue_path.h"
-#include "countdown/wave_file.h"
-#include "platform/kernel_handle.h"
-#include "platform/wave_out.h"
+#include "platform/system_library.h"
 
 namespace morvane {
 
 namespace {
 
-// The cues are short sounds (the alarm's two seconds take 88 KB), read whole
-// on the window's thread and played from memory: a file many times larger
-// is not one of them, and is not read.
-constexpr LONGLONG kMaxCueBytes = 16 << 20;
+using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR sound, UINT flags);
 
-// The whole file, or nothing if it cannot be read.
-std::vector<std::byte> FileBytes(const std::wstring& path) {
-  HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (opened == INVALID_HANDLE_VALUE) {
-    return {};
-  }
-  const platform::unique_handle file(opened);
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxCueBytes) {
-    return {};
-  }
-  std::vector<std::byte> bytes(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-      read != bytes.size()) {
-    return {};
-  }
-  return bytes;
+constexpr UINT kAsyncWithoutDefault = 0x0001 /* SND_ASYNC */ | 0x0002 /* SND_NODEFAULT */;
+
+// The multimedia library is looked up by name on the first cue, not linked:
+// loading it brings up the audio drivers, which most starts of the program
+// never need. It is taken from the system folder only, never from beside
+// the executable.
+PlaySoundFunction SystemPlayer() {
+  // The wide form: a folder named outside the system's code page still plays.
+  static const auto player = platform::FunctionIn<PlaySoundFunction>(
+      platform::SystemLibrary(L"winmm.dll"), "sndPlaySoundW");
+  return player;
 }
 
 }  // namespace
@@ -59,9 +44,9 @@ std::wstring ProgramFolder() {
 }
 
 void PlayCue(Cue cue) {
-  const std::vector<std::byte> file = FileBytes(CuePath(ProgramFolder(), cue));
-  const WaveParts parts = FindWaveParts(file).value_or(WaveParts{});
-  platform::PlayWave(parts.format, parts.samples);
+  if (const PlaySoundFunction play = SystemPlayer()) {
+    play(CuePath(ProgramFolder(), cue).c_str(), kAsyncWithoutDefault);
+  }
 }
 
 }  // namespace morvane

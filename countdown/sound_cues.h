@@ -11,9 +11,7 @@ namespace morvane {
 std::wstring ProgramFolder();
 
 // Starts the cue and returns at once. A cue still playing is cut short; a
-// missing, unplayable or oversized (16 MiB) file plays nothing, not even the
-// default sound. Called on the window's thread, whose messages close the
-// sound's device once it is over.
+// missing or unplayable file plays nothing, not even the default sound.
 void PlayCue(Cue cue);
 
 }  // namespace morvane
