@@ -2,30 +2,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "countdown/spoken_words.h"
 
 namespace morvane {
 
 namespace {
-
-std::string Counted(std::int64_t count, const char* unit) {
-  return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
-}
-
-// "1 hour 5 minutes" for 1:04:50, "1 hour" for 59:30, "40 seconds": the
-// minutes rounded up, so that the time said is never less than what is left.
-std::string SpokenTime(std::int64_t seconds) {
-  if (seconds < 60) {
-    return Counted(seconds, "second");
-  }
-  const std::int64_t minutes = (seconds + 59) / 60;
-  const std::int64_t hours = minutes / 60;
-  if (hours == 0) {
-    return Counted(minutes, "minute");
-  }
-  return Counted(hours, "hour") + (minutes % 60 == 0 ? "" : " " + Counted(minutes % 60, "minute"));
-}
 
 // ", 3 minutes" and what follows it, or nothing for a time box that cannot
 // be read.
@@ -72,6 +55,14 @@ std::string AllRowsAnswer(std::span<const NamedStanding> rows) {
     }
   }
   return answer.empty() ? "No countdowns" : answer;
+}
+
+std::string AlarmsSeenAnswer(std::span<const ExpiredRow> rows) {
+  std::vector<std::string> names;
+  for (const ExpiredRow& row : rows) {
+    names.push_back(SpokenName(row.number, row.name));
+  }
+  return names.empty() ? "No alarms" : SpokenList(names) + ", seen";
 }
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "countdown/row_standing.h"
+#include "countdown/time_is_up_sentence.h"
 
 namespace morvane {
 
@@ -27,5 +28,9 @@ std::string RowAnswer(const NamedStanding& row);
 // as one sentence: "Aldric, 11 minutes left; Brenna, time is up"; "No
 // countdowns" for none.
 std::string AllRowsAnswer(std::span<const NamedStanding> rows);
+
+// What the key for the alarms says when it turns the red names white:
+// "Aldric and Brenna, seen"; "No alarms" for none.
+std::string AlarmsSeenAnswer(std::span<const ExpiredRow> rows);
 
 }  // namespace morvane

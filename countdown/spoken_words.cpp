@@ -37,6 +37,21 @@ std::string SpokenName(int row_number, std::string_view name) {
   return std::string(name);
 }
 
+std::string SpokenTime(std::int64_t seconds) {
+  const auto counted = [](std::int64_t count, const char* unit) {
+    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+  };
+  if (seconds < 60) {
+    return counted(seconds, "second");
+  }
+  const std::int64_t minutes = (seconds + 59) / 60;
+  const std::int64_t hours = minutes / 60;
+  if (hours == 0) {
+    return counted(minutes, "minute");
+  }
+  return counted(hours, "hour") + (minutes % 60 == 0 ? "" : " " + counted(minutes % 60, "minute"));
+}
+
 std::string SpokenList(std::span<const std::string> items) {
   std::string list;
   for (std::size_t index = 0; index < items.size(); ++index) {

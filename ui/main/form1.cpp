@@ -19,7 +19,8 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
     : Form(Form1Settings(), Form1Controls(), std::move(context)),
       services_(std::move(services)),
       ring_(TimerNamed("tmrRing")),
-      names_aloud_(names_, TimerNamed("tmrSayNames"), services_.voice) {
+      names_aloud_(names_, TimerNamed("tmrSayNames"), services_.voice),
+      minute_notices_(names_, TimerNamed("tmrMinuteNotice"), services_.voice) {
   // The handlers refer to the rows by place: the vector must never move them.
   rows_.reserve(kRowCount);
   for (int number = 1; number <= kRowCount; ++number) {
@@ -28,7 +29,7 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
-  // The keyboard's way to the About picture, and four options. Alt+Space and
+  // The keyboard's way to the About picture, and five options. Alt+Space and
   // a letter lands on the first item that takes it, and the system's items
   // take letters in the language of Windows (Close is L in Danish): each of
   // ours takes the first of its letters that none of those, greyed ones too,
@@ -39,8 +40,10 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
       SystemMenu().AddCheckItem(L"Always on top", L"wtp", [this] { mnuAlwaysOnTop_Click(); });
   say_names_ =
       SystemMenu().AddCheckItem(L"Say the names aloud", L"yhd", [this] { mnuSayNames_Click(); });
-  global_keys_ = SystemMenu().AddCheckItem(L"Keys from any program\tCtrl+Shift+F1\u2026F8", L"gkr",
+  global_keys_ = SystemMenu().AddCheckItem(L"Keys from any program\tCtrl+Shift+F1\u2026F9", L"gkr",
                                            [this] { mnuGlobalKeys_Click(); });
+  minute_notice_ =
+      SystemMenu().AddCheckItem(L"A minute's notice", L"tue", [this] { mnuMinuteNotice_Click(); });
   SystemMenu().Add(L"About Morvane\u2026", L"obv", [this] { Image3_Click(); });
   Form_Load();
 }
@@ -55,13 +58,21 @@ void Form1::BindRow(int number) {
   auto& timer = TimerNamed("tmrCrono" + n);
   CountdownRow& row = rows_.emplace_back(RowControls{name_box, time_box, gold_box, button, timer},
                                          static_cast<RowHost&>(*this));
+  const auto place = static_cast<std::size_t>(number - 1);
   // A Start turns the name white, a tick may turn it red, a click white.
-  button.SetClickHandler([this, &row] {
+  button.SetClickHandler([this, &row, place] {
     row.cmdStart_Click();
+    minute_notices_.Restarted(place);
     NameColoursChanged();
   });
-  timer.SetTickHandler([this, &row] {
-    row.tmrCrono_Timer();
+  timer.SetTickHandler([this, &row, place] {
+    if (minute_notices_.On()) {
+      const RowStanding before = row.Standing();
+      row.tmrCrono_Timer();
+      minute_notices_.Ticked(place, before, row.Standing());
+    } else {
+      row.tmrCrono_Timer();
+    }
     NameColoursChanged();
   });
   name_box.SetClickHandler([this, &row] {
@@ -89,6 +100,10 @@ void Form1::mnuAlwaysOnTop_Click() {
 }
 
 void Form1::mnuSayNames_Click() { names_aloud_.SetOn(SystemMenu().Checked(say_names_)); }
+
+void Form1::mnuMinuteNotice_Click() {
+  minute_notices_.SetOn(SystemMenu().Checked(minute_notice_));
+}
 
 // The user looks at the window as the option comes on: the keys that another
 // program holds are told then, and if it holds them all the option stays off.
@@ -120,12 +135,28 @@ void Form1::GlobalKey_Pressed(std::size_t key) {
       rows.push_back(named(row, rows_[row].Standing()));
     }
     answer = AllRowsAnswer(rows);
+  } else if (key == kAlarmsSeenKey) {
+    answer = AlarmsSeen();
   } else {
     answer = RowAnswer(named(key, rows_[key].StartAgainIfRanOut()));
     // A row started again turns its name white, as a Start does.
     NameColoursChanged();
   }
   services_.voice.say(platform::SentenceKind::Answer, answer, 0);
+}
+
+// As a click on each red name: the ringing stops, and so does the voice
+// saying those names.
+std::string Form1::AlarmsSeen() {
+  std::vector<ExpiredRow> seen;
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    if (names_[row]->TextColour() == kRed) {
+      seen.push_back(ExpiredRow{static_cast<int>(row) + 1, names_[row]->Text()});
+      rows_[row].Text_Click();
+    }
+  }
+  NameColoursChanged();
+  return AlarmsSeenAnswer(seen);
 }
 
 // Every red name rings as one: the timer counts from the expiry that started

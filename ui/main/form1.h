@@ -1,8 +1,9 @@
 // The main window: seven countdown rows over the background picture, and the
 // Exit and About pictures along the bottom. While a name is red, its taskbar
 // button carries a badge, and the alarm rings again if the user asked for it;
-// the names that run out are said aloud if the user asked for that, and keys
-// pressed in any program answer aloud if the user turned them on.
+// the names that run out are said aloud if the user asked for that, and so
+// is a row's last minute; keys pressed in any program answer aloud if the
+// user turned them on.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,7 @@
 
 #include "countdown/countdown_row.h"
 #include "platform/voice.h"
+#include "ui/main/minute_notices.h"
 #include "ui/main/names_aloud.h"
 #include "ui/toolkit/form/form.h"
 #include "ui/toolkit/form/form_registry.h"
@@ -39,6 +41,7 @@ class Form1 final : public toolkit::Form, private RowHost {
   void mnuAlwaysOnTop_Click();
   void mnuSayNames_Click();
   void mnuGlobalKeys_Click();
+  void mnuMinuteNotice_Click();
   void tmrRing_Timer();
   // One of kGlobalKeys, by its place, pressed in whichever program has the
   // keyboard: the answer is said, and nothing of the program comes forward.
@@ -46,6 +49,8 @@ class Form1 final : public toolkit::Form, private RowHost {
 
  private:
   void BindRow(int number);
+  // Turns every red name white; returns what the key for the alarms says.
+  std::string AlarmsSeen();
   // Follows every handler that may turn a name red or white.
   void NameColoursChanged();
 
@@ -63,7 +68,9 @@ class Form1 final : public toolkit::Form, private RowHost {
   std::size_t always_on_top_ = 0;
   std::size_t say_names_ = 0;
   std::size_t global_keys_ = 0;
+  std::size_t minute_notice_ = 0;
   NamesAloud names_aloud_;
+  MinuteNotices minute_notices_;
 };
 
 }  // namespace morvane::main_window

@@ -138,6 +138,12 @@ std::vector<ControlDesign> Form1Controls() {
                                  .kind = ControlKind::Timer,
                                  .tab_index = kNoTabStop,
                                  .interval_ms = 2'000});
+  // Gathers the rows that come to their last minute within a second of each
+  // other into one notice, when the user asks for it.
+  controls.push_back(ControlDesign{.name = "tmrMinuteNotice",
+                                 .kind = ControlKind::Timer,
+                                 .tab_index = kNoTabStop,
+                                 .interval_ms = 1'000});
   return controls;
 }
 

@@ -14,13 +14,13 @@ constexpr toolkit::GlobalKey CtrlShift(UINT virtual_key) {
 
 }  // namespace
 
-const std::array<toolkit::GlobalKey, kRowCount + 1> kGlobalKeys = {
-    CtrlShift(VK_F1), CtrlShift(VK_F2), CtrlShift(VK_F3), CtrlShift(VK_F4),
-    CtrlShift(VK_F5), CtrlShift(VK_F6), CtrlShift(VK_F7), CtrlShift(VK_F8)};
+const std::array<toolkit::GlobalKey, kRowCount + 2> kGlobalKeys = {
+    CtrlShift(VK_F1), CtrlShift(VK_F2), CtrlShift(VK_F3), CtrlShift(VK_F4), CtrlShift(VK_F5),
+    CtrlShift(VK_F6), CtrlShift(VK_F7), CtrlShift(VK_F8), CtrlShift(VK_F9)};
 
 std::string KeysTakenMessage(std::span<const std::size_t> taken) {
   if (taken.size() == kGlobalKeys.size()) {
-    return "Ctrl+Shift+F1\xE2\x80\xA6" "F8 are used by another program.";
+    return "Ctrl+Shift+F1\xE2\x80\xA6" "F9 are used by another program.";
   }
   std::vector<std::string> names;
   for (const std::size_t place : taken) {
