@@ -7,7 +7,8 @@
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
-# keys pressed in another program are answered aloud behind it.
+# keys pressed in another program are answered aloud behind it. A German
+# default voice, with an English one installed, gives way to the English one.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail
@@ -25,8 +26,21 @@ set_voice_server() {
   wine reg add "$VOICE_SERVER" /ve /t REG_SZ /d "$1" /f >/dev/null
 }
 
+# Installed voices, listed in the order of their names: the stand-in's
+# default is the first, the German one.
+readonly VOICES='HKLM\SOFTWARE\Microsoft\Speech\Voices\Tokens'
+readonly GERMAN='Morvane test voice 1 German' ENGLISH='Morvane test voice 2 English'
+
+put_back() {
+  e2e_end
+  set_voice_server "$system_voice"
+  wine reg delete "$VOICES\\$GERMAN" /f >/dev/null 2>&1 || true
+  wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null 2>&1 || true
+}
+
+# What was asked to be said, the voices given aside.
 said_lines() {
-  [[ -f $SAID ]] && (($(wc -l <"$SAID") >= $1))
+  [[ -f $SAID ]] && (($(grep -vc '^voice ' "$SAID") >= $1))
 }
 
 foreground_is() {
@@ -47,8 +61,10 @@ system_voice=$(voice_server)
 [[ -n $system_voice ]] || fail "the prefix has no voice registered"
 # A run that was killed could not put the system's voice back.
 [[ $system_voice != *stand_in_voice* ]] || system_voice='C:\windows\system32\Speech\Common\sapi.dll'
-trap 'e2e_end; set_voice_server "$system_voice"' EXIT
+trap put_back EXIT
 set_voice_server "$(winepath -w "$stand_in")"
+wine reg add "$VOICES\\$GERMAN\Attributes" /v Language /t REG_SZ /d 407 /f >/dev/null
+wine reg add "$VOICES\\$ENGLISH\Attributes" /v Language /t REG_SZ /d 409 /f >/dev/null
 
 start_morvane
 find_window "$MAIN_TITLE"
@@ -74,7 +90,7 @@ wait_for "the voice to be silenced (see $SAID)" said_lines 5
 xdotool key alt+space g
 wine notepad >"$ARTIFACTS/e2e-voice-notepad.log" 2>&1 &
 notepad=$!
-trap 'kill "$notepad" 2>/dev/null; e2e_end; set_voice_server "$system_voice"' EXIT
+trap 'kill "$notepad" 2>/dev/null; put_back' EXIT
 wait_for "another program in front" foreground_is "Untitled - Notepad"
 xdotool key ctrl+shift+F8
 wait_for "the answer for all rows (see $SAID)" said_lines 6
@@ -86,7 +102,9 @@ wait_for "row 2's answer (see $SAID)" said_lines 8
 
 # The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.
 expected="(no voice)
+voice $ENGLISH
 failed 17 Aldric, time is up
+voice $ENGLISH
 17 Aldric, time is up
 17 Character 2 and Character 3, time is up
 3 (nothing)
