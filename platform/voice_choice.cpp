@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <ranges>
+#include <string>
 
 namespace morvane::platform {
 
@@ -17,7 +17,8 @@ constexpr std::uint16_t kEnglish = 0x09;
 bool IsEnglish(std::wstring_view identifier) {
   std::string digits;
   for (const wchar_t c : identifier) {
-    if (c > 0x7F) {
+    // Narrowed, a character beyond ASCII could pass for a digit.
+    if (static_cast<std::uint32_t>(c) > 0x7F) {
       return false;
     }
     digits += static_cast<char>(c);
@@ -30,9 +31,14 @@ bool IsEnglish(std::wstring_view identifier) {
 }
 
 bool SpeaksEnglish(std::wstring_view languages) {
-  return std::ranges::any_of(std::views::split(languages, L';'), [](const auto& identifier) {
-    return IsEnglish(std::wstring_view(identifier.begin(), identifier.end()));
-  });
+  for (std::size_t start = 0; start <= languages.size();) {
+    const std::size_t end = std::min(languages.find(L';', start), languages.size());
+    if (IsEnglish(languages.substr(start, end - start))) {
+      return true;
+    }
+    start = end + 1;
+  }
+  return false;
 }
 
 }  // namespace
@@ -42,8 +48,9 @@ std::optional<std::size_t> EnglishVoiceChoice(std::wstring_view default_language
   if (SpeaksEnglish(default_languages)) {
     return std::nullopt;
   }
-  const auto english = std::ranges::find_if(
-      installed_languages, [](const std::wstring& languages) { return SpeaksEnglish(languages); });
+  const auto english =
+      std::find_if(installed_languages.begin(), installed_languages.end(),
+                   [](const std::wstring& languages) { return SpeaksEnglish(languages); });
   if (english == installed_languages.end()) {
     return std::nullopt;
   }

@@ -23,7 +23,7 @@ TEST(VoiceChoiceTest, KeepsAnEnglishDefaultElseTakesTheFirstEnglishVoice) {
       {"German default, English second", L"407", {L"407", L"809", L"409"}, 1},
       {"none English", L"40c", {L"40c", L"407", L"419"}, std::nullopt},
       {"lists", L"407;7", {L"407;7", L"40c;409", L"C09;9"}, 1},
-      {"unreadable", L"", {L"", L"0x409", L"409 ", L"10409", L"English", L"c09"}, 5},
+      {"unreadable", L"", {L"", L"0x409", L"409 ", L"10409", L"\u0434\u0430\u0439", L"c09"}, 5},
       {"no voices", L"407", {}, std::nullopt},
   };
   for (const Case& c : cases) {
