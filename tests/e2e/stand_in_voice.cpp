@@ -2,10 +2,9 @@
 // its place in the tests' Wine prefix: it says nothing, and writes down each
 // Speak it is asked for, as a line of the file that
 // MORVANE_STAND_IN_VOICE_LOG names: "failed " when it answered with a
-// failure, the flags as a number, and the text ("(nothing)" for none). Its
-// default voice is the first the system lists; each SetVoice is written
-// down as "voice " and the voice's name. Every other method answers
-// E_NOTIMPL.
+// failure, the flags as a number, and the text ("(nothing)" for none); each
+// SetVoice as "voice " and the voice's id (Wine's is the name of its key). Its
+// default voice is MORVANE_STAND_IN_VOICE_DEFAULT's. Others answer E_NOTIMPL.
 //
 // The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
 // where no voice is installed ("(no voice)" is written down), and the first
@@ -17,7 +16,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -112,22 +110,14 @@ class StandInVoice final : public ISpVoice {
   HRESULT STDMETHODCALLTYPE SetVoice(ISpObjectToken* voice) override {
     wchar_t* id = nullptr;
     voice->GetId(&id);
-    const std::wstring_view path(id);
-    WriteDown("voice " + Utf8(path.substr(path.rfind(L'\\') + 1).data()));
+    WriteDown("voice " + Utf8(id));
     ::CoTaskMemFree(id);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetVoice(ISpObjectToken** voice) override {
-    ISpObjectTokenCategory* category = nullptr;
-    IEnumSpObjectTokens* voices = nullptr;
-    ::CoCreateInstance(__uuidof(SpObjectTokenCategory), nullptr, CLSCTX_INPROC_SERVER,
-                       __uuidof(ISpObjectTokenCategory), reinterpret_cast<void**>(&category));
-    category->SetId(SPCAT_VOICES, FALSE);
-    category->EnumTokens(nullptr, nullptr, &voices);
-    const HRESULT result = voices->Next(1, voice, nullptr);
-    voices->Release();
-    category->Release();
-    return result;
+    ::CoCreateInstance(__uuidof(SpObjectToken), nullptr, CLSCTX_INPROC_SERVER,
+                       __uuidof(ISpObjectToken), reinterpret_cast<void**>(voice));
+    return (*voice)->SetId(nullptr, _wgetenv(L"MORVANE_STAND_IN_VOICE_DEFAULT"), FALSE);
   }
   HRESULT STDMETHODCALLTYPE SpeakStream(IStream*, DWORD, ULONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetStatus(SPVOICESTATUS*, LPWSTR*) override { return E_NOTIMPL; }

@@ -7,8 +7,7 @@
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
-# keys pressed in another program are answered aloud behind it. A German
-# default voice, with an English one installed, gives way to the English one.
+# keys pressed in another program are answered aloud behind it.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail
@@ -26,19 +25,15 @@ set_voice_server() {
   wine reg add "$VOICE_SERVER" /ve /t REG_SZ /d "$1" /f >/dev/null
 }
 
-# Installed voices, listed in the order of their names: the stand-in's
-# default is the first, the German one.
-readonly VOICES='HKLM\SOFTWARE\Microsoft\Speech\Voices\Tokens'
-readonly GERMAN='Morvane test voice 1 German' ENGLISH='Morvane test voice 2 English'
+# Installed voices, listed by name: the stand-in's default, German, then English.
+readonly VOICES='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Speech\Voices\Tokens'
+readonly GERMAN='Morvane test voice 1, German' ENGLISH='Morvane test voice 2, English'
 
-put_back() {
-  e2e_end
-  set_voice_server "$system_voice"
+remove_voices() {
   wine reg delete "$VOICES\\$GERMAN" /f >/dev/null 2>&1 || true
   wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null 2>&1 || true
 }
 
-# What was asked to be said, the voices given aside.
 said_lines() {
   [[ -f $SAID ]] && (($(grep -vc '^voice ' "$SAID") >= $1))
 }
@@ -56,12 +51,13 @@ rm -f "$SAID"
 MORVANE_STAND_IN_VOICE_LOG=$(winepath -w "$SAID")
 export MORVANE_STAND_IN_VOICE_LOG
 export MORVANE_STAND_IN_VOICE_MISSING=1 MORVANE_STAND_IN_VOICE_FAILS=1
+export MORVANE_STAND_IN_VOICE_DEFAULT="$VOICES\\$GERMAN"
 
 system_voice=$(voice_server)
 [[ -n $system_voice ]] || fail "the prefix has no voice registered"
 # A run that was killed could not put the system's voice back.
 [[ $system_voice != *stand_in_voice* ]] || system_voice='C:\windows\system32\Speech\Common\sapi.dll'
-trap put_back EXIT
+trap 'e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
 set_voice_server "$(winepath -w "$stand_in")"
 wine reg add "$VOICES\\$GERMAN\Attributes" /v Language /t REG_SZ /d 407 /f >/dev/null
 wine reg add "$VOICES\\$ENGLISH\Attributes" /v Language /t REG_SZ /d 409 /f >/dev/null
@@ -90,7 +86,7 @@ wait_for "the voice to be silenced (see $SAID)" said_lines 5
 xdotool key alt+space g
 wine notepad >"$ARTIFACTS/e2e-voice-notepad.log" 2>&1 &
 notepad=$!
-trap 'kill "$notepad" 2>/dev/null; put_back' EXIT
+trap 'kill "$notepad" 2>/dev/null; e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
 wait_for "another program in front" foreground_is "Untitled - Notepad"
 xdotool key ctrl+shift+F8
 wait_for "the answer for all rows (see $SAID)" said_lines 6
