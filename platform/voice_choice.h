@@ -16,7 +16,7 @@ namespace morvane::platform {
 // identifiers in hexadecimal, separated by ";" ("409", "809;9"), empty where
 // it has none. Given the default voice's and those of every installed voice,
 // in the order the system lists them: the installed voice to take, or
-// nullopt to keep the default, which is English or the only kind there is.
+// nullopt to keep the default, as where it is English or no voice is.
 std::optional<std::size_t> EnglishVoiceChoice(std::wstring_view default_languages,
                                               std::span<const std::wstring> installed_languages);
 
