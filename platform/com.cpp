@@ -16,6 +16,7 @@ struct ComFunctions {
   decltype(&::CoUninitialize) leave = nullptr;
   decltype(&::CoCreateInstance) create_instance = nullptr;
   decltype(&::CoGetApartmentType) apartment_type = nullptr;
+  decltype(&::CoTaskMemFree) free_memory = nullptr;
 };
 
 // Loaded on first use and kept: COM objects live in ole32 until the program ends.
@@ -26,7 +27,8 @@ const ComFunctions& Com() {
         FunctionIn<decltype(ComFunctions::initialise)>(ole32, "CoInitializeEx"),
         FunctionIn<decltype(ComFunctions::leave)>(ole32, "CoUninitialize"),
         FunctionIn<decltype(ComFunctions::create_instance)>(ole32, "CoCreateInstance"),
-        FunctionIn<decltype(ComFunctions::apartment_type)>(ole32, "CoGetApartmentType")};
+        FunctionIn<decltype(ComFunctions::apartment_type)>(ole32, "CoGetApartmentType"),
+        FunctionIn<decltype(ComFunctions::free_memory)>(ole32, "CoTaskMemFree")};
   }();
   return functions;
 }
@@ -37,6 +39,9 @@ thread_local bool joined = false;
 thread_local bool initialised = false;
 
 }  // namespace
+
+// The memory came from ole32, which is loaded then.
+void ComMemoryFreer::operator()(void* memory) const { Com().free_memory(memory); }
 
 bool JoinComApartment() {
   if (joined) {

@@ -17,6 +17,13 @@ struct ComReleaser {
 template <typename Interface>
 using com_ptr = std::unique_ptr<Interface, ComReleaser>;
 
+// Memory that a COM object answers with, for its caller to free.
+struct ComMemoryFreer {
+  void operator()(void* memory) const;
+};
+template <typename T>
+using com_memory = std::unique_ptr<T, ComMemoryFreer>;
+
 // Puts this thread in a COM apartment the first time it is asked: a
 // single-threaded one, as a thread with windows wants, or whatever apartment
 // the thread was already in, which serves as well. True when the thread can

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/com.h"
+#include "platform/installed_voices.h"
 #include "platform/speech_thread.h"
 
 namespace morvane::platform {
@@ -43,6 +44,7 @@ Voice SystemVoice() {
     if (!voice) {
       return nullptr;
     }
+    ChooseEnglishVoice(*voice);
     return std::make_unique<SpeechApiEngine>(std::move(voice));
   });
 }

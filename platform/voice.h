@@ -41,6 +41,8 @@ struct Voice {
 // Through the speech API's voice, made and spoken to on a thread of its own
 // (SpeechThread), from the first sentence on, not at start: most runs never
 // speak, and making the voice loads COM, the speech engine and the audio.
+// Each voice made speaks English where an English voice is installed
+// (ChooseEnglishVoice).
 // Where there is no voice, or it fails, nothing is said and nothing fails,
 // and the next sentence tries again.
 Voice SystemVoice();

@@ -2,8 +2,9 @@
 // its place in the tests' Wine prefix: it says nothing, and writes down each
 // Speak it is asked for, as a line of the file that
 // MORVANE_STAND_IN_VOICE_LOG names: "failed " when it answered with a
-// failure, the flags as a number, and the text ("(nothing)" for none). Every
-// other method answers E_NOTIMPL.
+// failure, the flags as a number, and the text ("(nothing)" for none); each
+// SetVoice as "voice " and the voice's id (Wine's is the name of its key). Its
+// default voice is MORVANE_STAND_IN_VOICE_DEFAULT's. Others answer E_NOTIMPL.
 //
 // The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
 // where no voice is installed ("(no voice)" is written down), and the first
@@ -108,8 +109,18 @@ class StandInVoice final : public ISpVoice {
   HRESULT STDMETHODCALLTYPE GetOutputStream(ISpStreamFormat**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Pause() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Resume() override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetVoice(ISpObjectToken*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetVoice(ISpObjectToken**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetVoice(ISpObjectToken* voice) override {
+    wchar_t* id = nullptr;
+    voice->GetId(&id);
+    WriteDown("voice " + Utf8(id));
+    ::CoTaskMemFree(id);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetVoice(ISpObjectToken** voice) override {
+    ::CoCreateInstance(__uuidof(SpObjectToken), nullptr, CLSCTX_INPROC_SERVER,
+                       __uuidof(ISpObjectToken), reinterpret_cast<void**>(voice));
+    return (*voice)->SetId(nullptr, _wgetenv(L"MORVANE_STAND_IN_VOICE_DEFAULT"), FALSE);
+  }
   HRESULT STDMETHODCALLTYPE SpeakStream(IStream*, DWORD, ULONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetStatus(SPVOICESTATUS*, LPWSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Skip(LPCWSTR, LONG, ULONG*) override { return E_NOTIMPL; }

@@ -26,8 +26,17 @@ set_voice_server() {
   wine reg add "$VOICE_SERVER" /ve /t REG_SZ /d "$1" /f >/dev/null
 }
 
+# Installed voices, listed by name: the stand-in's default, German, then English.
+readonly VOICES='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Speech\Voices\Tokens'
+readonly GERMAN='Morvane test voice 1, German' ENGLISH='Morvane test voice 2, English'
+
+remove_voices() {
+  wine reg delete "$VOICES\\$GERMAN" /f >/dev/null 2>&1 || true
+  wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null 2>&1 || true
+}
+
 said_lines() {
-  [[ -f $SAID ]] && (($(wc -l <"$SAID") >= $1))
+  [[ -f $SAID ]] && (($(grep -vc '^voice ' "$SAID") >= $1))
 }
 
 foreground_is() {
@@ -43,13 +52,16 @@ rm -f "$SAID"
 MORVANE_STAND_IN_VOICE_LOG=$(winepath -w "$SAID")
 export MORVANE_STAND_IN_VOICE_LOG
 export MORVANE_STAND_IN_VOICE_MISSING=1 MORVANE_STAND_IN_VOICE_FAILS=1
+export MORVANE_STAND_IN_VOICE_DEFAULT="$VOICES\\$GERMAN"
 
 system_voice=$(voice_server)
 [[ -n $system_voice ]] || fail "the prefix has no voice registered"
 # A run that was killed could not put the system's voice back.
 [[ $system_voice != *stand_in_voice* ]] || system_voice='C:\windows\system32\Speech\Common\sapi.dll'
-trap 'e2e_end; set_voice_server "$system_voice"' EXIT
+trap 'e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
 set_voice_server "$(winepath -w "$stand_in")"
+wine reg add "$VOICES\\$GERMAN\Attributes" /v Language /t REG_SZ /d 407 /f >/dev/null
+wine reg add "$VOICES\\$ENGLISH\Attributes" /v Language /t REG_SZ /d 409 /f >/dev/null
 
 start_morvane
 find_window "$MAIN_TITLE"
@@ -75,7 +87,7 @@ wait_for "the voice to be silenced (see $SAID)" said_lines 5
 xdotool key alt+space g
 wine notepad >"$ARTIFACTS/e2e-voice-notepad.log" 2>&1 &
 notepad=$!
-trap 'kill "$notepad" 2>/dev/null; e2e_end; set_voice_server "$system_voice"' EXIT
+trap 'kill "$notepad" 2>/dev/null; e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
 wait_for "another program in front" foreground_is "Untitled - Notepad"
 xdotool key ctrl+shift+F8
 wait_for "the answer for all rows (see $SAID)" said_lines 6
@@ -87,7 +99,9 @@ wait_for "row 2's answer (see $SAID)" said_lines 8
 
 # The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.
 expected="(no voice)
+voice $ENGLISH
 failed 17 Aldric, time is up
+voice $ENGLISH
 17 Aldric, time is up
 17 Character 2 and Character 3, time is up
 3 (nothing)
