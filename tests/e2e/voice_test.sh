@@ -114,7 +114,7 @@ voice $ENGLISH
 # A voice still being made, for half a minute, when the window is closed does
 # not hold the program's end.
 kill "$notepad"
-trap 'e2e_end; set_voice_server "$system_voice"' EXIT
+trap 'e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
 e2e_end
 rm -f "$SAID"
 export MORVANE_STAND_IN_VOICE_MISSING=0 MORVANE_STAND_IN_VOICE_FAILS=0

@@ -67,5 +67,11 @@ TEST(RowAnswersTest, AllRowsSayEveryRowThatCountsIsStoppedOrRedInRowOrder) {
   }
 }
 
+TEST(RowAnswersTest, TheKeyForTheAlarmsSaysTheNamesItTurnedWhite) {
+  EXPECT_EQ(AlarmsSeenAnswer(std::vector<ExpiredRow>{{1, "Aldric"}, {2, " "}}),
+            "Aldric and Character 2, seen");
+  EXPECT_EQ(AlarmsSeenAnswer({}), "No alarms");
+}
+
 }  // namespace
 }  // namespace morvane

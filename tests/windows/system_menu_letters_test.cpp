@@ -80,7 +80,7 @@ TEST_F(SystemMenuLettersTest, NeverCloseOrMoveInAnyLanguageNorAnotherItemsInTheW
     words.push_back(ItemText(menu, index));
     ours.push_back(AccessKey(words.back()));
   }
-  ASSERT_EQ(ours.size(), 5u) << "the four options and About";
+  ASSERT_EQ(ours.size(), 6u) << "the five options and About";
   for (const wchar_t key : ours) {
     EXPECT_NE(key, 0);
     EXPECT_EQ(std::count(ours.begin(), ours.end(), key), 1) << std::string(1, char(key));
