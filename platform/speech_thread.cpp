@@ -175,8 +175,11 @@ class SpeechThread : public std::enable_shared_from_this<SpeechThread> {
 
 // The last copy of the Voice ends the thread.
 struct ThreadEnder {
-  std::shared_ptr<SpeechThread> thread;
+  explicit ThreadEnder(std::shared_ptr<SpeechThread> started) : thread(std::move(started)) {}
+  ThreadEnder(const ThreadEnder&) = delete;
+  ThreadEnder& operator=(const ThreadEnder&) = delete;
   ~ThreadEnder() { thread->End(); }
+  const std::shared_ptr<SpeechThread> thread;
 };
 
 }  // namespace

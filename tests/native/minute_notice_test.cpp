@@ -10,34 +10,27 @@
 namespace morvane {
 namespace {
 
-struct Tick {
-  int row;
-  std::int64_t before;
-  std::int64_t after;  // seconds left
-};
-
 TEST(MinuteNoticeTest, TheTickThatCrossesTheMinuteTellsTheTimeLeftThen) {
-  const char* const names[] = {"", "Aldric", "Brenna", "Corvin"};
+  const char* const names[] = {"Aldric", "Brenna", "Corvin"};
   const struct {
     const char* story;
-    std::vector<Tick> ticks;
+    std::vector<std::vector<std::int64_t>> ticks;  // row, seconds left before, after
     std::string said;
   } cases[] = {
-      {"crossing the minute", {{1, 62, 61}, {1, 61, 60}, {1, 60, 59}}, "Aldric, 1 minute left"},
-      {"started at a minute: its first tick", {{1, 60, 59}}, ""},
-      {"resumed at 0:50", {{1, 50, 49}}, ""},
-      {"a jump past zero only rings", {{1, 75, 0}}, ""},
-      {"a jump from 1:30 to 0:20", {{1, 90, 20}}, "Aldric, 20 seconds left"},
-      {"rows a moment apart, and one later after a stall",
-       {{1, 61, 60}, {2, 61, 60}, {3, 95, 20}},
+      {"crossing the minute", {{0, 62, 61}, {0, 61, 60}, {0, 60, 59}}, "Aldric, 1 minute left"},
+      {"started at a minute: its first tick", {{0, 60, 59}}, ""},
+      {"resumed at 0:50", {{0, 50, 49}}, ""},
+      {"a jump past zero only rings", {{0, 75, 0}}, ""},
+      {"a jump from 1:30 to 0:20", {{0, 90, 20}}, "Aldric, 20 seconds left"},
+      {"rows a moment apart, and one after a stall", {{0, 61, 60}, {1, 61, 60}, {2, 95, 20}},
        "Aldric and Brenna, 1 minute left; Corvin, 20 seconds left"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.story);
     std::vector<NoticedRow> noticed;
-    for (const Tick& tick : c.ticks) {
-      if (const auto left = MinuteNoticeAt(tick.before, tick.after)) {
-        noticed.push_back(NoticedRow{tick.row, names[tick.row], *left});
+    for (const auto& tick : c.ticks) {
+      if (const auto left = MinuteNoticeAt(tick[1], tick[2])) {
+        noticed.push_back(NoticedRow{static_cast<int>(tick[0]) + 1, names[tick[0]], *left});
       }
     }
     EXPECT_EQ(MinuteNoticeSentence(noticed), c.said);

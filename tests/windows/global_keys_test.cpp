@@ -2,7 +2,7 @@
 // window is in front and has the keyboard, as in a game, they reach the main
 // window, which answers aloud and leaves everything on the screen as it was;
 // the option holds them only while it is on, and says which another program
-// holds.
+// holds. A minute's notice reaches the user there too.
 #include <windows.h>
 
 #include <chrono>
@@ -93,6 +93,29 @@ TEST_F(GlobalKeysTest, TheKeyForTheAlarmsTurnsTheRedNamesWhiteAndStopsTheRinging
   EXPECT_EQ(NameBox(2).TextColour(), kWhite);
   EXPECT_FALSE(Main().TimerNamed("tmrRing").Enabled());
   EXPECT_EQ(::GetForegroundWindow(), other.hwnd());
+}
+
+// A minute's notice is told behind the other program too, whether or not the
+// keys are on: a second after the tick that crosses the minute, with the rows
+// that cross it meanwhile.
+TEST_F(GlobalKeysTest, RowsStartedAtOneMinuteThreeAreNoticedTogetherThreeSecondsLater) {
+  Main().Show();
+  NameBox(1).SetText("Aldric");
+  Choose(L"A minute's notice");
+  StartRow(1, "0:1:3");
+  StartRow(2, "0:1:3");
+  const OtherProgramInFront other(windows_);
+  for (int second = 1; second <= 3; ++second) {
+    PassOneSecond();
+    DeliverTimerMessage(1);
+    DeliverTimerMessage(2);
+    EXPECT_EQ(Main().TimerNamed("tmrMinuteNotice").Enabled(), second == 3);
+  }
+  PassOneSecond();
+  ::SendMessageW(Main().hwnd(), WM_TIMER, Main().TimerNamed("tmrMinuteNotice").id(), 0);
+  EXPECT_EQ(said_, std::vector<std::string>{"(notice) Aldric and Character 2, 1 minute left"});
+  EXPECT_EQ(::GetForegroundWindow(), other.hwnd());
+  EXPECT_TRUE(flashes_.empty());
 }
 
 // A window of the test's own plays the other program that holds keys.

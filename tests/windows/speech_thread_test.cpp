@@ -41,7 +41,7 @@ struct Heard {
 };
 
 // Held by the voice's thread too, which may still wait on its event.
-class StandInEngine final : public platform::SpeechEngine {
+class StandInEngine : public platform::SpeechEngine {
  public:
   explicit StandInEngine(std::shared_ptr<Heard> heard) : heard_(std::move(heard)) {}
   bool Speak(const wchar_t* text, bool) override {
@@ -92,49 +92,32 @@ TEST(SpeechThreadTest, HandsTheNextSentenceOnceTheLastIsSaidAndAnAnswerFirst) {
                                                      "Brenna, time is up"}));
 }
 
-// Tells that it has said a sentence with a message to a window of its own,
-// posted in Speak and already looked at there, as a call into COM inside
-// Speak may do: a thread that waits only for messages it has not seen yet
-// never hears that the sentence is said.
-class EngineDoneByMessage final : public platform::SpeechEngine {
- public:
-  explicit EngineDoneByMessage(std::shared_ptr<Heard> heard)
-      : heard_(std::move(heard)),
-        window_(::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  nullptr, nullptr)) {
-    ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(heard_->said.get()));
-    ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Said));
-  }
-  ~EngineDoneByMessage() override { ::DestroyWindow(window_); }
-  bool Speak(const wchar_t* text, bool) override {
-    ::ResetEvent(heard_->said.get());
-    {
-      const std::lock_guard hold(heard_->lock);
-      heard_->lines.push_back(platform::Narrow(text));
-    }
-    ::PostMessageW(window_, WM_APP, 0, 0);
-    MSG seen;
-    ::PeekMessageW(&seen, nullptr, 0, 0, PM_NOREMOVE);
-    return true;
-  }
-  HANDLE SaidEvent() override { return heard_->said.get(); }
-
- private:
-  static LRESULT CALLBACK Said(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_APP) {
-      ::SetEvent(reinterpret_cast<HANDLE>(::GetWindowLongPtrW(window, GWLP_USERDATA)));
-    }
-    return ::DefWindowProcW(window, message, wparam, lparam);
-  }
-
-  std::shared_ptr<Heard> heard_;
-  HWND window_;
-};
+// A stand-in that tells it has said a sentence with a message, posted in
+// Speak and already looked at there, as a call into COM inside Speak may do:
+// a thread that waits only for messages it has not seen never hears it.
+LRESULT CALLBACK SetTheSaidEvent(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_APP) ::SetEvent(reinterpret_cast<HANDLE>(lparam));
+  return ::DefWindowProcW(window, message, wparam, lparam);
+}
 
 TEST(SpeechThreadTest, DeliversTheMessagesThatTheEngineHasAlreadyLookedAt) {
+  struct Engine final : StandInEngine {
+    explicit Engine(std::shared_ptr<Heard> heard) : StandInEngine(std::move(heard)) {
+      ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SetTheSaidEvent));
+    }
+    bool Speak(const wchar_t* text, bool cut) override {
+      StandInEngine::Speak(text, cut);
+      ::PostMessageW(window, WM_APP, 0, reinterpret_cast<LPARAM>(SaidEvent()));
+      MSG seen;
+      ::PeekMessageW(&seen, nullptr, 0, 0, PM_NOREMOVE);
+      return true;
+    }
+    HWND window = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    nullptr, nullptr);
+  };
   const auto heard = std::make_shared<Heard>();
   const platform::Voice voice =
-      platform::VoiceOnItsOwnThread([heard] { return std::make_unique<EngineDoneByMessage>(heard); });
+      platform::VoiceOnItsOwnThread([heard] { return std::make_unique<Engine>(heard); });
   voice.say(platform::SentenceKind::Expiry, "Aldric, time is up", 0);
   voice.say(platform::SentenceKind::Expiry, "Brenna, time is up", 0);
   EXPECT_TRUE(Soon([&] { return heard->Lines().size() == 2; }));
