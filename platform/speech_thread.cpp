@@ -29,7 +29,7 @@ class SlimLock {
 // Its state is the thread's as much as the window's: the thread holds it
 // too, so that a thread still inside the engine when the program ends finds
 // it there for as long as it runs on.
-class SpeechThread : public std::enable_shared_from_this<SpeechThread> {
+class SpeechThread {
  public:
   explicit SpeechThread(SpeechEngineMaker make) : make_(std::move(make)) {}
   SpeechThread(const SpeechThread&) = delete;
@@ -51,13 +51,15 @@ class SpeechThread : public std::enable_shared_from_this<SpeechThread> {
     ::WaitForSingleObject(thread_.get(), kLongestWaitAtTheEnd);
   }
 
-  void Say(SentenceKind kind, std::string_view sentence, Subjects about) {
+  // `self` is this, held: the thread holds it too.
+  void Say(SentenceKind kind, std::string_view sentence, Subjects about,
+           const std::shared_ptr<SpeechThread>& self) {
     {
       const std::lock_guard lock(lock_);
       queue_.Add(kind, std::string(sentence), about);
     }
     if (!thread_) {
-      Begin();
+      Begin(self);
     }
     ::SetEvent(wake_.get());
   }
@@ -82,9 +84,9 @@ class SpeechThread : public std::enable_shared_from_this<SpeechThread> {
  private:
   static constexpr DWORD kLongestWaitAtTheEnd = 1000;  // ms
 
-  void Begin() {
+  void Begin(const std::shared_ptr<SpeechThread>& self) {
     wake_.reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    auto held = std::make_unique<std::shared_ptr<SpeechThread>>(shared_from_this());
+    auto held = std::make_unique<std::shared_ptr<SpeechThread>>(self);
     thread_.reset(::CreateThread(nullptr, 0, &Run, held.get(), 0, nullptr));
     if (thread_) {
       held.release();  // the thread's now
@@ -188,7 +190,7 @@ Voice VoiceOnItsOwnThread(SpeechEngineMaker make) {
   const auto ender =
       std::make_shared<ThreadEnder>(std::make_shared<SpeechThread>(std::move(make)));
   return Voice{[ender](SentenceKind kind, std::string_view sentence,
-                       Subjects about) { ender->thread->Say(kind, sentence, about); },
+                       Subjects about) { ender->thread->Say(kind, sentence, about, ender->thread); },
                [ender](Subjects about) { return ender->thread->Withdraw(about); },
                [ender] { ender->thread->SilenceTheNames(); }};
 }
