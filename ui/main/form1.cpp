@@ -62,7 +62,7 @@ void Form1::BindRow(int number) {
   // A Start turns the name white, a tick may turn it red, a click white.
   button.SetClickHandler([this, &row, place] {
     row.cmdStart_Click();
-    minute_notices_.Restarted(place);
+    minute_notices_.StartedOrStopped(place);
     NameColoursChanged();
   });
   timer.SetTickHandler([this, &row, place] {

@@ -43,7 +43,7 @@ void MinuteNotices::Ticked(std::size_t row, const RowStanding& before, const Row
   }
 }
 
-void MinuteNotices::Restarted(std::size_t row) { Drop(row); }
+void MinuteNotices::StartedOrStopped(std::size_t row) { Drop(row); }
 
 void MinuteNotices::Say() {
   gather_.SetEnabled(false);

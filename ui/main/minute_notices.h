@@ -35,7 +35,7 @@ class MinuteNotices {
   // Row `row`'s timer ticked: where it stood before and after.
   void Ticked(std::size_t row, const RowStanding& before, const RowStanding& after);
   // Row `row` was started, resumed or stopped.
-  void Restarted(std::size_t row);
+  void StartedOrStopped(std::size_t row);
 
  private:
   using Seconds = std::array<std::optional<std::int64_t>, kRowCount>;
