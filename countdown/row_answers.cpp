@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "countdown/spoken_words.h"
 
@@ -58,11 +57,7 @@ std::string AllRowsAnswer(std::span<const NamedStanding> rows) {
 }
 
 std::string AlarmsSeenAnswer(std::span<const ExpiredRow> rows) {
-  std::vector<std::string> names;
-  for (const ExpiredRow& row : rows) {
-    names.push_back(SpokenName(row.number, row.name));
-  }
-  return names.empty() ? "No alarms" : SpokenList(names) + ", seen";
+  return rows.empty() ? "No alarms" : SpokenNames(rows) + ", seen";
 }
 
 }  // namespace morvane

@@ -6,15 +6,16 @@
 
 namespace morvane {
 
-std::string TimeIsUpSentence(std::span<const ExpiredRow> rows) {
-  if (rows.empty()) {
-    return {};
-  }
+std::string SpokenNames(std::span<const ExpiredRow> rows) {
   std::vector<std::string> names;
   for (const ExpiredRow& row : rows) {
     names.push_back(SpokenName(row.number, row.name));
   }
-  return SpokenList(names) + ", time is up";
+  return SpokenList(names);
+}
+
+std::string TimeIsUpSentence(std::span<const ExpiredRow> rows) {
+  return rows.empty() ? std::string() : SpokenNames(rows) + ", time is up";
 }
 
 }  // namespace morvane

@@ -12,6 +12,10 @@ struct ExpiredRow {
   std::string name;  // the name box's text, UTF-8
 };
 
+// The rows' names as the voice says them, as a list: "Aldric and Character
+// 2". Empty for no rows.
+std::string SpokenNames(std::span<const ExpiredRow> rows);
+
 // "Aldric, time is up"; "Aldric and Brenna, time is up"; "Aldric, Brenna and
 // Corvin, time is up", for rows given in row order. Spaces and tabs around a
 // name are left out, and a name box with nothing else is "Character N", as

@@ -23,6 +23,22 @@ QUERY_USER_NOTIFICATION_STATE SystemNotificationState() {
 
 }  // namespace
 
+// A window on the desktop, even maximised, leaves the taskbar uncovered.
+bool ForegroundFillsItsMonitor() {
+  const HWND foreground = ::GetForegroundWindow();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT window{};
+  if (foreground == nullptr ||
+      !::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &monitor) ||
+      !::GetWindowRect(foreground, &window)) {
+    return false;
+  }
+  RECT covered{};
+  ::IntersectRect(&covered, &window, &monitor.rcMonitor);
+  return ::EqualRect(&covered, &monitor.rcMonitor) != FALSE;
+}
+
 ForegroundRequests SystemForegroundRequests() {
   return ForegroundRequests{
       [](HWND window) { ::SetForegroundWindow(window); },

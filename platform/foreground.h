@@ -23,6 +23,10 @@ struct ForegroundRequests {
 
 ForegroundRequests SystemForegroundRequests();
 
+// Whether the window in front covers its whole monitor, as a program full
+// screen does; false when there is none.
+bool ForegroundFillsItsMonitor();
+
 // QUNS_APP, "a Store app is running", which the headers declare only for
 // Windows 8 and later.
 inline constexpr auto kStoreAppRunning = static_cast<QUERY_USER_NOTIFICATION_STATE>(7);

@@ -1,6 +1,7 @@
 #include "ui/main/form1.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -66,12 +67,11 @@ void Form1::BindRow(int number) {
     NameColoursChanged();
   });
   timer.SetTickHandler([this, &row, place] {
-    if (minute_notices_.On()) {
-      const RowStanding before = row.Standing();
-      row.tmrCrono_Timer();
-      minute_notices_.Ticked(place, before, row.Standing());
-    } else {
-      row.tmrCrono_Timer();
+    // Read only while the notice is on: a tick is otherwise as it always was.
+    const auto before = minute_notices_.On() ? std::optional(row.Standing()) : std::nullopt;
+    row.tmrCrono_Timer();
+    if (before) {
+      minute_notices_.Ticked(place, *before, row.Standing());
     }
     NameColoursChanged();
   });

@@ -22,23 +22,6 @@ int ShowCommand(HWND window, bool activate) {
   return activate ? SW_SHOW : SW_SHOWNA;
 }
 
-// A program full screen covers its whole monitor; a window on the desktop,
-// even maximised, leaves the taskbar uncovered.
-bool ForegroundFillsItsMonitor() {
-  const HWND foreground = ::GetForegroundWindow();
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  RECT window{};
-  if (foreground == nullptr ||
-      !::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &monitor) ||
-      !::GetWindowRect(foreground, &window)) {
-    return false;
-  }
-  RECT covered{};
-  ::IntersectRect(&covered, &window, &monitor.rcMonitor);
-  return ::EqualRect(&covered, &monitor.rcMonitor) != FALSE;
-}
-
 // Windows interrupts the user in two states (quiet time, the first hours after
 // a new user first signs in, holds back only its own news). It reports a Store
 // program running alike whether the program is full screen or in a window on
@@ -49,7 +32,7 @@ bool ForegroundFillsItsMonitor() {
 // falls on the quiet side.
 bool MayInterrupt(QUERY_USER_NOTIFICATION_STATE state) {
   if (state == platform::kStoreAppRunning) {
-    return !ForegroundFillsItsMonitor();
+    return !platform::ForegroundFillsItsMonitor();
   }
   return state == QUNS_ACCEPTS_NOTIFICATIONS || state == QUNS_QUIET_TIME;
 }
