@@ -79,8 +79,7 @@ TEST(MinuteNoticeTest, TheTickThatCrossesTheMinuteTellsTheTimeLeftThen) {
     std::string said;
   } cases[] = {
       {"crossing the minute", {{0, 62, 61}, {0, 61, 60}, {0, 60, 59}}, "Aldric, 1 minute left"},
-      {"started at a minute: its first tick", {{0, 60, 59}}, ""},
-      {"resumed at 0:50", {{0, 50, 49}}, ""},
+      {"started at a minute, resumed at 0:50: their first ticks", {{0, 60, 59}, {1, 50, 49}}, ""},
       {"a jump past zero only rings", {{0, 75, 0}}, ""},
       {"a jump from 1:30 to 0:20", {{0, 90, 20}}, "Aldric, 20 seconds left"},
       {"rows a moment apart, and one after a stall", {{0, 61, 60}, {1, 61, 60}, {2, 95, 20}},

@@ -14,7 +14,8 @@ namespace {
 // Runs the requests of one batch, "told A; answer B; said; silence", as the
 // window may leave several before the thread wakes, then tells the step the
 // engine takes: "say A", "cut", "cut, say B", or "" for none. "notice N 3"
-// is about the subjects 3; "withdraw 1" adds what it withdrew: "(3) say A".
+// is about the subjects 3 (one digit); "withdraw 1" adds what it withdrew:
+// "(3) say A".
 std::string Batch(SpeechQueue& queue, const std::string& requests) {
   std::istringstream in(requests);
   std::string withdrew;
@@ -24,18 +25,13 @@ std::string Batch(SpeechQueue& queue, const std::string& requests) {
     if (word == "told") queue.Add(SentenceKind::Expiry, sentence);
     if (word == "remind") queue.Add(SentenceKind::Reminder, sentence);
     if (word == "answer") queue.Add(SentenceKind::Answer, sentence);
-    const std::size_t last = sentence.rfind(' ');
-    if (word == "notice") {
-      queue.Add(SentenceKind::Notice, sentence.substr(0, last), std::stoul(sentence.substr(last)));
-    }
-    if (word == "withdraw") {
-      withdrew = "(" + std::to_string(queue.Withdraw(std::stoul(sentence))) + ") ";
-    }
+    if (word == "notice") queue.Add(SentenceKind::Notice, sentence.substr(0, 1), sentence[2] - '0');
+    if (word == "withdraw") withdrew = std::to_string(queue.Withdraw(sentence[0] - '0'));
     if (word == "silence") queue.SilenceTheNames();
     if (word == "said") queue.Said();
   }
   const SpeechQueue::Step step = queue.Next();
-  std::string taken = withdrew + (step.cut ? "cut" : "");
+  std::string taken = (withdrew.empty() ? "" : "(" + withdrew + ") ") + (step.cut ? "cut" : "");
   if (step.say) taken += (step.cut ? ", say " : "say ") + *step.say;
   return taken;
 }
