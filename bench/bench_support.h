@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -15,6 +16,35 @@ inline double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const size_t middle = values.size() / 2;
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Where a median lies, and how far apart the values it is the middle of lie.
+struct MedianWithSpread {
+  double median;
+  // The middle half of the values: the first and third quartiles.
+  double lower_quartile;
+  double upper_quartile;
+  // About 95 % sure to hold the median of all the values the measurement
+  // could give: the order statistics n/2 -/+ 0.98 sqrt(n), which assume
+  // nothing of how the values are distributed.
+  double interval_low;
+  double interval_high;
+  double IntervalHalfWidth() const { return (interval_high - interval_low) / 2; }
+};
+
+inline MedianWithSpread Spread(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const double count = static_cast<double>(values.size());
+  const auto at = [&](double rank) {  // rank counted from 0, clamped
+    const auto index = static_cast<size_t>(std::clamp(rank, 0.0, count - 1));
+    return values[index];
+  };
+  const double margin = 0.98 * std::sqrt(count);
+  return {Median(values),
+          at(std::round((count - 1) / 4)),
+          at(std::round(3 * (count - 1) / 4)),
+          at(std::floor(count / 2 - margin) - 1),
+          at(std::ceil(count / 2 + margin) - 1)};
 }
 
 // A whole number from 1 to 1000, or nothing.
@@ -33,10 +63,12 @@ inline std::wstring FileNameOf(const std::wstring& path) {
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-// A program to launch and the title of the window it shows.
+// A program to launch, the title of the window it shows, and the argument
+// it is given, if any.
 struct Subject {
   std::wstring path;
   std::wstring title;
+  std::wstring argument;
 };
 
 // What a benchmark that runs the program beside its baseline is told:

@@ -38,9 +38,12 @@ DWORD Milliseconds(std::chrono::milliseconds duration) {
 
 }  // namespace
 
-LaunchedProgram::LaunchedProgram(const std::wstring& path) {
+LaunchedProgram::LaunchedProgram(const std::wstring& path, const std::wstring& argument) {
   // CreateProcess may write into the command line it is given.
   std::wstring command_line = L"\"" + path + L"\"";
+  if (!argument.empty()) {
+    command_line += L" \"" + argument + L"\"";
+  }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION created{};

@@ -25,8 +25,9 @@ inline constexpr std::chrono::seconds kCloseTimeout{10};
 
 class LaunchedProgram {
  public:
-  // Starts the program; throws std::runtime_error when it cannot be started.
-  explicit LaunchedProgram(const std::wstring& path);
+  // Starts the program, with the argument on its command line if there is
+  // one; throws std::runtime_error when it cannot be started.
+  explicit LaunchedProgram(const std::wstring& path, const std::wstring& argument = {});
   LaunchedProgram(const LaunchedProgram&) = delete;
   LaunchedProgram& operator=(const LaunchedProgram&) = delete;
   // Ends the program if it is still running.

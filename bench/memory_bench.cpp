@@ -1,11 +1,16 @@
 // How much memory a program holds for itself with all its countdown rows
-// running, against a baseline, both running side by side in the same run.
+// running, against a baseline, all running side by side in the same run.
 //
 // Once the program's window shows, every row is started as a user would:
 // each time box still showing 00:00:00 is given an hour and every Start
-// button is clicked. After a few seconds of counting the private bytes
-// (memory committed for that process alone) and the working set of both
-// processes are read, and the rows still running are counted.
+// button is clicked, which plays the Start cue when the program has its
+// "Sounds" folder beside it, as the release lays it out. The baseline is
+// then started, and where the program has its cues, a second one that plays
+// the same cue once: the system's sound (the multimedia library, its device
+// and the thread a sound plays on) is then on both sides. After a few
+// seconds of counting the private bytes (memory committed for that process
+// alone) and the working set of every process are read, and the program's
+// rows still running are counted.
 //
 // Usage: memory_bench PROGRAM TITLE BASELINE BASELINE_TITLE [SECONDS] [RUNS]
 //        (3 seconds of counting, 3 runs by default; medians are printed)
@@ -14,7 +19,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <optional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -23,6 +28,7 @@
 #include "bench/bench_support.h"
 #include "bench/launched_program.h"
 #include "bench/morvane_rows.h"
+#include "countdown/cue_path.h"
 
 namespace {
 
@@ -64,26 +70,65 @@ HWND ShownWindow(const LaunchedProgram& launched, const Subject& subject) {
   return window;
 }
 
+// The baselines side by side with the program: the minimal window as it is,
+// and, where the program has its cues beside it, one more that plays the
+// Start cue once, as the program does when a row starts.
+std::vector<Subject> BaselinesFor(const Subject& program, const Subject& baseline) {
+  std::vector<Subject> baselines{baseline};
+  const std::wstring start_cue =
+      morvane::CuePath(morvane::FolderOf(program.path), morvane::Cue::Start);
+  if (::GetFileAttributesW(start_cue.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    baselines.push_back(Subject{baseline.path, baseline.title, start_cue});
+  }
+  return baselines;
+}
+
 struct Sample {
   Memory program;
-  Memory baseline;
+  std::vector<Memory> baselines;
   int rows_running;
 };
 
-Sample MeasureOnce(const Subject& program, const Subject& baseline, std::chrono::seconds counting) {
+Sample MeasureOnce(const Subject& program, const std::vector<Subject>& baselines,
+                   std::chrono::seconds counting) {
   LaunchedProgram launched_program(program.path);
   HWND program_window = ShownWindow(launched_program, program);
   StartEveryRow(program_window);
-  LaunchedProgram launched_baseline(baseline.path);
-  HWND baseline_window = ShownWindow(launched_baseline, baseline);
+  std::vector<std::unique_ptr<LaunchedProgram>> launched_baselines;
+  std::vector<HWND> baseline_windows;
+  for (const Subject& baseline : baselines) {
+    launched_baselines.push_back(std::make_unique<LaunchedProgram>(baseline.path, baseline.argument));
+    baseline_windows.push_back(ShownWindow(*launched_baselines.back(), baseline));
+  }
 
   std::this_thread::sleep_for(counting);
-  Sample sample{MemoryOf(launched_program.process()), MemoryOf(launched_baseline.process()),
+  Sample sample{MemoryOf(launched_program.process()), {},
                 CountButtonsCaptioned(program_window, L"Stop")};
+  for (const auto& launched : launched_baselines) {
+    sample.baselines.push_back(MemoryOf(launched->process()));
+  }
   launched_program.Close(program_window, kCloseTimeout);
-  launched_baseline.Close(baseline_window, kCloseTimeout);
+  for (size_t each = 0; each < launched_baselines.size(); ++each) {
+    launched_baselines[each]->Close(baseline_windows[each], kCloseTimeout);
+  }
   return sample;
 }
+
+std::wstring Described(const Subject& subject) {
+  return subject.argument.empty() ? FileNameOf(subject.path)
+                                  : FileNameOf(subject.path) + L" playing " +
+                                        FileNameOf(subject.argument);
+}
+
+struct Series {
+  std::vector<double> private_kib;
+  std::vector<double> working_set_kib;
+  void Add(const Memory& memory) {
+    private_kib.push_back(memory.private_kib);
+    working_set_kib.push_back(memory.working_set_kib);
+  }
+  Memory Medians() const { return {Median(private_kib), Median(working_set_kib)}; }
+};
 
 int Usage() {
   std::fprintf(stderr,
@@ -101,32 +146,36 @@ int wmain(int argc, wchar_t** argv) {
   const auto& [program, baseline, seconds, runs] = *arguments;
 
   try {
-    std::vector<double> program_private, program_working, baseline_private, baseline_working;
+    const std::vector<Subject> baselines = BaselinesFor(program, baseline);
+    Series program_series;
+    std::vector<Series> baseline_series(baselines.size());
     std::printf("Memory in KiB (private / working set) after %d s of counting:\n", seconds);
     for (int run = 1; run <= runs; ++run) {
-      const Sample sample = MeasureOnce(program, baseline, std::chrono::seconds{seconds});
-      program_private.push_back(sample.program.private_kib);
-      program_working.push_back(sample.program.working_set_kib);
-      baseline_private.push_back(sample.baseline.private_kib);
-      baseline_working.push_back(sample.baseline.working_set_kib);
-      std::printf("  %2d  %ls %8.0f / %8.0f (%d rows running)   %ls %8.0f / %8.0f\n", run,
+      const Sample sample = MeasureOnce(program, baselines, std::chrono::seconds{seconds});
+      program_series.Add(sample.program);
+      std::printf("  %2d  %ls %6.0f / %6.0f (%d rows running)", run,
                   FileNameOf(program.path).c_str(), sample.program.private_kib,
-                  sample.program.working_set_kib, sample.rows_running,
-                  FileNameOf(baseline.path).c_str(), sample.baseline.private_kib,
-                  sample.baseline.working_set_kib);
+                  sample.program.working_set_kib, sample.rows_running);
+      for (size_t each = 0; each < baselines.size(); ++each) {
+        baseline_series[each].Add(sample.baselines[each]);
+        std::printf("   %6.0f / %6.0f", sample.baselines[each].private_kib,
+                    sample.baselines[each].working_set_kib);
+      }
+      std::printf("\n");
     }
 
-    const double private_kib = Median(program_private);
-    const double baseline_private_kib = Median(baseline_private);
-    const double working_kib = Median(program_working);
-    const double baseline_working_kib = Median(baseline_working);
-    std::printf("Medians:                private   working set\n");
-    std::printf("  %-20ls %9.0f %11.0f\n", FileNameOf(program.path).c_str(), private_kib,
-                working_kib);
-    std::printf("  %-20ls %9.0f %11.0f\n", FileNameOf(baseline.path).c_str(),
-                baseline_private_kib, baseline_working_kib);
-    std::printf("  %-20s %9.2f %11.2f   (aim for private bytes: 1.25 at most)\n", "ratio",
-                private_kib / baseline_private_kib, working_kib / baseline_working_kib);
+    const Memory measured = program_series.Medians();
+    std::printf("Medians:                                private   working set   ratio\n");
+    std::printf("  %-36ls %9.0f %11.0f\n", Described(program).c_str(), measured.private_kib,
+                measured.working_set_kib);
+    for (size_t each = 0; each < baselines.size(); ++each) {
+      const Memory held = baseline_series[each].Medians();
+      std::printf("  %-36ls %9.0f %11.0f   %.2f / %.2f\n", Described(baselines[each]).c_str(),
+                  held.private_kib, held.working_set_kib, measured.private_kib / held.private_kib,
+                  measured.working_set_kib / held.working_set_kib);
+    }
+    std::printf("  (aim for private bytes: 1.25 at most, against the baseline playing the cue"
+                " where the program has its cues)\n");
   } catch (const std::exception& error) {
     std::fprintf(stderr, "memory_bench: %s\n", error.what());
     return 1;

@@ -6,19 +6,24 @@
 //   ready  until the program then waits for input, its first paint done.
 //
 // Each program is launched once first, unmeasured, so that both start with
-// their files in the cache; then they alternate, each going first in every
-// other round so that neither gains from a machine that warms up or slows
-// down. Each launch ends by closing the window as its close box would.
+// their files in the cache. Then they alternate, and each launch of the
+// program is paired with the baseline's launch right after it: the figure is
+// the median of the pairs' ratios, which a machine that slows down or speeds
+// up for a while moves little, as it moves both launches of a pair alike.
+// Under Wine a launch takes one of two times some 30 % apart, whichever the
+// program, so single ratios scatter widely: after LAUNCHES pairs, more are
+// made, up to ten times as many, until the median is known to within 0.015
+// either way (the interval printed beside it). Each launch ends by closing
+// the window as its close box would.
 //
 // Usage: startup_bench PROGRAM TITLE BASELINE BASELINE_TITLE [LAUNCHES]
-//        (7 launches of each by default)
+//        (21 pairs at least by default)
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 #include "bench/bench_support.h"
@@ -32,8 +37,9 @@ using morvane::bench::kCloseTimeout;
 using morvane::bench::kWindowTimeout;
 using morvane::bench::LaunchedProgram;
 using morvane::bench::Median;
+using morvane::bench::MedianWithSpread;
+using morvane::bench::Spread;
 using morvane::bench::Subject;
-
 
 struct Startup {
   double shown_ms;
@@ -64,6 +70,10 @@ std::optional<Startup> Launch(const Subject& subject) {
   return Startup{shown, ready};
 }
 
+// The precision aimed at: half the width of the median's interval.
+constexpr double kAimedPrecision = 0.015;
+constexpr int kMostLaunchesPerLeast = 10;
+
 struct Series {
   std::vector<double> shown;
   std::vector<double> ready;
@@ -71,7 +81,21 @@ struct Series {
     shown.push_back(startup.shown_ms);
     ready.push_back(startup.ready_ms);
   }
+  void AddRatio(const Startup& program, const Startup& baseline) {
+    shown.push_back(program.shown_ms / baseline.shown_ms);
+    ready.push_back(program.ready_ms / baseline.ready_ms);
+  }
+  bool Precise() const {
+    return Spread(shown).IntervalHalfWidth() <= kAimedPrecision &&
+           Spread(ready).IntervalHalfWidth() <= kAimedPrecision;
+  }
 };
+
+void PrintRatio(const char* what, const MedianWithSpread& ratio) {
+  std::printf("  %-6s %5.2f   quartiles %.2f to %.2f   95 %% interval %.3f to %.3f\n", what,
+              ratio.median, ratio.lower_quartile, ratio.upper_quartile, ratio.interval_low,
+              ratio.interval_high);
+}
 
 int Usage() {
   std::fprintf(stderr, "usage: startup_bench PROGRAM TITLE BASELINE BASELINE_TITLE [LAUNCHES]\n");
@@ -86,7 +110,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   const Subject program{argv[1], argv[2]};
   const Subject baseline{argv[3], argv[4]};
-  const std::optional<int> launches = argc == 6 ? morvane::bench::ParseCount(argv[5]) : 7;
+  const std::optional<int> launches = argc == 6 ? morvane::bench::ParseCount(argv[5]) : 21;
   if (!launches) {
     return Usage();
   }
@@ -97,38 +121,29 @@ int wmain(int argc, wchar_t** argv) {
     }
     Series program_times;
     Series baseline_times;
-    std::printf("Start-up in ms (shown / ready), %d launches each:\n", *launches);
-    for (int round = 0; round < *launches; ++round) {
-      std::optional<Startup> measured_program;
-      std::optional<Startup> measured_baseline;
-      if (round % 2 == 0) {
-        measured_program = Launch(program);
-        measured_baseline = Launch(baseline);
-      } else {
-        measured_baseline = Launch(baseline);
-        measured_program = Launch(program);
-      }
+    Series ratios;
+    const int most = *launches * kMostLaunchesPerLeast;
+    while (ratios.shown.size() < static_cast<size_t>(*launches) ||
+           (!ratios.Precise() && ratios.shown.size() < static_cast<size_t>(most))) {
+      const std::optional<Startup> measured_program = Launch(program);
+      const std::optional<Startup> measured_baseline = Launch(baseline);
       if (!measured_program || !measured_baseline) {
         return 1;
       }
       program_times.Add(*measured_program);
       baseline_times.Add(*measured_baseline);
-      std::printf("  %2d  %ls %7.1f / %7.1f   %ls %7.1f / %7.1f\n", round + 1,
-                  FileNameOf(program.path).c_str(), measured_program->shown_ms,
-                  measured_program->ready_ms, FileNameOf(baseline.path).c_str(),
-                  measured_baseline->shown_ms, measured_baseline->ready_ms);
+      ratios.AddRatio(*measured_program, *measured_baseline);
     }
 
-    const double shown = Median(program_times.shown);
-    const double ready = Median(program_times.ready);
-    const double baseline_shown = Median(baseline_times.shown);
-    const double baseline_ready = Median(baseline_times.ready);
-    std::printf("Medians:                  shown     ready\n");
-    std::printf("  %-20ls %9.1f %9.1f\n", FileNameOf(program.path).c_str(), shown, ready);
-    std::printf("  %-20ls %9.1f %9.1f\n", FileNameOf(baseline.path).c_str(), baseline_shown,
-                baseline_ready);
-    std::printf("  %-20s %9.2f %9.2f   (aim: 1.05 at most, at 96 dpi and at 144)\n", "ratio",
-                shown / baseline_shown, ready / baseline_ready);
+    std::printf("Start-up in ms (shown / ready), medians of %zu launches each:\n",
+                ratios.shown.size());
+    std::printf("  %-20ls %7.1f / %7.1f\n", FileNameOf(program.path).c_str(),
+                Median(program_times.shown), Median(program_times.ready));
+    std::printf("  %-20ls %7.1f / %7.1f\n", FileNameOf(baseline.path).c_str(),
+                Median(baseline_times.shown), Median(baseline_times.ready));
+    std::printf("Ratio of each launch to the baseline's next (median, aim: 1.05 at most):\n");
+    PrintRatio("shown", Spread(ratios.shown));
+    PrintRatio("ready", Spread(ratios.ready));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "startup_bench: %s\n", error.what());
     return 1;
