@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -45,6 +46,13 @@ inline MedianWithSpread Spread(std::vector<double> values) {
           at(std::round(3 * (count - 1) / 4)),
           at(std::floor(count / 2 - margin) - 1),
           at(std::ceil(count / 2 + margin) - 1)};
+}
+
+// "  shown   1.03   quartiles 0.98 to 1.08   95 % interval 1.012 to 1.041"
+inline void PrintSpread(const char* what, const MedianWithSpread& values) {
+  std::printf("  %-9s %5.2f   quartiles %.2f to %.2f   95 %% interval %.3f to %.3f\n", what,
+              values.median, values.lower_quartile, values.upper_quartile, values.interval_low,
+              values.interval_high);
 }
 
 // A whole number from 1 to 1000, or nothing.

@@ -2,12 +2,16 @@
 // Win32 program does to count down seven times at once. Seven edit boxes in a
 // window of the main window's size, seven one-second window timers, and on
 // each timer message the box's time, a second less, written into it; no
-// fonts, colours, pictures, schedule or cues.
+// fonts, colours, pictures or schedule. Given a sound file, it plays it once
+// when its window shows, as Morvane plays its Start cue.
+//
+// Usage: counting_baseline [SOUND_FILE]
 #include <windows.h>
 
 #include <cwchar>
 
 #include "bench/baseline_window.h"
+#include "bench/sound_once.h"
 
 namespace {
 
@@ -47,7 +51,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int show) {
   HWND window = morvane::bench::CreateBaselineWindow(
       instance, kClassName, kTitle, WindowProc, kFrameStyle,
       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -62,5 +66,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ::SetTimer(window, static_cast<UINT_PTR>(row + 1), 1000, nullptr);
   }
   ::ShowWindow(window, show);
+  morvane::bench::PlaySoundNamedBy(command_line);
   return morvane::bench::RunMessages();
 }

@@ -4,11 +4,16 @@
 // The two programs run one after the other, never side by side, so that the
 // Wine server's time over a span belongs to the one program running. Once a
 // program's window shows, Morvane's rows are started as a user would (each
-// time box at 00:00:00 given an hour, each Start button clicked); the
-// baseline counts from its start. After two seconds of settling in, the
+// time box at 00:00:00 given an hour, each Start button clicked, which plays
+// the Start cue where the program has its cues beside it); the baseline
+// counts from its start, and plays the same cue once then. After two seconds of settling in, the
 // processor time of the program's process is read, and again after SECONDS,
 // and the rows still running are counted. Each round runs both programs,
-// each going first in every other round; medians of the rounds are compared.
+// each going first in every other round, and gives its own ratio: the figure
+// is the median of the rounds' ratios, which a machine whose load changes
+// from minute to minute moves less than it moves either program's time.
+// After ROUNDS rounds, more are run, up to twice as many, until that
+// median is known to within 0.05 either way (the interval printed).
 //
 // On Windows the process's kernel and user time come from GetProcessTimes.
 // Under Wine, which reports nothing there for another process, they come
@@ -16,7 +21,7 @@
 // answer costs processor time there too.
 //
 // Usage: counting_cost PROGRAM TITLE BASELINE BASELINE_TITLE [SECONDS] [ROUNDS]
-//        (20 seconds, 3 rounds by default)
+//        (10 seconds, 6 rounds at least by default)
 #include <windows.h>
 
 #include <chrono>
@@ -45,6 +50,8 @@ using morvane::bench::kWindowTimeout;
 using morvane::bench::LaunchedProgram;
 using morvane::bench::LinuxPid;
 using morvane::bench::Median;
+using morvane::bench::PrintSpread;
+using morvane::bench::Spread;
 using morvane::bench::StartEveryRow;
 using morvane::bench::Subject;
 
@@ -80,7 +87,7 @@ struct Cost {
 
 Cost Measure(const Subject& subject, bool start_rows, std::chrono::seconds span,
              std::optional<LinuxPid> server) {
-  LaunchedProgram launched(subject.path);
+  LaunchedProgram launched(subject.path, subject.argument);
   HWND window = launched.WaitForWindow(subject.title, kWindowTimeout);
   if (window == nullptr) {
     throw std::runtime_error("a program showed no window with the title given");
@@ -123,7 +130,16 @@ struct Series {
     server.push_back(cost.server.value_or(0));
     together.push_back(cost.Together());
   }
+  void AddRatio(const Cost& program, const Cost& baseline) {
+    process.push_back(program.process / baseline.process);
+    server.push_back(program.server.value_or(0) / baseline.server.value_or(1));
+    together.push_back(program.Together() / baseline.Together());
+  }
 };
+
+// The precision aimed at: half the width of the median's interval.
+constexpr double kAimedPrecision = 0.05;
+constexpr int kMostRoundsPerLeast = 2;
 
 std::string Figures(const Cost& cost) {
   char text[64];
@@ -144,11 +160,14 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const auto arguments = morvane::bench::ParseComparison(argc, argv, 20, 3);
+  const auto arguments = morvane::bench::ParseComparison(argc, argv, 10, 6);
   if (!arguments) {
     return Usage();
   }
-  const auto& [program, baseline, seconds, rounds] = *arguments;
+  const auto& [program, silent_baseline, seconds, rounds] = *arguments;
+  // Where the program has its cues, the baseline plays the Start cue once.
+  const Subject baseline{silent_baseline.path, silent_baseline.title,
+                         morvane::bench::StartCueOf(program.path)};
 
   try {
     std::optional<LinuxPid> server;
@@ -159,7 +178,12 @@ int wmain(int argc, wchar_t** argv) {
                 seconds, server ? " (process + Wine server)" : "");
     Series program_series;
     Series baseline_series;
-    for (int round = 1; round <= rounds; ++round) {
+    Series ratios;
+    const auto precise = [&] {
+      return Spread(ratios.together).IntervalHalfWidth() <= kAimedPrecision;
+    };
+    for (int round = 1; round <= rounds || (!precise() && round <= rounds * kMostRoundsPerLeast);
+         ++round) {
       std::optional<Cost> program_cost;
       std::optional<Cost> baseline_cost;
       const bool program_first = round % 2 == 1;
@@ -172,10 +196,11 @@ int wmain(int argc, wchar_t** argv) {
       }
       program_series.Add(*program_cost);
       baseline_series.Add(*baseline_cost);
-      std::printf("  %2d  %ls %s (%d rows running)   %ls %s\n", round,
+      ratios.AddRatio(*program_cost, *baseline_cost);
+      std::printf("  %2d  %ls %s (%d rows running)   %ls %s   %5.2f\n", round,
                   FileNameOf(program.path).c_str(), Figures(*program_cost).c_str(),
                   program_cost->rows_running, FileNameOf(baseline.path).c_str(),
-                  Figures(*baseline_cost).c_str());
+                  Figures(*baseline_cost).c_str(), ratios.together.back());
     }
 
     std::printf("Medians (ms/s):          process%s\n", server ? "    server  together" : "");
@@ -185,16 +210,17 @@ int wmain(int argc, wchar_t** argv) {
       if (server) {
         std::printf("  %8.2f  %8.2f", server_ms, together);
       }
+      std::printf("\n");
     };
     for (const auto& [name, series] : {std::pair{FileNameOf(program.path), &program_series},
                                        std::pair{FileNameOf(baseline.path), &baseline_series}}) {
       print(name, Median(series->process), Median(series->server), Median(series->together));
-      std::printf("\n");
     }
-    print(L"ratio", Median(program_series.process) / Median(baseline_series.process),
-          Median(program_series.server) / Median(baseline_series.server),
-          Median(program_series.together) / Median(baseline_series.together));
-    std::printf("   (aim: 1.50 at most%s)\n", server ? ", together" : "");
+    print(L"each round's ratio", Median(ratios.process), Median(ratios.server),
+          Median(ratios.together));
+    std::printf("Each round's ratio%s (median, aim: 1.30 at most):\n",
+                server ? ", process and server together" : "");
+    PrintSpread("counting", Spread(ratios.together));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "counting_cost: %s\n", error.what());
     return 1;

@@ -28,7 +28,6 @@
 #include "bench/bench_support.h"
 #include "bench/launched_program.h"
 #include "bench/morvane_rows.h"
-#include "countdown/cue_path.h"
 
 namespace {
 
@@ -38,6 +37,7 @@ using morvane::bench::kCloseTimeout;
 using morvane::bench::kWindowTimeout;
 using morvane::bench::LaunchedProgram;
 using morvane::bench::Median;
+using morvane::bench::StartCueOf;
 using morvane::bench::StartEveryRow;
 using morvane::bench::Subject;
 
@@ -75,9 +75,7 @@ HWND ShownWindow(const LaunchedProgram& launched, const Subject& subject) {
 // Start cue once, as the program does when a row starts.
 std::vector<Subject> BaselinesFor(const Subject& program, const Subject& baseline) {
   std::vector<Subject> baselines{baseline};
-  const std::wstring start_cue =
-      morvane::CuePath(morvane::FolderOf(program.path), morvane::Cue::Start);
-  if (::GetFileAttributesW(start_cue.c_str()) != INVALID_FILE_ATTRIBUTES) {
+  if (const std::wstring start_cue = StartCueOf(program.path); !start_cue.empty()) {
     baselines.push_back(Subject{baseline.path, baseline.title, start_cue});
   }
   return baselines;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "bench/launched_program.h"
+#include "countdown/cue_path.h"
 
 namespace morvane::bench {
 
@@ -50,6 +51,11 @@ int CountButtonsCaptioned(HWND window, const std::wstring& caption) {
     count += IsClass(child, L"Button") && WindowText(child) == caption ? 1 : 0;
   }
   return count;
+}
+
+std::wstring StartCueOf(const std::wstring& program_path) {
+  const std::wstring cue = CuePath(FolderOf(program_path), Cue::Start);
+  return ::GetFileAttributesW(cue.c_str()) != INVALID_FILE_ATTRIBUTES ? cue : std::wstring();
 }
 
 }  // namespace morvane::bench

@@ -15,4 +15,8 @@ void StartEveryRow(HWND window);
 // How many of the window's buttons show the caption ("Stop": rows running).
 int CountButtonsCaptioned(HWND window, const std::wstring& caption);
 
+// The cue the program plays when a row starts, where it finds it; empty when
+// it has none beside it (the build's program, as against the release's).
+std::wstring StartCueOf(const std::wstring& program_path);
+
 }  // namespace morvane::bench

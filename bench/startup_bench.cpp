@@ -12,7 +12,7 @@
 // up for a while moves little, as it moves both launches of a pair alike.
 // Under Wine a launch takes one of two times some 30 % apart, whichever the
 // program, so single ratios scatter widely: after LAUNCHES pairs, more are
-// made, up to ten times as many, until the median is known to within 0.015
+// made, up to four times as many, until the median is known to within 0.015
 // either way (the interval printed beside it). Each launch ends by closing
 // the window as its close box would.
 //
@@ -37,7 +37,7 @@ using morvane::bench::kCloseTimeout;
 using morvane::bench::kWindowTimeout;
 using morvane::bench::LaunchedProgram;
 using morvane::bench::Median;
-using morvane::bench::MedianWithSpread;
+using morvane::bench::PrintSpread;
 using morvane::bench::Spread;
 using morvane::bench::Subject;
 
@@ -72,7 +72,7 @@ std::optional<Startup> Launch(const Subject& subject) {
 
 // The precision aimed at: half the width of the median's interval.
 constexpr double kAimedPrecision = 0.015;
-constexpr int kMostLaunchesPerLeast = 10;
+constexpr int kMostLaunchesPerLeast = 4;
 
 struct Series {
   std::vector<double> shown;
@@ -90,12 +90,6 @@ struct Series {
            Spread(ready).IntervalHalfWidth() <= kAimedPrecision;
   }
 };
-
-void PrintRatio(const char* what, const MedianWithSpread& ratio) {
-  std::printf("  %-6s %5.2f   quartiles %.2f to %.2f   95 %% interval %.3f to %.3f\n", what,
-              ratio.median, ratio.lower_quartile, ratio.upper_quartile, ratio.interval_low,
-              ratio.interval_high);
-}
 
 int Usage() {
   std::fprintf(stderr, "usage: startup_bench PROGRAM TITLE BASELINE BASELINE_TITLE [LAUNCHES]\n");
@@ -142,8 +136,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  %-20ls %7.1f / %7.1f\n", FileNameOf(baseline.path).c_str(),
                 Median(baseline_times.shown), Median(baseline_times.ready));
     std::printf("Ratio of each launch to the baseline's next (median, aim: 1.05 at most):\n");
-    PrintRatio("shown", Spread(ratios.shown));
-    PrintRatio("ready", Spread(ratios.ready));
+    PrintSpread("shown", Spread(ratios.shown));
+    PrintSpread("ready", Spread(ratios.ready));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "startup_bench: %s\n", error.what());
     return 1;
