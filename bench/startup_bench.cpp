@@ -10,7 +10,7 @@
 // program is paired with the baseline's launch right after it: the figure is
 // the median of the pairs' ratios, which a machine that slows down or speeds
 // up for a while moves little, as it moves both launches of a pair alike.
-// Under Wine a launch takes one of two times some 30 % apart, whichever the
+// Under Wine launches fall around two times some 30 % apart, whichever the
 // program, so single ratios scatter widely: after LAUNCHES pairs, more are
 // made, up to four times as many, until the median is known to within 0.015
 // either way (the interval printed beside it). Each launch ends by closing
