@@ -42,7 +42,7 @@ morvane_wine10() {
   # The build trees' tests name the modules of the CMake that configured them.
   local modules
   for modules in /usr/share/cmake-*; do
-    [[ -d $MORVANE_WINE10_ROOT$modules ]] || inside+=(--ro-bind "$modules" "$modules")
+    [[ -d $MORVANE_WINE10_ROOT$modules/Modules ]] || inside+=(--ro-bind "$modules" "$modules")
   done
   # Read-only once every mount point is in place.
   bwrap "${inside[@]}" --remount-ro / "$@"
