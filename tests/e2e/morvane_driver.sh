@@ -32,7 +32,7 @@ e2e_begin() {
   ((SCREEN_DPI == ${MORVANE_TEST_DPI:-96})) ||
     fail "the screen is at $SCREEN_DPI dpi, not at the ${MORVANE_TEST_DPI:-96} asked for"
   lay_out_rows
-  ARTIFACTS="$MORVANE_ROOT/build/artifacts"
+  ARTIFACTS="$MORVANE_ROOT/build/artifacts/wine${MORVANE_WINE:-8}"
   mkdir -p "$ARTIFACTS"
   MORVANE_PID=
   trap e2e_end EXIT

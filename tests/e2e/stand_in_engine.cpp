@@ -32,7 +32,8 @@ constexpr GUID kWaveFormat{  // SPDFID_WaveFormatEx
 
 struct EngineSite : ISpEventSink {
   virtual DWORD STDMETHODCALLTYPE GetActions() = 0;
-  // Write, GetRate, GetVolume, GetSkipInfo and CompleteSkip follow, unused.
+  virtual HRESULT STDMETHODCALLTYPE Write(const void* audio, ULONG size, ULONG* written) = 0;
+  // GetRate, GetVolume, GetSkipInfo and CompleteSkip follow, unused.
 };
 
 constexpr IID kTextToSpeechEngine{
@@ -49,7 +50,7 @@ namespace {
 
 // Long enough for the program's next request to come while it is said.
 constexpr DWORD kSentenceLasts = 3000;  // ms
-constexpr DWORD kAbortLookedForEvery = 5;  // ms
+constexpr DWORD kStep = 10;  // ms
 
 class StandInEngine final : public TextToSpeechEngine, public ISpObjectWithToken {
  public:
@@ -82,19 +83,24 @@ class StandInEngine final : public TextToSpeechEngine, public ISpObjectWithToken
     return static_cast<ULONG>(left);
   }
 
-  HRESULT STDMETHODCALLTYPE Speak(DWORD, REFGUID, const WAVEFORMATEX*,
+  // Silence, a step at a time, as an engine writes its sound: the voice
+  // stops it by asking it to abort, or by refusing the sound.
+  HRESULT STDMETHODCALLTYPE Speak(DWORD, REFGUID, const WAVEFORMATEX* wave,
                                   const TextFragment* fragments, EngineSite* site) override {
     std::wstring sentence;
     for (const TextFragment* fragment = fragments; fragment != nullptr; fragment = fragment->next) {
       if (fragment->state.eAction == SPVA_Speak) sentence.append(fragment->text, fragment->length);
     }
     WriteDown(Utf8(sentence.c_str()));
-    for (DWORD said = 0; said < kSentenceLasts; said += kAbortLookedForEvery) {
-      if ((site->GetActions() & kAbort) != 0) {
+    const std::string silence(wave->nAvgBytesPerSec / (1000 / kStep), '\0');
+    for (DWORD said = 0; said < kSentenceLasts; said += kStep) {
+      ULONG written = 0;
+      if ((site->GetActions() & kAbort) != 0 ||
+          FAILED(site->Write(silence.data(), static_cast<ULONG>(silence.size()), &written))) {
         WriteDown("(cut)");
         break;
       }
-      ::Sleep(kAbortLookedForEvery);
+      ::Sleep(kStep);
     }
     return S_OK;
   }

@@ -53,8 +53,14 @@ wine_voice_speaks() {
   [[ $(wine --version) =~ ^wine-([0-9]+) ]] && ((BASH_REMATCH[1] >= 10))
 }
 
+# Sentences asked for, and voices missing or failing: not the voices chosen
+# nor the cuts.
 said_lines() {
-  [[ -f $SAID ]] && (($(grep -vc '^voice ' "$SAID") >= $1))
+  [[ -f $SAID ]] && (($(grep -vc '^voice \|^(cut)$' "$SAID") >= $1))
+}
+
+cut_written() {
+  grep -qx '(cut)' "$SAID"
 }
 
 foreground_is() {
@@ -103,7 +109,15 @@ start_row 2 "0:0:2"
 start_row 3 "0:0:1"
 wait_for "the two rows' sentence to be asked for (see $SAID)" said_lines 4
 xdotool key alt+space y
-wait_for "the voice to be silenced (see $SAID)" said_lines 5
+# A known Wine difference: Wine 10's voice asks its engine to abort only for
+# the instant of the purge, and withdraws the request before the engine can
+# look, where the speech API has the engine look for it as it speaks
+# (ISpTTSEngineSite::GetActions): there the sentence is not cut.
+cut=
+if ! wine_voice_speaks; then
+  wait_for "the voice to be silenced (see $SAID)" cut_written
+  cut=$'\n(cut)'
+fi
 
 # The keys from any program, with another program in front that has the
 # keyboard: the answers are said whether or not the names are, and nothing of
@@ -114,20 +128,19 @@ notepad=$!
 trap 'kill "$notepad" 2>/dev/null; e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
 wait_for "another program in front" foreground_is "Untitled - Notepad"
 xdotool key ctrl+shift+F8
-wait_for "the answer for all rows (see $SAID)" said_lines 6
+wait_for "the answer for all rows (see $SAID)" said_lines 5
 xdotool key ctrl+shift+F4
-wait_for "row 4's answer (see $SAID)" said_lines 7
+wait_for "row 4's answer (see $SAID)" said_lines 6
 foreground_is "Untitled - Notepad" || fail "a key brought Morvane forward"
 xdotool key ctrl+shift+F2
-wait_for "row 2's answer (see $SAID)" said_lines 8
+wait_for "row 2's answer (see $SAID)" said_lines 7
 
 expected="(no voice)
 voice $ENGLISH
 failed
 voice $ENGLISH
 Aldric, time is up
-Character 2 and Character 3, time is up
-(cut)
+Character 2 and Character 3, time is up$cut
 Aldric, time is up; Character 2, time is up; Character 3, time is up
 Character 4, not started
 Character 2, started again, 2 seconds"
