@@ -2,7 +2,7 @@
 // a recorder in place of the sound cues, a window system that grants or
 // refuses the foreground and reports the user's state as the test says and
 // keeps track of taskbar flashes, a taskbar that records its badges and a
-// voice that records what it says.
+// voice, the program's own speech queue, that records what it says.
 #pragma once
 
 #include <windows.h>

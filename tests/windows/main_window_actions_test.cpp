@@ -130,10 +130,10 @@ TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
 // Store one full screen, a presentation, the user away, a state not known
 // here), the window is left alone: it stays behind the window in front,
 // minimised if it was, and only flashes; it is restored when the user comes.
-// A Store program maximised, or covering only the work area that a taskbar
-// leaves, is in a window on the desktop.
+// A Store program maximised, captioned, or covering only the work area that a
+// taskbar leaves, is in a window on the desktop.
 TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
-  enum class Other { Windowed, FullScreen, Maximised, OverTheWorkArea };
+  enum class Other { Windowed, FullScreen, Maximised, OverTheWorkArea, CaptionedOverTheScreen };
   struct Case {
     QUERY_USER_NOTIFICATION_STATE state;
     bool refused;
@@ -151,6 +151,8 @@ TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
                        Case{platform::kStoreAppRunning, false, true, false},
                        Case{platform::kStoreAppRunning, false, false, false, Other::Maximised},
                        Case{platform::kStoreAppRunning, false, false, false, Other::OverTheWorkArea},
+                       Case{platform::kStoreAppRunning, false, false, false,
+                            Other::CaptionedOverTheScreen},
                        Case{QUNS_BUSY, false, true, true},
                        Case{QUNS_BUSY, false, false, true},
                        Case{QUNS_RUNNING_D3D_FULL_SCREEN, false, true, true},
@@ -171,17 +173,18 @@ TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
       ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
     }
     const OtherProgramInFront other(windows_);
-    const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    work_area_ = c.other == Other::OverTheWorkArea
-                     ? std::optional(RECT{0, 0, screen.right, screen.bottom - 40})
-                     : std::nullopt;
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    work_area_ = c.other == Other::OverTheWorkArea ? std::optional(RECT{0, 0, width, height - 40})
+                                                   : std::nullopt;
     if (c.other == Other::FullScreen || c.other == Other::OverTheWorkArea) {
-      const RECT covered = work_area_.value_or(screen);
-      ::SetWindowLongW(other.hwnd(), GWL_STYLE, WS_POPUP | WS_VISIBLE);
-      ::SetWindowPos(other.hwnd(), nullptr, 0, 0, covered.right, covered.bottom,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    } else if (c.other == Other::Maximised) {
+      ::SetWindowLongW(other.hwnd(), GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_VISIBLE));
+    }
+    if (c.other == Other::Maximised) {
       ::ShowWindow(other.hwnd(), SW_MAXIMIZE);
+    } else if (c.other != Other::Windowed) {
+      ::SetWindowPos(other.hwnd(), nullptr, 0, 0, width, work_area_ ? work_area_->bottom : height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     Tick(6);
     const bool behind = c.refused || c.left_alone;

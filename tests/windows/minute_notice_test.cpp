@@ -1,6 +1,6 @@
-// "A minute's notice": what the voice says of the rows' last minute, and
-// what it leaves unsaid, with the program's own speech queue and an engine
-// kept busy while notices wait in it.
+// "A minute's notice": what the voice says of the rows' last minute, and what
+// it leaves unsaid, through the program's own speech queue to an engine kept
+// busy while the notices wait.
 #include <chrono>
 #include <functional>
 #include <ostream>
@@ -22,10 +22,9 @@ class MinuteNoticeTest : public RemindersFixture,
   static std::vector<NoticeStory> Stories();
 
  protected:
-  static constexpr const wchar_t* kMinuteNotice = L"A minute's notice";
-  // What the voice says while notices come and wait, until it is released.
   void KeepTheVoiceBusy() { voice_.HoldSaying("Character 4, not started"); }
   static constexpr const char* kBusy = "(answer) Character 4, not started";
+  static constexpr const wchar_t* kMinuteNotice = L"A minute's notice";
 };
 
 struct NoticeStory {
@@ -39,61 +38,41 @@ void PrintTo(const NoticeStory& s, std::ostream* out) { *out << s.name; }
 std::vector<NoticeStory> MinuteNoticeTest::Stories() {
   using namespace std::chrono_literals;
   return {
-      // Crossed at 1:00, told at 0:59; Aldric stopped at 0:40, Brenna at 0:35.
-      {"RowsStoppedBehindABusyVoiceLeaveTheRestToldWithTheTimeLeftThen",
+      // Noticed at 1:00; Aldric stopped at 0:40, Brenna at 0:35.
+      {"TwoOfThreeStoppedBehindABusyVoice",
        [](MinuteNoticeTest& t) {
          t.KeepTheVoiceBusy();
          for (const int row : {1, 2, 3}) t.StartRow(row, "0:1:3");
-         t.Pass(23s);
-         ClickButton(t.Button(1));
-         t.Pass(5s);
-         ClickButton(t.Button(2));
+         t.Pass(23s); ClickButton(t.Button(1)); t.Pass(5s); ClickButton(t.Button(2));
          t.voice_.Release();
        },
        {kBusy, "(notice) Corvin, 35 seconds left"}},
+      // Aldric's notice waits in the voice's turn, Brenna's in the gathering.
       {"TurnedOffAndOnWhileNoticesWait",
        [](MinuteNoticeTest& t) {
-         t.KeepTheVoiceBusy();
-         t.StartRow(1, "0:1:3");
-         t.StartRow(2, "0:1:5");
-         t.Pass(5500ms);  // Aldric's notice waits, Brenna's gathers
-         t.Choose(kMinuteNotice);
-         t.Choose(kMinuteNotice);
-         t.Pass(5s);
+         t.KeepTheVoiceBusy(); t.StartRow(1, "0:1:3"); t.StartRow(2, "0:1:5"); t.Pass(5500ms);
+         t.Choose(kMinuteNotice); t.Choose(kMinuteNotice); t.Pass(5s);
          t.voice_.Release();
        },
        {kBusy}},
-      {"ARowThatRunsOutIsNotTold",
+      {"ARowRunsOutWhileItsNoticeWaits",
        [](MinuteNoticeTest& t) {
-         t.KeepTheVoiceBusy();
-         t.StartRow(1, "0:1:3");
-         t.StartRow(2, "0:1:13");
-         t.Pass(64s);
+         t.KeepTheVoiceBusy(); t.StartRow(1, "0:1:3"); t.StartRow(2, "0:1:13"); t.Pass(64s);
          t.voice_.Release();
        },
        {kBusy, "(notice) Brenna, 1 minute left"}},
-      // Brenna crosses 0.6 s after Aldric, within the second that Aldric's
-      // crossing began: told with Aldric's, when that second ends.
-      {"ACrossingWithinTheGatheringSecondJoinsIt",
+      // Brenna crosses 0.6 s after Aldric: told with him, a second after his.
+      {"ACrossingWithinTheGatheringSecond",
        [](MinuteNoticeTest& t) {
-         t.StartRow(1, "0:1:3");
-         t.clock_.now += 600ms;
-         t.StartRow(2, "0:1:3");
-         t.Pass(3300ms);
-         t.Mark();
-         t.Pass(200ms);
-         t.Mark();
+         t.StartRow(1, "0:1:3"); t.clock_.now += 600ms; t.StartRow(2, "0:1:3");
+         t.Pass(3300ms); t.Mark(); t.Pass(200ms); t.Mark();
        },
        {"|", "(notice) Aldric and Brenna, 1 minute left", "|"}},
       // Brenna's alarm rings as Aldric crosses: told once it has sounded.
-      {"AfterTheAlarmOfAnotherRow",
+      {"DuringAnotherRowsAlarm",
        [](MinuteNoticeTest& t) {
-         t.StartRow(1, "0:1:5");
-         t.StartRow(2, "0:0:5");
-         t.Pass(6900ms);
-         t.Mark();
-         t.Pass(200ms);
-         t.Mark();
+         t.StartRow(1, "0:1:5"); t.StartRow(2, "0:0:5");
+         t.Pass(6900ms); t.Mark(); t.Pass(200ms); t.Mark();
        },
        {"|", "(notice) Aldric, 1 minute left", "|"}},
   };
