@@ -189,6 +189,7 @@ void Form1::ShowMessage(std::string_view text) {
 // program or a presentation.
 void Form1::ShowMainWindow() { Alert(); }
 
+// The voice waits for the alarm: a notice is not said over it.
 void Form1::PlayCue(Cue cue) {
   services_.play_cue(cue);
   if (cue == Cue::Alarm) {
