@@ -128,8 +128,7 @@ com_ptr<UiAutomation> NewUiAutomationClient() {
 
 // A screen reader asks from a process of its own: the client here asks from
 // a thread of its own, in a multithreaded apartment, while the windows'
-// thread delivers the messages its questions bring. (Asked from the
-// windows' own thread, Wine 10's client crashes.)
+// thread delivers the messages its questions bring.
 std::wstring UiAutomationNameOf(const WindowRegistry& windows, HWND control) {
   std::wstring name = L"(no element)";
   std::atomic<bool> answered = false;
