@@ -28,6 +28,8 @@ class SpeechEngine {
   // Set while the engine has said all it was given; nullptr where it cannot
   // tell, and a sentence then counts as said once handed over.
   virtual HANDLE SaidEvent() = 0;
+  // The language the sentences are made in for it.
+  virtual Language Speaks() const { return kEnglish; }
 };
 
 // Makes the engine; nullptr where there is none.

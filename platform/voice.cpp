@@ -17,7 +17,8 @@ namespace {
 
 class SpeechApiEngine final : public SpeechEngine {
  public:
-  explicit SpeechApiEngine(com_ptr<ISpVoice> voice) : voice_(std::move(voice)) {}
+  SpeechApiEngine(com_ptr<ISpVoice> voice, Language language)
+      : voice_(std::move(voice)), language_(language) {}
 
   // Asynchronous: the engine speaks on a thread of its own. Plain text, never
   // the voice's markup: a name such as <volume level='0'/> is read out, not
@@ -30,22 +31,25 @@ class SpeechApiEngine final : public SpeechEngine {
 
   HANDLE SaidEvent() override { return voice_->SpeakCompleteEvent(); }
 
+  Language Speaks() const override { return language_; }
+
  private:
   com_ptr<ISpVoice> voice_;
+  Language language_;
 };
 
 }  // namespace
 
-Voice SystemVoice() {
-  return VoiceOnItsOwnThread([]() -> std::unique_ptr<SpeechEngine> {
+Voice SystemVoice(SpokenLanguages spoken) {
+  return VoiceOnItsOwnThread([spoken = std::move(spoken)]() -> std::unique_ptr<SpeechEngine> {
     // The identifiers by __uuidof, as for the taskbar: CLSID_SpVoice would
     // bring MinGW-w64's whole uuid object along.
     auto voice = CreateInProcess<ISpVoice>(__uuidof(SpVoice), __uuidof(ISpVoice));
     if (!voice) {
       return nullptr;
     }
-    ChooseEnglishVoice(*voice);
-    return std::make_unique<SpeechApiEngine>(std::move(voice));
+    const Language language = SetChosenVoice(*voice, spoken);
+    return std::make_unique<SpeechApiEngine>(std::move(voice), language);
   });
 }
 

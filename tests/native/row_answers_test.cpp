@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "countdown/minute_notice.h"
+#include "countdown/phrase_books/phrase_books.h"
 
 namespace morvane {
 namespace {
 
 using State = RowStanding::State;
+using phrase_books::kEnglish;
 
 TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
   const struct {
@@ -45,7 +47,7 @@ TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
-    EXPECT_EQ(RowAnswer(c.row), c.answer);
+    EXPECT_EQ(RowAnswer(kEnglish, c.row), c.answer);
   }
 }
 
@@ -67,7 +69,7 @@ TEST(RowAnswersTest, AllRowsSayEveryRowThatCountsIsStoppedOrRedInRowOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
-    EXPECT_EQ(AllRowsAnswer(c.rows), c.answer);
+    EXPECT_EQ(AllRowsAnswer(kEnglish, c.rows), c.answer);
   }
 }
 
@@ -93,7 +95,7 @@ TEST(MinuteNoticeTest, TheTickThatCrossesTheMinuteTellsTheTimeLeftThen) {
         noticed.push_back(NoticedRow{static_cast<int>(tick[0]) + 1, names[tick[0]], *left});
       }
     }
-    EXPECT_EQ(MinuteNoticeSentence(noticed), c.said);
+    EXPECT_EQ(MinuteNoticeSentence(kEnglish, noticed), c.said);
   }
 }
 

@@ -13,12 +13,12 @@ namespace {
 platform::Voice RecordingVoice(std::vector<std::string>& said) {
   using platform::SentenceKind;
   return platform::Voice{
-      [&said](SentenceKind kind, std::string_view sentence, platform::Subjects) {
+      [&said](SentenceKind kind, const platform::Sentence& sentence, platform::Subjects) {
         said.push_back(kind == SentenceKind::Reminder ? "(reminder) "
                        : kind == SentenceKind::Answer ? "(answer) "
                        : kind == SentenceKind::Notice ? "(notice) "
                                                       : "");
-        said.back() += sentence;
+        said.back() += sentence(platform::kEnglish);
       },
       [](platform::Subjects) { return platform::Subjects{0}; },
       [&said] { said.emplace_back("(silenced)"); }};

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "assets/resource_ids.h"
+#include "countdown/phrase_book.h"
 #include "countdown/row_answers.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/global_keys.h"
@@ -128,26 +129,30 @@ void Form1::GlobalKey_Pressed(std::size_t key) {
   const auto named = [this](std::size_t row, RowStanding standing) {
     return NamedStanding{static_cast<int>(row) + 1, names_[row]->Text(), standing};
   };
-  std::string answer;
+  platform::Sentence answer;
   if (key == kAllRowsKey) {
     std::vector<NamedStanding> rows;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
       rows.push_back(named(row, rows_[row].Standing()));
     }
-    answer = AllRowsAnswer(rows);
+    answer = [rows](platform::Language language) {
+      return AllRowsAnswer(PhrasesIn(language), rows);
+    };
   } else if (key == kAlarmsSeenKey) {
     answer = AlarmsSeen();
   } else {
-    answer = RowAnswer(named(key, rows_[key].StartAgainIfRanOut()));
+    answer = [row = named(key, rows_[key].StartAgainIfRanOut())](platform::Language language) {
+      return RowAnswer(PhrasesIn(language), row);
+    };
     // A row started again turns its name white, as a Start does.
     NameColoursChanged();
   }
-  services_.voice.say(platform::SentenceKind::Answer, answer, 0);
+  services_.voice.say(platform::SentenceKind::Answer, std::move(answer), 0);
 }
 
 // As a click on each red name: the ringing stops, and so does the voice
 // saying those names.
-std::string Form1::AlarmsSeen() {
+platform::Sentence Form1::AlarmsSeen() {
   std::vector<ExpiredRow> seen;
   for (std::size_t row = 0; row < rows_.size(); ++row) {
     if (names_[row]->TextColour() == kRed) {
@@ -156,7 +161,9 @@ std::string Form1::AlarmsSeen() {
     }
   }
   NameColoursChanged();
-  return AlarmsSeenAnswer(seen);
+  return [seen](platform::Language language) {
+    return AlarmsSeenAnswer(PhrasesIn(language), seen);
+  };
 }
 
 // Every red name rings as one: the timer counts from the expiry that started

@@ -50,7 +50,7 @@ class Form1 final : public toolkit::Form, private RowHost {
  private:
   void BindRow(int number);
   // Turns every red name white; returns what the key for the alarms says.
-  std::string AlarmsSeen();
+  platform::Sentence AlarmsSeen();
   // Follows every handler that may turn a name red or white.
   void NameColoursChanged();
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "countdown/phrase_books/phrase_books.h"
 #include "countdown/spoken_words.h"
 
 namespace morvane::main_window {
@@ -26,7 +27,8 @@ std::string KeysTakenMessage(std::span<const std::size_t> taken) {
   for (const std::size_t place : taken) {
     names.push_back("Ctrl+Shift+F" + std::to_string(place + 1));
   }
-  return SpokenList(names) + (names.size() == 1 ? " is" : " are") +
+  // The window's own text, English as the rest of it.
+  return SpokenList(phrase_books::kEnglish, names) + (names.size() == 1 ? " is" : " are") +
          " used by another program; the other keys work.";
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "countdown/minute_notice.h"
+#include "countdown/phrase_book.h"
 
 namespace morvane::main_window {
 
@@ -62,7 +63,12 @@ void MinuteNotices::Tell(const Seconds& rows) {
     }
   }
   if (!noticed.empty()) {
-    voice_.say(platform::SentenceKind::Notice, MinuteNoticeSentence(noticed), about);
+    voice_.say(
+        platform::SentenceKind::Notice,
+        [noticed](platform::Language language) {
+          return MinuteNoticeSentence(PhrasesIn(language), noticed);
+        },
+        about);
   }
 }
 
