@@ -3,12 +3,15 @@
 # system's that writes down what it is asked to say (Wine's own voice says
 # nothing, so only the stand-in shows what was asked). Alt+Space, Y turns the
 # option on; a voice that is missing, or fails, leaves the program as it was
-# and is made again at the next expiry; an expiry is said once, as plain
+# and is made again at the next expiry; the default voice, German, says the
+# sentences in German; an expiry is said once, as plain
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
-# keys pressed in another program are answered aloud behind it. A voice that
-# takes long to be made does not hold the program's end.
+# keys pressed in another program are answered aloud behind it. A Dutch
+# default voice, which has no phrases here, gives way to an English voice
+# that only Windows' Settings list. A voice that takes long to be made does
+# not hold the program's end.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail
@@ -26,17 +29,28 @@ set_voice_server() {
   wine reg add "$VOICE_SERVER" /ve /t REG_SZ /d "$1" /f >/dev/null
 }
 
-# Installed voices, listed by name: the stand-in's default, German, then English.
+# Installed voices, listed by name: the stand-in's default, German, then
+# English, and Dutch; the English voice among those of Windows' Settings.
 readonly VOICES='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Speech\Voices\Tokens'
+readonly SETTINGS_VOICES='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Speech_OneCore\Voices\Tokens'
 readonly GERMAN='Morvane test voice 1, German' ENGLISH='Morvane test voice 2, English'
+readonly DUTCH='Morvane test voice 3, Dutch' SETTINGS_ENGLISH='Morvane test voice 4, English'
 
 remove_voices() {
-  wine reg delete "$VOICES\\$GERMAN" /f >/dev/null 2>&1 || true
-  wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null 2>&1 || true
+  local voice
+  for voice in "$VOICES\\$GERMAN" "$VOICES\\$ENGLISH" "$VOICES\\$DUTCH" \
+    "$SETTINGS_VOICES\\$SETTINGS_ENGLISH"; do
+    wine reg delete "$voice" /f >/dev/null 2>&1 || true
+  done
 }
 
 said_lines() {
   [[ -f $SAID ]] && (($(grep -vc '^voice ' "$SAID") >= $1))
+}
+
+said_is() {
+  [[ $(<"$SAID") == "$1" ]] ||
+    fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$1"
 }
 
 foreground_is() {
@@ -98,23 +112,37 @@ xdotool key ctrl+shift+F2
 wait_for "row 2's answer (see $SAID)" said_lines 8
 
 # The flags: 17 is SPF_ASYNC | SPF_IS_NOT_XML, 3 SPF_ASYNC | SPF_PURGEBEFORESPEAK.
-expected="(no voice)
-voice $ENGLISH
-failed 17 Aldric, time is up
-voice $ENGLISH
-17 Aldric, time is up
-17 Character 2 and Character 3, time is up
+said_is "(no voice)
+failed 17 Aldric, Zeit ist um
+17 Aldric, Zeit ist um
+17 Charakter 2 und Charakter 3, Zeit ist um
 3 (nothing)
-17 Aldric, time is up; Character 2, time is up; Character 3, time is up
-17 Character 4, not started
-17 Character 2, started again, 2 seconds"
-[[ $(<"$SAID") == "$expected" ]] ||
-  fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$expected"
+17 Aldric, Zeit ist um; Charakter 2, Zeit ist um; Charakter 3, Zeit ist um
+17 Charakter 4, nicht gestartet
+17 Charakter 2, neu gestartet, 2 Sekunden"
 
 # A voice still being made, for half a minute, when the window is closed does
 # not hold the program's end.
 kill "$notepad"
 trap 'e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
+e2e_end
+
+# A Dutch default voice, with English only among the Settings' voices.
+rm -f "$SAID"
+unset MORVANE_STAND_IN_VOICE_MISSING MORVANE_STAND_IN_VOICE_FAILS
+wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null
+wine reg add "$VOICES\\$DUTCH\Attributes" /v Language /t REG_SZ /d 413 /f >/dev/null
+wine reg add "$SETTINGS_VOICES\\$SETTINGS_ENGLISH\Attributes" /v Language /t REG_SZ /d 409 /f \
+  >/dev/null
+export MORVANE_STAND_IN_VOICE_DEFAULT="$VOICES\\$DUTCH"
+start_morvane
+find_window "$MAIN_TITLE"
+click_client "$NAME_X" "${ROW_TOPS[0]}" "$NAME_W" "$BOX_HEIGHT"
+xdotool key alt+space g
+xdotool key ctrl+shift+F8
+wait_for "the answer for all rows (see $SAID)" said_lines 1
+said_is "voice $SETTINGS_ENGLISH
+17 No countdowns"
 e2e_end
 rm -f "$SAID"
 export MORVANE_STAND_IN_VOICE_MAKING_TAKES=30000
