@@ -29,19 +29,17 @@ set_voice_server() {
   wine reg add "$VOICE_SERVER" /ve /t REG_SZ /d "$1" /f >/dev/null
 }
 
-# Installed voices, listed by name: the stand-in's default, German, then
-# English, and Dutch; the English voice among those of Windows' Settings.
+# Installed voices, by name (the last only among Windows' Settings' voices).
 readonly VOICES='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Speech\Voices\Tokens'
 readonly SETTINGS_VOICES='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Speech_OneCore\Voices\Tokens'
 readonly GERMAN='Morvane test voice 1, German' ENGLISH='Morvane test voice 2, English'
 readonly DUTCH='Morvane test voice 3, Dutch' SETTINGS_ENGLISH='Morvane test voice 4, English'
 
 remove_voices() {
-  local voice
-  for voice in "$VOICES\\$GERMAN" "$VOICES\\$ENGLISH" "$VOICES\\$DUTCH" \
-    "$SETTINGS_VOICES\\$SETTINGS_ENGLISH"; do
-    wine reg delete "$voice" /f >/dev/null 2>&1 || true
-  done
+  wine reg delete "$VOICES\\$GERMAN" /f >/dev/null 2>&1 || true
+  wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null 2>&1 || true
+  wine reg delete "$VOICES\\$DUTCH" /f >/dev/null 2>&1 || true
+  wine reg delete "$SETTINGS_VOICES\\$SETTINGS_ENGLISH" /f >/dev/null 2>&1 || true
 }
 
 said_lines() {
@@ -132,8 +130,7 @@ rm -f "$SAID"
 unset MORVANE_STAND_IN_VOICE_MISSING MORVANE_STAND_IN_VOICE_FAILS
 wine reg delete "$VOICES\\$ENGLISH" /f >/dev/null
 wine reg add "$VOICES\\$DUTCH\Attributes" /v Language /t REG_SZ /d 413 /f >/dev/null
-wine reg add "$SETTINGS_VOICES\\$SETTINGS_ENGLISH\Attributes" /v Language /t REG_SZ /d 409 /f \
-  >/dev/null
+wine reg add "$SETTINGS_VOICES\\$SETTINGS_ENGLISH\Attributes" /v Language /t REG_SZ /d 409 /f >/dev/null
 export MORVANE_STAND_IN_VOICE_DEFAULT="$VOICES\\$DUTCH"
 start_morvane
 find_window "$MAIN_TITLE"

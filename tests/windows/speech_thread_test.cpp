@@ -68,9 +68,7 @@ platform::Voice StandInVoice(const std::shared_ptr<Heard>& heard, DWORD making_t
 }
 
 // A sentence the same in every language.
-platform::Sentence Fixed(std::string text) {
-  return [text = std::move(text)](platform::Language) { return text; };
-}
+platform::Sentence Fixed(std::string text) { return [text](platform::Language) { return text; }; }
 
 // Waits for `done` without a window, five seconds at most, which only keeps
 // a failing test from waiting for ever.
