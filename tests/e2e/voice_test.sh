@@ -113,11 +113,11 @@ wait_for "row 2's answer (see $SAID)" said_lines 8
 said_is "(no voice)
 failed 17 Aldric, Zeit ist um
 17 Aldric, Zeit ist um
-17 Charakter 2 und Charakter 3, Zeit ist um
+17 Character 2 und Character 3, Zeit ist um
 3 (nothing)
-17 Aldric, Zeit ist um; Charakter 2, Zeit ist um; Charakter 3, Zeit ist um
-17 Charakter 4, nicht gestartet
-17 Charakter 2, neu gestartet, 2 Sekunden"
+17 Aldric, Zeit ist um; Character 2, Zeit ist um; Character 3, Zeit ist um
+17 Character 4, nicht gestartet
+17 Character 2, neu gestartet, 2 Sekunden"
 
 # A voice still being made, for half a minute, when the window is closed does
 # not hold the program's end.

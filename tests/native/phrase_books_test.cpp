@@ -35,7 +35,7 @@ TEST(PluralRulesTest, EachFamilyPutsTheNumbersInItsCategories) {
 TEST(PhraseBookTest, EachLanguageSaysAListAndTimesInItsOwnWay) {
   using State = RowStanding::State;
   const std::vector<ExpiredRow> three = {{1, "Aldric"}, {2, "Brenna"}, {3, "Corvin"}};
-  const NamedStanding hours{1, "Aldric", {State::Counting, 2 * 3600 + 21 * 60 + 30}};
+  const NamedStanding hours{1, "Aldric", {State::Counting, 2 * 3600 + 24 * 60 + 30}};
   const NamedStanding second{1, "Aldric", {State::Counting, 1}};
   const struct {
     std::uint16_t language;
@@ -43,27 +43,27 @@ TEST(PhraseBookTest, EachLanguageSaysAListAndTimesInItsOwnWay) {
     const char* hours_left;
     const char* second_left;
   } cases[] = {
-      {0x09, "Aldric, Brenna and Corvin, time is up", "Aldric, 2 hours 22 minutes left",
+      {0x09, "Aldric, Brenna and Corvin, time is up", "Aldric, 2 hours 25 minutes left",
        "Aldric, 1 second left"},
-      {0x13, "Aldric, Brenna and Corvin, time is up", "Aldric, 2 hours 22 minutes left",
+      {0x13, "Aldric, Brenna and Corvin, time is up", "Aldric, 2 hours 25 minutes left",
        "Aldric, 1 second left"},  // Dutch, which has no phrase book
-      {0x07, "Aldric, Brenna und Corvin, Zeit ist um", "Aldric, noch 2 Stunden und 22 Minuten",
+      {0x07, "Aldric, Brenna und Corvin, Zeit ist um", "Aldric, noch 2 Stunden und 25 Minuten",
        "Aldric, noch 1 Sekunde"},
-      {0x0C, "Aldric, Brenna et Corvin, temps écoulé", "Aldric, il reste 2 heures 22 minutes",
+      {0x0C, "Aldric, Brenna et Corvin, temps écoulé", "Aldric, il reste 2 heures 25 minutes",
        "Aldric, il reste 1 seconde"},
-      {0x0A, "Aldric, Brenna y Corvin, se acabó el tiempo", "Aldric, quedan 2 horas y 22 minutos",
+      {0x0A, "Aldric, Brenna y Corvin, se acabó el tiempo", "Aldric, quedan 2 horas y 25 minutos",
        "Aldric, queda 1 segundo"},
-      {0x10, "Aldric, Brenna e Corvin, tempo scaduto", "Aldric, mancano 2 ore e 22 minuti",
+      {0x10, "Aldric, Brenna e Corvin, tempo scaduto", "Aldric, mancano 2 ore e 25 minuti",
        "Aldric, manca 1 secondo"},
-      {0x16, "Aldric, Brenna e Corvin, acabou o tempo", "Aldric, faltam 2 horas e 22 minutos",
+      {0x16, "Aldric, Brenna e Corvin, acabou o tempo", "Aldric, faltam 2 horas e 25 minutos",
        "Aldric, falta 1 segundo"},
-      {0x15, "Aldric, Brenna i Corvin, czas minął", "Aldric, zostały 2 godziny i 22 minuty",
+      {0x15, "Aldric, Brenna i Corvin, czas minął", "Aldric, zostały 2 godziny i 25 minut",
        "Aldric, została 1 sekunda"},
-      {0x19, "Aldric, Brenna и Corvin, время вышло", "Aldric, до конца 2 часа 22 минуты",
+      {0x19, "Aldric, Brenna и Corvin, время вышло", "Aldric, до конца 2 часа 25 минут",
        "Aldric, до конца 1 секунда"},
-      {0x11, "Aldric、BrennaとCorvin、時間切れ", "Aldric、残り2時間22分", "Aldric、残り1秒"},
-      {0x04, "Aldric、Brenna和Corvin，时间到了", "Aldric，还剩2小时22分钟", "Aldric，还剩1秒"},
-      {0x12, "Aldric, Brenna 및 Corvin, 시간 종료", "Aldric, 2시간 22분 남음", "Aldric, 1초 남음"},
+      {0x11, "Aldric、BrennaとCorvin、時間切れ", "Aldric、残り2時間25分", "Aldric、残り1秒"},
+      {0x04, "Aldric、Brenna和Corvin，时间到了", "Aldric，还剩2小时25分钟", "Aldric，还剩1秒"},
+      {0x12, "Aldric, Brenna 및 Corvin, 시간 종료", "Aldric, 2시간 25분 남음", "Aldric, 1초 남음"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
