@@ -3,15 +3,14 @@
 # system's that writes down what it is asked to say (Wine's own voice says
 # nothing, so only the stand-in shows what was asked). Alt+Space, Y turns the
 # option on; a voice that is missing, or fails, leaves the program as it was
-# and is made again at the next expiry; the default voice, German, says the
-# sentences in German; an expiry is said once, as plain
+# and is made again at the next expiry; an expiry is said once, as plain
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
-# keys pressed in another program are answered aloud behind it. A Dutch
-# default voice, which has no phrases here, gives way to an English voice
-# that only Windows' Settings list. A voice that takes long to be made does
-# not hold the program's end.
+# keys pressed in another program are answered aloud behind it, all in the
+# German default voice's language; a Dutch default voice gives way to an
+# English one that only Windows' Settings list. A voice that takes long to be
+# made does not hold the program's end.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail

@@ -33,10 +33,9 @@ TEST(PluralRulesTest, EachFamilyPutsTheNumbersInItsCategories) {
 }
 
 TEST(PhraseBookTest, EachLanguageSaysAListAndTimesInItsOwnWay) {
-  using State = RowStanding::State;
   const std::vector<ExpiredRow> three = {{1, "Aldric"}, {2, "Brenna"}, {3, "Corvin"}};
-  const NamedStanding hours{1, "Aldric", {State::Counting, 2 * 3600 + 24 * 60 + 30}};
-  const NamedStanding second{1, "Aldric", {State::Counting, 1}};
+  const NamedStanding hours{1, "Aldric", {RowStanding::State::Counting, 2 * 3600 + 24 * 60 + 30}};
+  const NamedStanding second{1, "Aldric", {RowStanding::State::Counting, 1}};
   const struct {
     std::uint16_t language;
     const char* names;

@@ -10,17 +10,13 @@ namespace morvane::testing {
 platform::Voice QueuedVoice::Voice() {
   using platform::SentenceKind;
   return platform::Voice{
-      [this](SentenceKind kind, platform::Sentence sentence, platform::Subjects about) {
+      [this](SentenceKind kind, const platform::Sentence& sentence, platform::Subjects about) {
         std::string marked = kind == SentenceKind::Reminder ? "(reminder) "
                              : kind == SentenceKind::Answer ? "(answer) "
                              : kind == SentenceKind::Notice ? "(notice) "
                                                             : "";
-        queue_.Add(
-            kind,
-            [marked, sentence = std::move(sentence)](platform::Language language) {
-              return marked + sentence(language);
-            },
-            about);
+        marked += sentence(platform::kEnglish);
+        queue_.Add(kind, [marked](auto) { return marked; }, about);
         Speak();
       },
       [this](platform::Subjects about) { return queue_.Withdraw(about); },
@@ -33,8 +29,7 @@ platform::Voice QueuedVoice::Voice() {
 
 void QueuedVoice::HoldSaying(std::string answer) {
   held_ = true;
-  Voice().say(
-      platform::SentenceKind::Answer, [answer](platform::Language) { return answer; }, 0);
+  Voice().say(platform::SentenceKind::Answer, [answer](auto) { return answer; }, 0);
 }
 
 void QueuedVoice::Release() {
