@@ -21,7 +21,7 @@ std::optional<std::int64_t> MinuteNoticeAt(std::int64_t before, std::int64_t aft
 }
 
 std::string MinuteNoticeSentence(const PhraseBook& book, std::span<const NoticedRow> rows) {
-  std::vector<std::string> times;  // in the order first said
+  std::vector<std::string> times;     // in the order first said
   std::vector<std::int64_t> seconds;  // one for each of them
   std::vector<std::vector<std::string>> names;
   for (const NoticedRow& row : rows) {
@@ -39,8 +39,8 @@ std::string MinuteNoticeSentence(const PhraseBook& book, std::span<const Noticed
   }
   std::string sentence;
   for (std::size_t clause = 0; clause < times.size(); ++clause) {
-    sentence += (clause == 0 ? "" : book.semicolon) +
-                SaidOf(book, SpokenList(book, names[clause]), SpokenTimeLeft(book, seconds[clause]));
+    sentence += (clause == 0 ? "" : book.semicolon) + SaidOf(book, SpokenList(book, names[clause]),
+                                                             SpokenTimeLeft(book, seconds[clause]));
   }
   return sentence;
 }

@@ -1,7 +1,7 @@
 #include "countdown/phrase_book.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 #include "countdown/phrase_books/phrase_books.h"
 
@@ -10,22 +10,22 @@ namespace morvane {
 namespace {
 
 // English first: the phrases for every language that has none.
-constexpr std::array<const PhraseBook*, 11> kPhraseBooks = {
-    &phrase_books::kEnglish,  &phrase_books::kGerman,   &phrase_books::kFrench,
-    &phrase_books::kSpanish,  &phrase_books::kItalian,  &phrase_books::kPortuguese,
-    &phrase_books::kPolish,   &phrase_books::kRussian,  &phrase_books::kJapanese,
-    &phrase_books::kChinese,  &phrase_books::kKorean};
+constexpr const PhraseBook* kPhraseBooks[] = {
+    &phrase_books::kEnglish, &phrase_books::kGerman,  &phrase_books::kFrench,
+    &phrase_books::kSpanish, &phrase_books::kItalian, &phrase_books::kPortuguese,
+    &phrase_books::kPolish,  &phrase_books::kRussian, &phrase_books::kJapanese,
+    &phrase_books::kChinese, &phrase_books::kKorean};
 
 const PhraseBook* Find(std::uint16_t language) {
-  const auto book = std::find_if(kPhraseBooks.begin(), kPhraseBooks.end(),
+  const auto book = std::find_if(std::begin(kPhraseBooks), std::end(kPhraseBooks),
                                  [&](const PhraseBook* b) { return b->language == language; });
-  return book == kPhraseBooks.end() ? nullptr : *book;
+  return book == std::end(kPhraseBooks) ? nullptr : *book;
 }
 
 }  // namespace
 
 const char* PluralForms::For(PluralCategory category) const {
-  const char* form = category == PluralCategory::One   ? one
+  const char* form = category == PluralCategory::One    ? one
                      : category == PluralCategory::Few  ? few
                      : category == PluralCategory::Many ? many
                                                         : other;
@@ -36,7 +36,7 @@ bool HasPhraseBook(std::uint16_t language) { return Find(language) != nullptr; }
 
 const PhraseBook& PhrasesIn(std::uint16_t language) {
   const PhraseBook* book = Find(language);
-  return book != nullptr ? *book : *kPhraseBooks.front();
+  return book != nullptr ? *book : *kPhraseBooks[0];
 }
 
 }  // namespace morvane

@@ -34,11 +34,11 @@ struct PhraseBook {
   const char* list_comma;  // between names: "Aldric, Brenna and Corvin"
   const char* list_and;    // before the last name
 
-  PluralForms hours;               // "1 hour"
-  PluralForms minutes;             // "5 minutes"
-  PluralForms seconds;             // "40 seconds"
-  const char* hours_and_minutes;   // between them: "1 hour 5 minutes"
-  PluralForms time_left;           // "{} left": the form the time's first number takes
+  PluralForms hours;              // "1 hour"
+  PluralForms minutes;            // "5 minutes"
+  PluralForms seconds;            // "40 seconds"
+  const char* hours_and_minutes;  // between them: "1 hour 5 minutes"
+  PluralForms time_left;          // "{} left": the form the time's first number takes
 
   const char* character;  // a row whose name box is empty: "Character {}"
   const char* time_is_up;

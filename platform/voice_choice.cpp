@@ -68,8 +68,9 @@ VoiceChoice ChooseVoice(std::wstring_view default_languages,
   if (defaults.empty()) {
     return {std::nullopt, kEnglish};
   }
-  const auto english = std::find_if(installed_languages.begin(), installed_languages.end(),
-                                    [](const std::wstring& languages) { return SpeaksEnglish(languages); });
+  const auto english =
+      std::find_if(installed_languages.begin(), installed_languages.end(),
+                   [](const std::wstring& languages) { return SpeaksEnglish(languages); });
   if (english == installed_languages.end()) {
     return {std::nullopt, kEnglish};
   }

@@ -26,7 +26,7 @@ std::string Batch(SpeechQueue& queue, const std::string& requests) {
     if (word == "told") queue.Add(SentenceKind::Expiry, said(sentence));
     if (word == "remind") queue.Add(SentenceKind::Reminder, said(sentence));
     if (word == "answer") queue.Add(SentenceKind::Answer, said(sentence));
-    if (word == "notice") queue.Add(SentenceKind::Notice, said(sentence.substr(0, 1)), sentence[2] - '0');
+    if (word == "notice") queue.Add(SentenceKind::Notice, said({sentence[0]}), sentence[2] - '0');
     if (word == "withdraw") withdrew = std::to_string(queue.Withdraw(sentence[0] - '0'));
     if (word == "silence") queue.SilenceTheNames();
     if (word == "said") queue.Said();
