@@ -33,7 +33,7 @@ TEST(PluralRulesTest, EachFamilyPutsTheNumbersInItsCategories) {
 }
 
 TEST(PhraseBookTest, EachLanguageSaysAListAndTimesInItsOwnWay) {
-  const std::vector<ExpiredRow> three = {{1, "Aldric"}, {2, "Brenna"}, {3, "Corvin"}};
+  const ExpiredRow three[] = {{1, "Aldric"}, {2, "Brenna"}, {3, "Corvin"}};
   const NamedStanding hours{1, "Aldric", {RowStanding::State::Counting, 2 * 3600 + 24 * 60 + 30}};
   const NamedStanding second{1, "Aldric", {RowStanding::State::Counting, 1}};
   const struct {
