@@ -186,7 +186,7 @@ class StandInSystemVoice {
 TEST(SpeechThreadTest, ASentenceLastsUntilTheVoiceTellsTheEndOfItsStream) {
   const StandInSystemVoice stand_in;
   {
-    const platform::Voice voice = platform::SystemVoice();
+    const platform::Voice voice = platform::SystemVoice([](platform::Language) { return true; });
     voice.say(platform::SentenceKind::Answer, Fixed("Aldric, not started"), 0);
     ASSERT_TRUE(Soon([&] { return stand_in.Lines().size() == 1; }));
     voice.say(platform::SentenceKind::Answer, Fixed("Corvin, not started"), 0);
