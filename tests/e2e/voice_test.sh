@@ -9,10 +9,9 @@
 # text and without waiting for the voice; two rows that run out within two
 # seconds of each other are said in one sentence; turning the option off
 # silences the voice. With "Keys from any program" on (Alt+Space, G), the
-# keys pressed in another program are answered aloud behind it, all in the
-# German default voice's language; a Dutch default voice gives way to an
-# English one that only Windows' Settings list. A voice that takes long to be
-# made does not hold the program's end.
+# keys pressed in another program are answered aloud behind it, in German, the
+# default voice's language; a Dutch default gives way to an English voice that
+# only Windows' Settings list. A voice slow to be made does not hold the end.
 #
 #   voice_test.sh MORVANE_EXE PROBE_EXE STAND_IN_VOICE_DLL
 set -euo pipefail
@@ -69,8 +68,7 @@ cut_written() {
   grep -qx '(cut)' "$SAID"
 }
 
-# The sentences and the rest, without the voices: Wine 10's voice tells its
-# engine's token where it makes the engine, the default voice's too.
+# Without the voices' lines, which Wine 10 writes for the default voice too.
 said_is() {
   [[ $(grep -v '^voice ' "$SAID") == "$1" ]] ||
     fail "the voice was asked for"$'\n'"$(<"$SAID")"$'\n'"instead of"$'\n'"$1"
@@ -155,7 +153,6 @@ Character 2 und Character 3, Zeit ist um$cut
 Aldric, Zeit ist um; Character 2, Zeit ist um; Character 3, Zeit ist um
 Character 4, nicht gestartet
 Character 2, neu gestartet, 2 Sekunden"
-! grep -qx "voice $ENGLISH" "$SAID" || fail "the English voice was taken for the German default"
 
 kill "$notepad"
 trap 'e2e_end; set_voice_server "$system_voice"; remove_voices' EXIT
@@ -177,8 +174,7 @@ xdotool key alt+space g
 xdotool key ctrl+shift+F8
 wait_for "the answer for all rows (see $SAID)" said_lines 1
 said_is "No countdowns"
-[[ $(grep '^voice ' "$SAID" | tail -n 1) == "voice $SETTINGS_ENGLISH" ]] ||
-  fail "the English voice of the Settings was not taken (see $SAID)"
+[[ $(grep '^voice ' "$SAID" | tail -n 1) == "voice $SETTINGS_ENGLISH" ]] || fail "not $SETTINGS_ENGLISH"
 e2e_end
 
 # A voice still being made, for half a minute, when the window is closed does
