@@ -19,18 +19,10 @@
 namespace morvane::testing {
 namespace {
 
-wchar_t Capital(wchar_t letter) {
-  ::CharUpperBuffW(&letter, 1);
-  return letter;
-}
-
-// The letter after an item's "&", as Alt+Space and a key looks for it; 0 for
+// The key that reaches an item, as Alt+Space and a key looks for it; 0 for
 // none.
 wchar_t AccessKey(const std::wstring& text) {
-  for (std::size_t at = text.find(L'&'); at < text.size() - 1; at = text.find(L'&', at + 2)) {
-    if (text[at + 1] != L'&') return Capital(text[at + 1]);
-  }
-  return 0;
+  return toolkit::Capital(toolkit::MarkedLetter(text));
 }
 
 std::wstring ItemText(HMENU menu, int item, UINT by = MF_BYPOSITION) {

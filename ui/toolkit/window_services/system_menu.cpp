@@ -12,12 +12,12 @@ constexpr UINT kCommandStep = 0x10;
 
 UINT CommandOf(std::size_t index) { return static_cast<UINT>(index + 1) * kCommandStep; }
 
+}  // namespace
+
 wchar_t Capital(wchar_t letter) {
   ::CharUpperBuffW(&letter, 1);
   return letter;
 }
-
-}  // namespace
 
 AccessLetters AccessLettersOf(HMENU menu) {
   std::wstring letters;

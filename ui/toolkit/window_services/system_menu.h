@@ -52,6 +52,9 @@ class SystemMenuCommands {
   std::vector<Item> items_;
 };
 
+// A letter as Windows compares a key with a menu item's letter.
+wchar_t Capital(wchar_t letter);
+
 // The access letters `menu`'s items hold, greyed ones too, compared as
 // Windows compares a key with them.
 AccessLetters AccessLettersOf(HMENU menu);

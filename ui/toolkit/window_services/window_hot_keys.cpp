@@ -1,12 +1,12 @@
-#include "ui/toolkit/window_services/global_keys.h"
+#include "ui/toolkit/window_services/window_hot_keys.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace morvane::toolkit {
 
-std::vector<std::size_t> GlobalKeys::Register(std::span<const GlobalKey> keys,
-                                              std::function<void(std::size_t)> pressed) {
+std::vector<std::size_t> WindowHotKeys::Register(std::span<const HotKey> keys,
+                                                 std::function<void(std::size_t)> pressed) {
   Release();
   pressed_ = std::move(pressed);
   std::vector<std::size_t> refused;
@@ -25,14 +25,14 @@ std::vector<std::size_t> GlobalKeys::Register(std::span<const GlobalKey> keys,
   return refused;
 }
 
-void GlobalKeys::Release() {
+void WindowHotKeys::Release() {
   for (const int id : registered_) {
     ::UnregisterHotKey(window_, id);
   }
   registered_.clear();
 }
 
-void GlobalKeys::Pressed(WPARAM id) const {
+void WindowHotKeys::Pressed(WPARAM id) const {
   if (std::find(registered_.begin(), registered_.end(), static_cast<int>(id)) !=
       registered_.end()) {
     pressed_(static_cast<std::size_t>(id) - 1);
