@@ -71,10 +71,18 @@ show_build_progress() {
   printf '\n' >&2
 }
 
-# A prefix of our own, so a user's ~/.wine is never touched. Mono and Gecko
-# are switched off so that creating the prefix never asks to download them.
+# A prefix of our own, so a user's ~/.wine is never touched: Wine 8's, or
+# Wine 10's inside its root (where morvane_wine10 sets MORVANE_WINE to 10).
+# Mono and Gecko are switched off so that creating the prefix never asks to
+# download them.
 morvane_wine_env() {
-  export WINEPREFIX="$MORVANE_ROOT/build/wine"
+  if [[ ${MORVANE_WINE:-} == 10 ]]; then
+    export WINEPREFIX="$MORVANE_ROOT/build/wine10/prefix"
+    MORVANE_WINE_LOGS="$MORVANE_LOGS/wine10"
+  else
+    export WINEPREFIX="$MORVANE_ROOT/build/wine"
+    MORVANE_WINE_LOGS="$MORVANE_LOGS/wine"
+  fi
   export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -112,8 +120,8 @@ morvane_wine_say_preparing() {
 }
 
 morvane_wine_make_prefix() {
-  local log="$MORVANE_LOGS/wine-prefix.log"
-  mkdir -p "$MORVANE_LOGS"
+  local log="$MORVANE_WINE_LOGS/prefix.log"
+  mkdir -p "$MORVANE_WINE_LOGS"
   : >"$log"
   {
     wineboot -i &&
@@ -146,19 +154,26 @@ morvane_wine_fonts() {
 morvane_wine_session() {
   morvane_wine_prefix
   trap morvane_wine_end EXIT
-  wineserver -p
-  wine wineboot >>"$MORVANE_LOGS/wine-session.log" 2>&1 ||
-    die "Wine did not start (log: $MORVANE_LOGS/wine-session.log)"
   morvane_wine_dpi 96
 }
 
-# Sets the screen's dots per inch of the prefix (96 is 100 %, 144 is 150 %).
-# Wine reads it when a process starts: programs started afterwards see it.
+# Sets the screen's dots per inch of the prefix (96 is 100 %, 144 is 150 %)
+# and starts the session again: Wine 8 reads it when a process starts, Wine 10
+# only when its session does.
 morvane_wine_dpi() {
+  local log="$MORVANE_WINE_LOGS/session.log"
+  mkdir -p "$MORVANE_WINE_LOGS"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
-    >>"$MORVANE_LOGS/wine-session.log" 2>&1 || die "could not set the prefix to $1 dpi"
+    >>"$log" 2>&1 || die "could not set the prefix to $1 dpi"
+  morvane_wine_end
+  wineserver -w
+  wineserver -p
+  wine wineboot >>"$log" 2>&1 || die "Wine did not start (log: $log)"
 }
 
 morvane_wine_end() {
   wineserver -k >/dev/null 2>&1 || true
 }
+
+# shellcheck source-path=SCRIPTDIR
+source "$MORVANE_ROOT/scripts/lib/wine10.sh"

@@ -21,7 +21,7 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
       services_(std::move(services)),
       ring_(TimerNamed("tmrRing")),
       names_aloud_(names_, TimerNamed("tmrSayNames"), services_.voice),
-      minute_notices_(names_, TimerNamed("tmrMinuteNotice"), services_.voice) {
+      notice_gathering_(names_, TimerNamed("tmrMinuteNotice"), services_.voice) {
   // The handlers refer to the rows by place: the vector must never move them.
   rows_.reserve(kRowCount);
   for (int number = 1; number <= kRowCount; ++number) {
@@ -64,15 +64,15 @@ void Form1::BindRow(int number) {
   // A Start turns the name white, a tick may turn it red, a click white.
   button.SetClickHandler([this, &row, place] {
     row.cmdStart_Click();
-    minute_notices_.StartedOrStopped(place);
+    notice_gathering_.StartedOrStopped(place);
     NameColoursChanged();
   });
   timer.SetTickHandler([this, &row, place] {
     // Read only while the notice is on: a tick is otherwise as it always was.
-    const auto before = minute_notices_.On() ? std::optional(row.Standing()) : std::nullopt;
+    const auto before = notice_gathering_.On() ? std::optional(row.Standing()) : std::nullopt;
     row.tmrCrono_Timer();
     if (before) {
-      minute_notices_.Ticked(place, *before, row.Standing());
+      notice_gathering_.Ticked(place, *before, row.Standing());
     }
     NameColoursChanged();
   });
@@ -103,7 +103,7 @@ void Form1::mnuAlwaysOnTop_Click() {
 void Form1::mnuSayNames_Click() { names_aloud_.SetOn(SystemMenu().Checked(say_names_)); }
 
 void Form1::mnuMinuteNotice_Click() {
-  minute_notices_.SetOn(SystemMenu().Checked(minute_notice_));
+  notice_gathering_.SetOn(SystemMenu().Checked(minute_notice_));
 }
 
 // The user looks at the window as the option comes on: the keys that another

@@ -14,8 +14,8 @@
 
 #include "countdown/countdown_row.h"
 #include "platform/voice.h"
-#include "ui/main/minute_notices.h"
 #include "ui/main/names_aloud.h"
+#include "ui/main/notice_gathering.h"
 #include "ui/toolkit/form/form.h"
 #include "ui/toolkit/form/form_registry.h"
 
@@ -27,7 +27,7 @@ struct Form1Services {
   std::function<void(Cue)> play_cue;
   std::function<DateOrder()> date_order;
   std::wstring application_title;  // the title of its message boxes
-  platform::Voice voice;           // says the names and the keys' answers
+  platform::Voice voice;           // says the names, the notices and the keys' answers
 };
 
 class Form1 final : public toolkit::Form, private RowHost {
@@ -70,7 +70,7 @@ class Form1 final : public toolkit::Form, private RowHost {
   std::size_t any_program_keys_ = 0;
   std::size_t minute_notice_ = 0;
   NamesAloud names_aloud_;
-  MinuteNotices minute_notices_;
+  NoticeGathering notice_gathering_;
 };
 
 }  // namespace morvane::main_window

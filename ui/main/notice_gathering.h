@@ -20,14 +20,14 @@
 
 namespace morvane::main_window {
 
-class MinuteNotices {
+class NoticeGathering {
  public:
   // `names` are the rows' name boxes, top to bottom; `gather` is an interval
   // timer of a second, off, whose ticks are this object's.
-  MinuteNotices(const std::vector<const toolkit::EditBox*>& names, toolkit::WindowTimer& gather,
-                platform::Voice voice);
-  MinuteNotices(const MinuteNotices&) = delete;
-  MinuteNotices& operator=(const MinuteNotices&) = delete;
+  NoticeGathering(const std::vector<const toolkit::EditBox*>& names,
+                  toolkit::WindowTimer& gather, platform::Voice voice);
+  NoticeGathering(const NoticeGathering&) = delete;
+  NoticeGathering& operator=(const NoticeGathering&) = delete;
 
   // Off drops the notices not yet said.
   void SetOn(bool on);

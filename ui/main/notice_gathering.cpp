@@ -1,4 +1,4 @@
-#include "ui/main/minute_notices.h"
+#include "ui/main/notice_gathering.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,13 +13,13 @@ platform::Subjects RowBit(std::size_t row) { return platform::Subjects{1} << row
 
 }  // namespace
 
-MinuteNotices::MinuteNotices(const std::vector<const toolkit::EditBox*>& names,
-                             toolkit::WindowTimer& gather, platform::Voice voice)
+NoticeGathering::NoticeGathering(const std::vector<const toolkit::EditBox*>& names,
+                                 toolkit::WindowTimer& gather, platform::Voice voice)
     : names_(names), gather_(gather), voice_(std::move(voice)) {
   gather_.SetTickHandler([this] { Say(); });
 }
 
-void MinuteNotices::SetOn(bool on) {
+void NoticeGathering::SetOn(bool on) {
   on_ = on;
   if (!on) {
     for (std::size_t row = 0; row < kRowCount; ++row) {
@@ -28,7 +28,8 @@ void MinuteNotices::SetOn(bool on) {
   }
 }
 
-void MinuteNotices::Ticked(std::size_t row, const RowStanding& before, const RowStanding& after) {
+void NoticeGathering::Ticked(std::size_t row, const RowStanding& before,
+                             const RowStanding& after) {
   using State = RowStanding::State;
   if (after.state != State::Counting) {
     Drop(row);  // it ran out, or its time box could no longer be read
@@ -43,14 +44,14 @@ void MinuteNotices::Ticked(std::size_t row, const RowStanding& before, const Row
   }
 }
 
-void MinuteNotices::StartedOrStopped(std::size_t row) { Drop(row); }
+void NoticeGathering::StartedOrStopped(std::size_t row) { Drop(row); }
 
-void MinuteNotices::Say() {
+void NoticeGathering::Say() {
   gather_.SetEnabled(false);
   Tell(std::exchange(gathered_, {}));
 }
 
-void MinuteNotices::Tell(const Seconds& rows) {
+void NoticeGathering::Tell(const Seconds& rows) {
   std::vector<NoticedRow> noticed;
   platform::Subjects about = 0;
   for (std::size_t row = 0; row < kRowCount; ++row) {
@@ -68,7 +69,7 @@ void MinuteNotices::Tell(const Seconds& rows) {
 
 // A notice that waits in the voice's turn may tell of other rows too: they
 // are told again without this one.
-void MinuteNotices::Drop(std::size_t row) {
+void NoticeGathering::Drop(std::size_t row) {
   gathered_[row].reset();
   if (std::none_of(gathered_.begin(), gathered_.end(),
                    [](const auto& seconds) { return seconds.has_value(); })) {
@@ -80,7 +81,7 @@ void MinuteNotices::Drop(std::size_t row) {
   const platform::Subjects withdrawn = voice_.withdraw(RowBit(row));
   Seconds again;
   for (std::size_t other = 0; other < kRowCount; ++other) {
-    if ((withdrawn & RowBit(other)) != 0 && other != row) {
+    if ((withdrawn & RowBit(other)) != 0) {
       again[other] = handed_[other];
     }
   }
