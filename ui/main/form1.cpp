@@ -30,23 +30,16 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
-  // The keyboard's way to the About picture, and five options. Alt+Space and
-  // a letter lands on the first item that takes it, and the system's items
-  // take letters in the language of Windows (Close is L in Danish): each of
-  // ours takes the first of its letters that none of those, greyed ones too,
-  // nor one of ours above it takes, or none.
-  keep_ringing_ = SystemMenu().AddCheckItem(L"Keep ringing until seen", L"irk",
-                                            [this] { mnuKeepRinging_Click(); });
+  keep_ringing_ =
+      SystemMenu().AddCheckItem(kKeepRingingItem, [this] { mnuKeepRinging_Click(); });
   always_on_top_ =
-      SystemMenu().AddCheckItem(L"Always on top", L"wtp", [this] { mnuAlwaysOnTop_Click(); });
-  say_names_ =
-      SystemMenu().AddCheckItem(L"Say the names aloud", L"yhd", [this] { mnuSayNames_Click(); });
+      SystemMenu().AddCheckItem(kAlwaysOnTopItem, [this] { mnuAlwaysOnTop_Click(); });
+  say_names_ = SystemMenu().AddCheckItem(kSayNamesItem, [this] { mnuSayNames_Click(); });
   any_program_keys_ =
-      SystemMenu().AddCheckItem(L"Keys from any program\tCtrl+Shift+F1\u2026F9", L"gkr",
-                                [this] { mnuAnyProgramKeys_Click(); });
+      SystemMenu().AddCheckItem(kAnyProgramKeysItem, [this] { mnuAnyProgramKeys_Click(); });
   minute_notice_ =
-      SystemMenu().AddCheckItem(L"A minute's notice", L"tue", [this] { mnuMinuteNotice_Click(); });
-  SystemMenu().Add(L"About Morvane\u2026", L"obv", [this] { Image3_Click(); });
+      SystemMenu().AddCheckItem(kMinuteNoticeItem, [this] { mnuMinuteNotice_Click(); });
+  SystemMenu().Add(kAboutItem, [this] { Image3_Click(); });
   Form_Load();
 }
 
