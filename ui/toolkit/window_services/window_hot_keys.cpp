@@ -14,7 +14,8 @@ std::vector<std::size_t> WindowHotKeys::Register(std::span<const HotKey> keys,
     // The ids a program chooses lie below 0xC000; 0 is none.
     const int id = static_cast<int>(place) + 1;
     // A key held down repeats: without MOD_NOREPEAT each repeat would be a
-    // press of its own.
+    // press of its own. (Wine 8 and 10 accept the flag but post every repeat
+    // all the same.)
     if (::RegisterHotKey(window_, id, keys[place].modifiers | MOD_NOREPEAT,
                          keys[place].virtual_key)) {
       registered_.push_back(id);
