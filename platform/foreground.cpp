@@ -21,21 +21,29 @@ QUERY_USER_NOTIFICATION_STATE SystemNotificationState() {
   return state;
 }
 
+bool FullScreenInFront() {
+  const HWND front = ::GetForegroundWindow();
+  MONITORINFO monitor{};
+  return front != nullptr && MonitorOf(front, monitor) && ShowsFullScreen(front, monitor);
+}
+
 }  // namespace
 
-// A window on the desktop, even maximised, leaves the taskbar uncovered.
-bool ForegroundFillsItsMonitor() {
-  const HWND foreground = ::GetForegroundWindow();
-  MONITORINFO monitor{};
+bool MonitorOf(HWND window, MONITORINFO& monitor) {
   monitor.cbSize = sizeof monitor;
-  RECT window{};
-  if (foreground == nullptr ||
-      !::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &monitor) ||
-      !::GetWindowRect(foreground, &window)) {
+  return ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) !=
+         FALSE;
+}
+
+bool ShowsFullScreen(HWND window, const MONITORINFO& monitor) {
+  RECT covered{};
+  RECT bounds{};
+  const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+  if (::IsZoomed(window) || (style & WS_CAPTION) == WS_CAPTION ||
+      !::GetWindowRect(window, &bounds)) {
     return false;
   }
-  RECT covered{};
-  ::IntersectRect(&covered, &window, &monitor.rcMonitor);
+  ::IntersectRect(&covered, &bounds, &monitor.rcMonitor);
   return ::EqualRect(&covered, &monitor.rcMonitor) != FALSE;
 }
 
@@ -46,7 +54,7 @@ ForegroundRequests SystemForegroundRequests() {
         FLASHWINFO copy = flash;  // FlashWindowEx takes a non-const pointer but only reads it
         ::FlashWindowEx(&copy);
       },
-      &SystemNotificationState};
+      &SystemNotificationState, &FullScreenInFront};
 }
 
 }  // namespace morvane::platform

@@ -7,32 +7,50 @@
 
 namespace morvane::testing {
 
-namespace {
-
-// Writes down what it is asked in `said`, as said_ shows it.
-platform::Voice RecordingVoice(std::vector<std::string>& said) {
+platform::Voice QueuedVoice::Voice() {
   using platform::SentenceKind;
   return platform::Voice{
-      [&said](SentenceKind kind, std::string_view sentence, platform::Subjects) {
-        said.push_back(kind == SentenceKind::Reminder ? "(reminder) "
-                       : kind == SentenceKind::Answer ? "(answer) "
-                       : kind == SentenceKind::Notice ? "(notice) "
-                                                      : "");
-        said.back() += sentence;
+      [this](SentenceKind kind, std::string_view sentence, platform::Subjects about) {
+        std::string marked = kind == SentenceKind::Reminder ? "(reminder) "
+                             : kind == SentenceKind::Answer ? "(answer) "
+                             : kind == SentenceKind::Notice ? "(notice) "
+                                                            : "";
+        queue_.Add(kind, marked.append(sentence), about);
+        Speak();
       },
-      [](platform::Subjects) { return platform::Subjects{0}; },
-      [&said] { said.emplace_back("(silenced)"); }};
+      [this](platform::Subjects about) { return queue_.Withdraw(about); },
+      [this] {
+        said_.emplace_back("(silenced)");
+        queue_.SilenceTheNames();
+        Speak();
+      }};
 }
 
-}  // namespace
+void QueuedVoice::HoldSaying(std::string answer) {
+  held_ = true;
+  Voice().say(platform::SentenceKind::Answer, answer, 0);
+}
 
-AppFixture::AppFixture() : AppFixture(RecordingVoice(said_)) {}
+void QueuedVoice::Release() {
+  held_ = false;
+  queue_.Said();
+  Speak();
+}
 
-AppFixture::AppFixture(platform::Voice voice)
+void QueuedVoice::Speak() {
+  for (auto step = queue_.Next(); step.say; step = queue_.Next()) {
+    said_.push_back(*step.say);
+    if (held_) return;
+    queue_.Said();
+  }
+}
+
+AppFixture::AppFixture(std::optional<platform::Voice> voice)
     : windows_(::GetModuleHandleW(nullptr),
                SystemServices{clock_.AsClock(), [this](Cue cue) { cues_.push_back(cue); },
                               [this] { return date_order_; }, [this] { return high_contrast_; },
-                              TestForeground(), TestTaskbar(), std::move(voice)}) {}
+                              TestForeground(), TestTaskbar(),
+                              voice ? std::move(*voice) : voice_.Voice()}) {}
 
 platform::TaskbarOverlay AppFixture::TestTaskbar() {
   return platform::TaskbarOverlay{
@@ -65,7 +83,14 @@ platform::ForegroundRequests AppFixture::TestForeground() {
           flashing_.insert(flash.hwnd);
         }
       },
-      [this] { return notification_state_; }};
+      [this] { return notification_state_; },
+      [this] {
+        const HWND front = ::GetForegroundWindow();
+        MONITORINFO monitor{};
+        if (front == nullptr || !platform::MonitorOf(front, monitor)) return false;
+        monitor.rcWork = work_area_.value_or(monitor.rcWork);
+        return platform::ShowsFullScreen(front, monitor);
+      }};
 }
 
 OtherProgramInFront::OtherProgramInFront(const WindowRegistry& windows) : windows_(windows) {

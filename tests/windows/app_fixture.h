@@ -2,7 +2,7 @@
 // a recorder in place of the sound cues, a window system that grants or
 // refuses the foreground and reports the user's state as the test says and
 // keeps track of taskbar flashes, a taskbar that records its badges and a
-// voice that records what it is asked to say.
+// voice, the program's own speech queue, that records what it says.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window_registry.h"
+#include "platform/speech_queue.h"
 
 namespace morvane::testing {
 
@@ -31,11 +33,31 @@ class ManualClock {
   }
 };
 
+// The program's speech queue before an engine that says each sentence at
+// once, unless the test keeps it busy: then what comes waits in the queue.
+// Each sentence the engine starts is written down in `said`, a reminder, an
+// answer or a notice marked so ("(reminder) ...", "(answer) ...",
+// "(notice) ..."), and each silencing asked for as "(silenced)".
+class QueuedVoice {
+ public:
+  explicit QueuedVoice(std::vector<std::string>& said) : said_(said) {}
+  platform::Voice Voice();
+  // The engine says `answer` until Release.
+  void HoldSaying(std::string answer);
+  void Release();
+
+ private:
+  void Speak();
+
+  std::vector<std::string>& said_;
+  platform::SpeechQueue queue_;
+  bool held_ = false;
+};
+
 class AppFixture : public ::testing::Test {
  protected:
-  AppFixture();
-  // With another voice than the one that writes down in said_.
-  explicit AppFixture(platform::Voice voice);
+  // With another voice than voice_, when given one.
+  explicit AppFixture(std::optional<platform::Voice> voice = std::nullopt);
   ~AppFixture() override;
 
   main_window::Form1& Main() { return windows_.Form1(); }
@@ -63,6 +85,7 @@ class AppFixture : public ::testing::Test {
   bool high_contrast_ = false;  // what the windows are told of the system's mode
   bool foreground_refused_ = false;  // as Windows does to a program in the background
   QUERY_USER_NOTIFICATION_STATE notification_state_ = QUNS_ACCEPTS_NOTIFICATIONS;
+  std::optional<RECT> work_area_;  // reported in place of the monitor's own, as a taskbar leaves it
   std::vector<FLASHWINFO> flashes_;  // every flash request
   std::set<HWND> flashing_;  // the buttons they leave flashing until stopped, as Windows would
   struct Badge {
@@ -78,9 +101,8 @@ class AppFixture : public ::testing::Test {
   };
   std::vector<Badge> badges_;  // what the taskbar was asked to show
   std::vector<std::pair<HWND, UINT>> let_through_;  // the messages windows asked to hear
-  // What the voice was asked: each sentence, a reminder or an answer marked
-  // so ("(reminder) ...", "(answer) ..."), and "(silenced)".
-  std::vector<std::string> said_;
+  std::vector<std::string> said_;  // what voice_ said
+  QueuedVoice voice_{said_};
   WindowRegistry windows_;
 
  private:

@@ -1,5 +1,6 @@
 // The main window's own pictures, and how the program ends.
 #include <chrono>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -126,25 +127,32 @@ TEST_F(MainWindowActionsTest, AnAlarmRestoresAMinimisedMainWindow) {
 // user works in another program): then the window is shown behind, and its
 // taskbar button flashes until the user comes to the program. In every state
 // where Windows holds its own notifications back (a full-screen program, a
-// Store one covering the monitor, a presentation, the user away, a state not
-// known here), the window is left alone: it stays behind the window in front,
+// Store one full screen, a presentation, the user away, a state not known
+// here), the window is left alone: it stays behind the window in front,
 // minimised if it was, and only flashes; it is restored when the user comes.
+// A Store program maximised, captioned, or covering only the work area that a
+// taskbar leaves, is in a window on the desktop.
 TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
+  enum class Other { Windowed, FullScreen, Maximised, OverTheWorkArea, CaptionedOverTheScreen };
   struct Case {
     QUERY_USER_NOTIFICATION_STATE state;
     bool refused;
     bool minimised;
     bool left_alone;
-    bool other_full_screen = false;
+    Other other = Other::Windowed;
   };
   for (const Case c : {Case{QUNS_ACCEPTS_NOTIFICATIONS, false, true, false},
                        // Wine gives a restored window the foreground, whatever the test refuses
                        Case{QUNS_ACCEPTS_NOTIFICATIONS, true, false, false},
                        Case{QUNS_QUIET_TIME, false, true, false},
                        Case{QUNS_NOT_PRESENT, false, true, true},
-                       Case{platform::kStoreAppRunning, false, true, true, true},
-                       Case{platform::kStoreAppRunning, false, false, true, true},
+                       Case{platform::kStoreAppRunning, false, true, true, Other::FullScreen},
+                       Case{platform::kStoreAppRunning, false, false, true, Other::FullScreen},
                        Case{platform::kStoreAppRunning, false, true, false},
+                       Case{platform::kStoreAppRunning, false, false, false, Other::Maximised},
+                       Case{platform::kStoreAppRunning, false, false, false, Other::OverTheWorkArea},
+                       Case{platform::kStoreAppRunning, false, false, false,
+                            Other::CaptionedOverTheScreen},
                        Case{QUNS_BUSY, false, true, true},
                        Case{QUNS_BUSY, false, false, true},
                        Case{QUNS_RUNNING_D3D_FULL_SCREEN, false, true, true},
@@ -153,7 +161,8 @@ TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
                        Case{QUNS_PRESENTATION_MODE, false, false, true},
                        Case{static_cast<QUERY_USER_NOTIFICATION_STATE>(0), false, false, true}}) {
     SCOPED_TRACE("state " + std::to_string(c.state) + (c.refused ? ", refused" : "") +
-                 (c.minimised ? ", minimised" : ""));
+                 (c.minimised ? ", minimised" : "") + ", other " +
+                 std::to_string(static_cast<int>(c.other)));
     notification_state_ = c.state;
     foreground_refused_ = c.refused;
     flashes_.clear();
@@ -164,9 +173,18 @@ TEST_F(MainWindowActionsTest, AnAlarmKeptBehindFlashesUntilTheUserComes) {
       ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
     }
     const OtherProgramInFront other(windows_);
-    if (c.other_full_screen) {
-      ::MoveWindow(other.hwnd(), 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                   ::GetSystemMetrics(SM_CYSCREEN), FALSE);
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    work_area_ = c.other == Other::OverTheWorkArea ? std::optional(RECT{0, 0, width, height - 40})
+                                                   : std::nullopt;
+    if (c.other == Other::FullScreen || c.other == Other::OverTheWorkArea) {
+      ::SetWindowLongW(other.hwnd(), GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_VISIBLE));
+    }
+    if (c.other == Other::Maximised) {
+      ::ShowWindow(other.hwnd(), SW_MAXIMIZE);
+    } else if (c.other != Other::Windowed) {
+      ::SetWindowPos(other.hwnd(), nullptr, 0, 0, width, work_area_ ? work_area_->bottom : height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     Tick(6);
     const bool behind = c.refused || c.left_alone;

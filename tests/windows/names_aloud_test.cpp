@@ -1,7 +1,4 @@
 // "Say the names aloud": what the voice is asked to say, and when.
-#include <windows.h>
-
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <ostream>
@@ -26,22 +23,6 @@ class NamesAloudTest : public RemindersFixture,
   static std::vector<VoiceCase> Cases();
 
  protected:
-  // A second at a time, at most.
-  void Pass(std::chrono::milliseconds time) {
-    using std::chrono::milliseconds;
-    for (milliseconds step{}; time > milliseconds{0}; time -= step) {
-      step = std::min(time, milliseconds{1000});
-      clock_.now += step;
-      for (int row = 1; row <= 7; ++row) DeliverTimerMessage(row);
-      for (const char* timer : {"tmrRing", "tmrSayNames"}) {
-        ::SendMessageW(Main().hwnd(), WM_TIMER, Main().TimerNamed(timer).id(), 0);
-      }
-    }
-  }
-
-  // A bar among what was said, between what came before and after it.
-  void Mark() { said_.emplace_back("|"); }
-
   static constexpr const wchar_t* kSayNames = L"Say the names aloud";
 };
 

@@ -1,12 +1,14 @@
 // The main window with a name gone red, as the tests of what reminds the user
 // of it see it: rows run out and acknowledged, the system menu's options
-// chosen as the user picks them, and the alarms counted as time passes.
+// chosen as the user picks them, time passing with every timer's message
+// arriving on time, and the alarms counted as it passes.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <string>
 
 #include "tests/windows/app_fixture.h"
@@ -44,6 +46,22 @@ class RemindersFixture : public AppFixture {
     HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
     return (::GetMenuState(menu, Option(text), MF_BYCOMMAND) & MF_CHECKED) != 0;
   }
+
+  // `time` passes, every timer's message arriving within a tenth of a second
+  // of its due time.
+  void Pass(std::chrono::milliseconds time) {
+    using std::chrono::milliseconds;
+    for (milliseconds step{}; time > milliseconds{0}; time -= step) {
+      step = std::min(time, milliseconds{100});
+      clock_.now += step;
+      for (int row = 1; row <= 7; ++row) DeliverTimerMessage(row);
+      for (const char* timer : {"tmrRing", "tmrSayNames", "tmrMinuteNotice", "tmrNoticeWait"}) {
+        ::SendMessageW(Main().hwnd(), WM_TIMER, Main().TimerNamed(timer).id(), 0);
+      }
+    }
+  }
+  // A bar among what was said, between what came before and after it.
+  void Mark() { said_.emplace_back("|"); }
 
   // The alarms that ring while `seconds` pass, a second at a time, the
   // ringing's timer message arriving each second.

@@ -21,7 +21,8 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
       services_(std::move(services)),
       ring_(TimerNamed("tmrRing")),
       names_aloud_(names_, TimerNamed("tmrSayNames"), services_.voice),
-      notice_gathering_(names_, TimerNamed("tmrMinuteNotice"), services_.voice) {
+      notice_gathering_(rows_, names_, TimerNamed("tmrMinuteNotice"), TimerNamed("tmrNoticeWait"),
+                        services_.voice) {
   // The handlers refer to the rows by place: the vector must never move them.
   rows_.reserve(kRowCount);
   for (int number = 1; number <= kRowCount; ++number) {
@@ -182,7 +183,13 @@ void Form1::ShowMessage(std::string_view text) {
 // program or a presentation.
 void Form1::ShowMainWindow() { Alert(); }
 
-void Form1::PlayCue(Cue cue) { services_.play_cue(cue); }
+// The voice waits for the alarm: a notice is not said over it.
+void Form1::PlayCue(Cue cue) {
+  services_.play_cue(cue);
+  if (cue == Cue::Alarm) {
+    notice_gathering_.AlarmRang();
+  }
+}
 
 DateOrder Form1::UserDateOrder() const { return services_.date_order(); }
 

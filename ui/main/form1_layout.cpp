@@ -144,6 +144,11 @@ std::vector<ControlDesign> Form1Controls() {
                                  .kind = ControlKind::Timer,
                                  .tab_index = kNoTabStop,
                                  .interval_ms = 1'000});
+  // Holds a notice back while an alarm sounds, as tmrSayNames holds the names.
+  controls.push_back(ControlDesign{.name = "tmrNoticeWait",
+                                 .kind = ControlKind::Timer,
+                                 .tab_index = kNoTabStop,
+                                 .interval_ms = 2'000});
   return controls;
 }
 

@@ -13,10 +13,13 @@ platform::Subjects RowBit(std::size_t row) { return platform::Subjects{1} << row
 
 }  // namespace
 
-NoticeGathering::NoticeGathering(const std::vector<const toolkit::EditBox*>& names,
-                                 toolkit::WindowTimer& gather, platform::Voice voice)
-    : names_(names), gather_(gather), voice_(std::move(voice)) {
-  gather_.SetTickHandler([this] { Say(); });
+NoticeGathering::NoticeGathering(const std::vector<CountdownRow>& rows,
+                                 const std::vector<const toolkit::EditBox*>& names,
+                                 toolkit::WindowTimer& gather, toolkit::WindowTimer& alarm,
+                                 platform::Voice voice)
+    : rows_(rows), names_(names), gather_(gather), alarm_(alarm), voice_(std::move(voice)) {
+  gather_.SetTickHandler([this] { GatheringEnded(); });
+  alarm_.SetTickHandler([this] { AlarmEnded(); });
 }
 
 void NoticeGathering::SetOn(bool on) {
@@ -39,29 +42,48 @@ void NoticeGathering::Ticked(std::size_t row, const RowStanding& before,
     return;
   }
   if (const auto left = MinuteNoticeAt(*before.seconds, *after.seconds)) {
-    gathered_[row] = left;
+    crossed_[row] = left;
     gather_.SetEnabled(true);  // a running gathering goes on
   }
 }
 
 void NoticeGathering::StartedOrStopped(std::size_t row) { Drop(row); }
 
-void NoticeGathering::Say() {
-  gather_.SetEnabled(false);
-  Tell(std::exchange(gathered_, {}));
+// Each alarm cuts the one before short: the wait starts again.
+void NoticeGathering::AlarmRang() {
+  if (on_) {
+    alarm_.SetEnabled(false);
+    alarm_.SetEnabled(true);
+  }
 }
 
-void NoticeGathering::Tell(const Seconds& rows) {
+void NoticeGathering::GatheringEnded() {
+  gather_.SetEnabled(false);
+  TellWhatWaits();
+}
+
+void NoticeGathering::AlarmEnded() {
+  alarm_.SetEnabled(false);
+  TellWhatWaits();
+}
+
+void NoticeGathering::TellWhatWaits() {
+  if (!on_ || gather_.Enabled() || alarm_.Enabled()) {
+    return;
+  }
   std::vector<NoticedRow> noticed;
   platform::Subjects about = 0;
   for (std::size_t row = 0; row < kRowCount; ++row) {
-    if (rows[row]) {
+    const auto seconds = again_[row] ? rows_[row].Standing().seconds : crossed_[row];
+    if (seconds) {
       // Read only while the option is on, as the names said aloud are.
-      noticed.push_back(NoticedRow{static_cast<int>(row) + 1, names_[row]->Text(), *rows[row]});
+      noticed.push_back(NoticedRow{static_cast<int>(row) + 1, names_[row]->Text(), *seconds});
       about |= RowBit(row);
-      handed_[row] = rows[row];
+      handed_[row] = true;
     }
   }
+  crossed_ = {};
+  again_.reset();
   if (!noticed.empty()) {
     voice_.say(platform::SentenceKind::Notice, MinuteNoticeSentence(noticed), about);
   }
@@ -70,24 +92,21 @@ void NoticeGathering::Tell(const Seconds& rows) {
 // A notice that waits in the voice's turn may tell of other rows too: they
 // are told again without this one.
 void NoticeGathering::Drop(std::size_t row) {
-  gathered_[row].reset();
-  if (std::none_of(gathered_.begin(), gathered_.end(),
+  crossed_[row].reset();
+  again_[row] = false;
+  if (std::none_of(crossed_.begin(), crossed_.end(),
                    [](const auto& seconds) { return seconds.has_value(); })) {
     gather_.SetEnabled(false);
   }
-  if (!std::exchange(handed_[row], std::nullopt)) {
-    return;
-  }
-  const platform::Subjects withdrawn = voice_.withdraw(RowBit(row));
-  Seconds again;
-  for (std::size_t other = 0; other < kRowCount; ++other) {
-    if ((withdrawn & RowBit(other)) != 0) {
-      again[other] = handed_[other];
+  if (handed_[row]) {
+    handed_[row] = false;
+    Rows withdrawn(voice_.withdraw(RowBit(row)));
+    withdrawn[row] = false;
+    if (on_) {
+      again_ |= withdrawn;
     }
   }
-  if (on_) {
-    Tell(again);
-  }
+  TellWhatWaits();
 }
 
 }  // namespace morvane::main_window

@@ -26,13 +26,14 @@ int ShowCommand(HWND window, bool activate) {
 // a new user first signs in, holds back only its own news). It reports a Store
 // program running alike whether the program is full screen or in a window on
 // the desktop, and while the Start menu is open: the alarm holds back only
-// when the window in front covers its monitor. In every other state, a game
+// when the window in front shows full screen. In every other state, a game
 // or another program full screen, a presentation or the user away, Windows
 // holds its notifications back, and so does the alarm: a state added later
 // falls on the quiet side.
-bool MayInterrupt(QUERY_USER_NOTIFICATION_STATE state) {
+bool MayInterrupt(const platform::ForegroundRequests& requests) {
+  const QUERY_USER_NOTIFICATION_STATE state = requests.notification_state();
   if (state == platform::kStoreAppRunning) {
-    return !platform::ForegroundFillsItsMonitor();
+    return !requests.full_screen_in_front();
   }
   return state == QUNS_ACCEPTS_NOTIFICATIONS || state == QUNS_QUIET_TIME;
 }
@@ -56,7 +57,7 @@ void WindowAttention::BringForward(HWND window) {
 // minimised one restored in the band of windows kept on top would cover the
 // game: the window stays exactly where it is.
 void WindowAttention::Alert(HWND window) {
-  if (MayInterrupt(requests_.notification_state())) {
+  if (MayInterrupt(requests_)) {
     BringForward(window);
     return;
   }
