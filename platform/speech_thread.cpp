@@ -156,7 +156,7 @@ class SpeechThread {
     }
     const DWORD woken = ::MsgWaitForMultipleObjectsEx(count, events, INFINITE, QS_ALLINPUT,
                                                       MWMO_INPUTAVAILABLE);
-    if (count == 2 && woken == WAIT_OBJECT_0 + 1) {
+    if (count == 2 && woken == WAIT_OBJECT_0 + 1 && engine->SaidAll()) {
       const std::lock_guard lock(lock_);
       queue_.Said();
     } else if (woken == WAIT_OBJECT_0 + count) {

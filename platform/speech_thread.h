@@ -25,9 +25,13 @@ class SpeechEngine {
   // first stops what it says and drops what it was given. False when it
   // failed: the engine is let go, and made again for the next sentence.
   virtual bool Speak(const wchar_t* text, bool cut) = 0;
-  // Set while the engine has said all it was given; nullptr where it cannot
-  // tell, and a sentence then counts as said once handed over.
+  // Set when the engine may have said all it was given, and SaidAll then
+  // tells; nullptr where it cannot tell, and a sentence then counts as said
+  // once handed over.
   virtual HANDLE SaidEvent() = 0;
+  // Whether the engine has said all it was given: for an engine whose
+  // event is also set by other news.
+  virtual bool SaidAll() { return true; }
 };
 
 // Makes the engine; nullptr where there is none.

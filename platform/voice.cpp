@@ -15,9 +15,21 @@ namespace morvane::platform {
 
 namespace {
 
+// A sentence is said when the voice tells the end of its input stream, by
+// the number its Speak gave it. The voice's completion event is no sign of
+// that: it tells that nothing is pending, and the speech API does not say
+// that an asynchronous Speak has cleared it when it returns, so the last
+// sentence's may still be set. A voice that tells no events (Wine's) cannot
+// tell, and each sentence counts as said once handed over.
 class SpeechApiEngine final : public SpeechEngine {
  public:
-  explicit SpeechApiEngine(com_ptr<ISpVoice> voice) : voice_(std::move(voice)) {}
+  explicit SpeechApiEngine(com_ptr<ISpVoice> voice) : voice_(std::move(voice)) {
+    constexpr ULONGLONG kStreamEnds = SPFEI(SPEI_END_INPUT_STREAM);
+    if (SUCCEEDED(voice_->SetInterest(kStreamEnds, kStreamEnds)) &&
+        SUCCEEDED(voice_->SetNotifyWin32Event())) {
+      news_ = voice_->GetNotifyEventHandle();
+    }
+  }
 
   // Asynchronous: the engine speaks on a thread of its own. Plain text, never
   // the voice's markup: a name such as <volume level='0'/> is read out, not
@@ -25,13 +37,34 @@ class SpeechApiEngine final : public SpeechEngine {
   bool Speak(const wchar_t* text, bool cut) override {
     const DWORD flags = SPF_ASYNC | (text != nullptr ? SPF_IS_NOT_XML : 0) |
                         (cut ? SPF_PURGEBEFORESPEAK : 0);
-    return SUCCEEDED(voice_->Speak(text, flags, nullptr));
+    ULONG stream = 0;
+    if (FAILED(voice_->Speak(text, flags, &stream))) {
+      return false;
+    }
+    if (text != nullptr) {
+      last_stream_ = stream;
+      said_all_ = false;
+    }
+    return true;
   }
 
-  HANDLE SaidEvent() override { return voice_->SpeakCompleteEvent(); }
+  HANDLE SaidEvent() override { return news_ == INVALID_HANDLE_VALUE ? nullptr : news_; }
+
+  // Streams are numbered in the order they were handed over.
+  bool SaidAll() override {
+    SPEVENT event{};
+    ULONG fetched = 0;
+    while (SUCCEEDED(voice_->GetEvents(1, &event, &fetched)) && fetched == 1) {
+      said_all_ |= event.eEventId == SPEI_END_INPUT_STREAM && event.ulStreamNum >= last_stream_;
+    }
+    return said_all_;
+  }
 
  private:
   com_ptr<ISpVoice> voice_;
+  HANDLE news_ = nullptr;  // the voice's own
+  ULONG last_stream_ = 0;
+  bool said_all_ = true;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command with the Wine prefix at DPI dots per inch, then sets it back
-# to 96, which every other test expects, however the command ends.
+# to 96, which every other test expects, however the command ends. The
+# command finds the dpi asked for in MORVANE_TEST_DPI.
 #
 #   tests/with_dpi.sh DPI COMMAND [ARGUMENT...]
 set -euo pipefail
@@ -14,4 +15,4 @@ morvane_wine_env
 mkdir -p "$MORVANE_LOGS"
 trap 'morvane_wine_dpi 96' EXIT
 morvane_wine_dpi "$dpi"
-"$@"
+MORVANE_TEST_DPI=$dpi "$@"

@@ -167,8 +167,10 @@ morvane_wine_dpi() {
     >>"$log" 2>&1 || die "could not set the prefix to $1 dpi"
   morvane_wine_end
   wineserver -w
-  wineserver -p
-  wine wineboot >>"$log" 2>&1 || die "Wine did not start (log: $log)"
+  # The server and Wine's own processes outlive the caller: none may hold
+  # its output open, which a test's runner waits to see closed.
+  wineserver -p >>"$log" 2>&1 </dev/null
+  wine wineboot >>"$log" 2>&1 </dev/null || die "Wine did not start (log: $log)"
 }
 
 morvane_wine_end() {

@@ -42,14 +42,14 @@ morvane_wine10() {
   # The build trees' tests name the modules of the CMake that configured them.
   local modules
   for modules in /usr/share/cmake-*; do
-    [[ -d $MORVANE_WINE10_ROOT$modules ]] || inside+=(--ro-bind "$modules" "$modules")
+    [[ -d $MORVANE_WINE10_ROOT$modules/Modules ]] || inside+=(--ro-bind "$modules" "$modules")
   done
   # Read-only once every mount point is in place.
   bwrap "${inside[@]}" --remount-ro / "$@"
 }
 
-# Makes the root the first time: as root, debootstrap and the packages (about
-# a minute and a half, some 300 MB); as anyone else, says how.
+# Makes the root the first time: as root, debootstrap and the packages (a few
+# minutes; the root holds some 1.6 GB); as anyone else, says how.
 morvane_wine10_root() {
   [[ -f $MORVANE_WINE10_ROOT/.morvane-made ]] && return 0
   local root=$MORVANE_WINE10_ROOT
@@ -68,7 +68,7 @@ morvane_wine10_root() {
     for step in "${steps[@]}"; do echo "  sudo $step" >&2; done
     exit 1
   fi
-  say "making Wine 10's root in ${root#"$MORVANE_ROOT"/}, the first time only (about two minutes)"
+  say "making Wine 10's root in ${root#"$MORVANE_ROOT"/}, the first time only (a few minutes)"
   # A root left half made by an interrupted run is made again from nothing.
   rm -rf "$root"
   mkdir -p "$(dirname "$root")"

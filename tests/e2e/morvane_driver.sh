@@ -28,8 +28,11 @@ e2e_begin() {
   morvane_wine_env
   SCREEN_DPI=$(probe dpi)
   [[ $SCREEN_DPI =~ ^[1-9][0-9]*$ ]] || fail "the probe could not tell the screen's dpi"
+  # A run at another scale than it asked for would pass without testing it.
+  ((SCREEN_DPI == ${MORVANE_TEST_DPI:-96})) ||
+    fail "the screen is at $SCREEN_DPI dpi, not at the ${MORVANE_TEST_DPI:-96} asked for"
   lay_out_rows
-  ARTIFACTS="$MORVANE_ROOT/build/artifacts"
+  ARTIFACTS="$MORVANE_ROOT/build/artifacts/wine${MORVANE_WINE:-8}"
   mkdir -p "$ARTIFACTS"
   MORVANE_PID=
   trap e2e_end EXIT

@@ -1,59 +1,37 @@
-// A stand-in for the system's voice (the speech API's SpVoice), registered in
-// its place in the tests' Wine prefix: it says nothing, and writes down each
-// Speak it is asked for, as a line of the file that
-// MORVANE_STAND_IN_VOICE_LOG names: "failed " when it answered with a
-// failure, the flags as a number, and the text ("(nothing)" for none); each
-// SetVoice as "voice " and the voice's id (Wine's is the name of its key). Its
-// default voice is MORVANE_STAND_IN_VOICE_DEFAULT's. Others answer E_NOTIMPL.
-//
-// The process's first MORVANE_STAND_IN_VOICE_MISSING voices are not made, as
-// where no voice is installed ("(no voice)" is written down), and the first
-// MORVANE_STAND_IN_VOICE_FAILS voices made fail every Speak, as a voice whose
-// audio has gone does: only a voice made again speaks. Each voice takes
-// MORVANE_STAND_IN_VOICE_MAKING_TAKES milliseconds to be made ("(being made)"
-// is written down first), as one stuck in its driver does.
+// The stand-in voice, registered in place of the speech API's SpVoice where
+// Wine's says nothing: it says nothing either, and writes down each Speak
+// it is asked for as the sentence, after "(cut)" when it purges what was
+// said before, "(waits) " when it is not asynchronous and "(markup) " when
+// not told that the text is plain; "failed" when broken; each SetVoice as
+// "voice " and the voice's name. Its default voice is
+// MORVANE_STAND_IN_VOICE_DEFAULT's. Each Speak's stream ends at once, told
+// as the speech API's end-of-stream event, or never with
+// MORVANE_STAND_IN_VOICE_NEVER_DONE set; its completion event is set
+// throughout, as the API's documentation allows the last sentence's to be
+// when Speak returns. Others answer E_NOTIMPL.
 #include <windows.h>
 
 #include <sapi.h>
 
 #include <cstdlib>
+#include <deque>
 #include <string>
 
+#include "tests/e2e/stand_in.h"
+
+namespace stand_in {
+
 namespace {
-
-std::string Utf8(const wchar_t* text) {
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.pop_back();  // the terminating null
-  return utf8;
-}
-
-void WriteDown(const std::string& line) {
-  const wchar_t* path = _wgetenv(L"MORVANE_STAND_IN_VOICE_LOG");
-  if (path == nullptr) {
-    return;
-  }
-  HANDLE file = ::CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    return;
-  }
-  const std::string text = line + "\n";
-  DWORD written = 0;
-  ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  ::CloseHandle(file);
-}
-
-// Whether this is one of the first that the variable counts.
-bool AmongTheFirst(const wchar_t* variable, int& so_far) {
-  const wchar_t* count = _wgetenv(variable);
-  return count != nullptr && so_far++ < _wtoi(count);
-}
 
 class StandInVoice final : public ISpVoice {
  public:
   explicit StandInVoice(bool broken) : broken_(broken) {}
+  StandInVoice(const StandInVoice&) = delete;
+  StandInVoice& operator=(const StandInVoice&) = delete;
+  ~StandInVoice() {
+    ::CloseHandle(news_);
+    ::CloseHandle(complete_);
+  }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -76,12 +54,26 @@ class StandInVoice final : public ISpVoice {
   }
 
   HRESULT STDMETHODCALLTYPE Speak(LPCWSTR text, DWORD flags, ULONG* stream) override {
-    WriteDown((broken_ ? "failed " : "") + std::to_string(flags) + " " +
-              (text != nullptr ? Utf8(text) : "(nothing)"));
-    if (stream != nullptr) {
-      *stream = 1;
+    if (broken_) {
+      WriteDown("failed");
+      return E_FAIL;
     }
-    return broken_ ? E_FAIL : S_OK;
+    if ((flags & SPF_PURGEBEFORESPEAK) != 0) {
+      WriteDown("(cut)");
+    }
+    if (text != nullptr) {
+      WriteDown(std::string((flags & SPF_ASYNC) != 0 ? "" : "(waits) ") +
+                ((flags & SPF_IS_NOT_XML) != 0 ? "" : "(markup) ") + Utf8(text));
+    }
+    ++streams_;
+    if (stream != nullptr) {
+      *stream = streams_;
+    }
+    if (_wgetenv(L"MORVANE_STAND_IN_VOICE_NEVER_DONE") == nullptr) {
+      ended_.push_back(streams_);
+      ::SetEvent(news_);
+    }
+    return S_OK;
   }
 
   // ISpNotifySource
@@ -96,12 +88,21 @@ class StandInVoice final : public ISpVoice {
                                                        LPARAM) override {
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE SetNotifyWin32Event() override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetNotifyWin32Event() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE WaitForNotifyEvent(DWORD) override { return E_NOTIMPL; }
-  HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override { return nullptr; }
-  // ISpEventSource
-  HRESULT STDMETHODCALLTYPE SetInterest(ULONGLONG, ULONGLONG) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetEvents(ULONG, SPEVENT*, ULONG*) override { return E_NOTIMPL; }
+  HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override { return news_; }
+  // ISpEventSource: the ends of the streams, whatever the interest.
+  HRESULT STDMETHODCALLTYPE SetInterest(ULONGLONG, ULONGLONG) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetEvents(ULONG count, SPEVENT* events, ULONG* fetched) override {
+    *fetched = 0;
+    for (; *fetched < count && !ended_.empty(); ++*fetched) {
+      events[*fetched] = SPEVENT{};
+      events[*fetched].eEventId = SPEI_END_INPUT_STREAM;
+      events[*fetched].ulStreamNum = ended_.front();
+      ended_.pop_front();
+    }
+    return *fetched == count ? S_OK : S_FALSE;
+  }
   HRESULT STDMETHODCALLTYPE GetInfo(SPEVENTSOURCEINFO*) override { return E_NOTIMPL; }
   // ISpVoice, but Speak
   HRESULT STDMETHODCALLTYPE SetOutput(IUnknown*, BOOL) override { return E_NOTIMPL; }
@@ -112,7 +113,7 @@ class StandInVoice final : public ISpVoice {
   HRESULT STDMETHODCALLTYPE SetVoice(ISpObjectToken* voice) override {
     wchar_t* id = nullptr;
     voice->GetId(&id);
-    WriteDown("voice " + Utf8(id));
+    WriteDown("voice " + VoiceName(id));
     ::CoTaskMemFree(id);
     return S_OK;
   }
@@ -135,7 +136,7 @@ class StandInVoice final : public ISpVoice {
   HRESULT STDMETHODCALLTYPE WaitUntilDone(ULONG) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE SetSyncSpeakTimeout(ULONG) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetSyncSpeakTimeout(ULONG*) override { return E_NOTIMPL; }
-  HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override { return nullptr; }
+  HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override { return complete_; }
   HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG, BOOL*) override {
     return E_NOTIMPL;
   }
@@ -146,53 +147,14 @@ class StandInVoice final : public ISpVoice {
  private:
   const bool broken_;
   long references_ = 1;
-};
-
-// One factory for the process, never destroyed.
-class Factory final : public IClassFactory {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid == __uuidof(IUnknown) || iid == __uuidof(IClassFactory)) {
-      *object = static_cast<IClassFactory*>(this);
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
-    *object = nullptr;
-    if (outer != nullptr) {
-      return CLASS_E_NOAGGREGATION;
-    }
-    if (const wchar_t* takes = _wgetenv(L"MORVANE_STAND_IN_VOICE_MAKING_TAKES")) {
-      WriteDown("(being made)");
-      ::Sleep(static_cast<DWORD>(_wtoi(takes)));
-    }
-    static int made = 0;
-    if (AmongTheFirst(L"MORVANE_STAND_IN_VOICE_MISSING", made)) {
-      WriteDown("(no voice)");
-      return REGDB_E_CLASSNOTREG;
-    }
-    static int broken = 0;
-    auto* voice = new StandInVoice(AmongTheFirst(L"MORVANE_STAND_IN_VOICE_FAILS", broken));
-    const HRESULT result = voice->QueryInterface(iid, object);
-    voice->Release();
-    return result;
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+  ULONG streams_ = 0;
+  std::deque<ULONG> ended_;
+  const HANDLE news_ = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  const HANDLE complete_ = ::CreateEventW(nullptr, TRUE, TRUE, nullptr);
 };
 
 }  // namespace
 
-extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
-  static Factory factory;
-  if (clsid != __uuidof(SpVoice)) {
-    *object = nullptr;
-    return CLASS_E_CLASSNOTAVAILABLE;
-  }
-  return factory.QueryInterface(iid, object);
-}
+IUnknown* NewVoice(bool broken) { return static_cast<ISpVoice*>(new StandInVoice(broken)); }
 
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return S_FALSE; }
+}  // namespace stand_in

@@ -1,6 +1,6 @@
-// A COM apartment for the test thread, for the life of the object: the tests
-// read the controls' accessible objects as a screen reader does, and a COM
-// client needs one.
+// A COM apartment for the calling thread, for the life of the object: the
+// tests read the controls' accessible objects as a screen reader does, and a
+// COM client needs one. A single-threaded one unless asked otherwise.
 #pragma once
 
 #include <objbase.h>
@@ -9,7 +9,8 @@ namespace morvane {
 
 class ComApartment {
  public:
-  ComApartment() : joined_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  explicit ComApartment(COINIT model = COINIT_APARTMENTTHREADED)
+      : joined_(SUCCEEDED(::CoInitializeEx(nullptr, model))) {}
   ~ComApartment() {
     if (joined_) {
       ::CoUninitialize();

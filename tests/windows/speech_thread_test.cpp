@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -19,6 +21,7 @@
 #include "platform/kernel_handle.h"
 #include "platform/speech_thread.h"
 #include "platform/text_encoding.h"
+#include "platform/voice.h"
 #include "tests/windows/reminders_fixture.h"
 
 namespace morvane::testing {
@@ -121,6 +124,73 @@ TEST(SpeechThreadTest, DeliversTheMessagesThatTheEngineHasAlreadyLookedAt) {
   voice.say(platform::SentenceKind::Expiry, "Aldric, time is up", 0);
   voice.say(platform::SentenceKind::Expiry, "Brenna, time is up", 0);
   EXPECT_TRUE(Soon([&] { return heard->Lines().size() == 2; }));
+}
+
+// The system's voice, while it lives: the end-to-end tests' stand-in,
+// registered in its place, which writes down each Speak (the sentence,
+// after "(cut)" for a purge) and never ends a stream, while its completion
+// event is set throughout.
+class StandInSystemVoice {
+ public:
+  StandInSystemVoice() {
+    DWORD size = sizeof(system_voice_);
+    ::RegGetValueW(HKEY_LOCAL_MACHINE, kServer, nullptr, RRF_RT_REG_SZ, nullptr, system_voice_,
+                   &size);
+    wchar_t stand_in[MAX_PATH];
+    ::GetFullPathNameW(platform::Widen(MORVANE_STAND_IN_VOICE_DLL).c_str(), MAX_PATH, stand_in,
+                       nullptr);
+    SetServer(stand_in);
+    _wputenv((L"MORVANE_STAND_IN_VOICE_LOG=" + transcript_).c_str());
+    _wputenv(L"MORVANE_STAND_IN_VOICE_NEVER_DONE=1");
+  }
+  ~StandInSystemVoice() {
+    SetServer(system_voice_);
+    _wputenv(L"MORVANE_STAND_IN_VOICE_LOG=");
+    _wputenv(L"MORVANE_STAND_IN_VOICE_NEVER_DONE=");
+    ::DeleteFileW(transcript_.c_str());
+  }
+  StandInSystemVoice(const StandInSystemVoice&) = delete;
+  StandInSystemVoice& operator=(const StandInSystemVoice&) = delete;
+
+  std::vector<std::string> Lines() const {
+    std::ifstream file(transcript_.c_str());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+  }
+
+ private:
+  static constexpr const wchar_t* kServer =
+      L"Software\\Classes\\CLSID\\{96749377-3391-11D2-9EE3-00C04F797396}\\InprocServer32";
+
+  static void SetServer(const wchar_t* path) {
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, kServer, nullptr, REG_SZ, path,
+                      static_cast<DWORD>((std::wcslen(path) + 1) * sizeof(wchar_t)));
+  }
+
+  wchar_t system_voice_[MAX_PATH] = L"";
+  std::wstring transcript_ = [] {
+    wchar_t folder[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"morvane-stand-in-voice-" +
+           std::to_wstring(::GetCurrentProcessId()) + L".txt";
+  }();
+};
+
+// The end of a sentence is the end of its stream, which the voice tells as
+// an event: its completion event may still be set from the sentence before
+// when Speak returns, and the next answer must then still cut the first.
+TEST(SpeechThreadTest, ASentenceLastsUntilTheVoiceTellsTheEndOfItsStream) {
+  const StandInSystemVoice stand_in;
+  {
+    const platform::Voice voice = platform::SystemVoice();
+    voice.say(platform::SentenceKind::Answer, "Aldric, not started", 0);
+    ASSERT_TRUE(Soon([&] { return stand_in.Lines().size() == 1; }));
+    voice.say(platform::SentenceKind::Answer, "Corvin, not started", 0);
+    ASSERT_TRUE(Soon([&] { return stand_in.Lines().size() == 3; }));
+  }
+  EXPECT_EQ(stand_in.Lines(), (std::vector<std::string>{"Aldric, not started", "(cut)",
+                                                       "Corvin, not started"}));
 }
 
 // There before the fixture's windows, which hold the voice.
