@@ -4,6 +4,7 @@
 
 #include "app/identity.h"
 #include "countdown/locale_date_order.h"
+#include "countdown/phrase_book.h"
 #include "countdown/sound_cues.h"
 
 namespace morvane {
@@ -13,7 +14,7 @@ using toolkit::FormName;
 SystemServices RealSystemServices() {
   return SystemServices{platform::UptimeClock(), &PlayCue, &UserShortDateOrder,
                         &platform::SystemHighContrast, platform::SystemForegroundRequests(),
-                        platform::SystemTaskbarOverlay(), platform::SystemVoice()};
+                        platform::SystemTaskbarOverlay(), platform::SystemVoice(&HasPhraseBook)};
 }
 
 WindowRegistry::WindowRegistry(HINSTANCE instance, SystemServices services)

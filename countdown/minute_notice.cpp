@@ -20,25 +20,27 @@ std::optional<std::int64_t> MinuteNoticeAt(std::int64_t before, std::int64_t aft
   return std::nullopt;
 }
 
-std::string MinuteNoticeSentence(std::span<const NoticedRow> rows) {
-  std::vector<std::string> times;  // in the order first said
+std::string MinuteNoticeSentence(const PhraseBook& book, std::span<const NoticedRow> rows) {
+  std::vector<std::string> times;     // in the order first said
+  std::vector<std::int64_t> seconds;  // one for each of them
   std::vector<std::vector<std::string>> names;
   for (const NoticedRow& row : rows) {
-    const std::string time = SpokenTime(row.seconds);
+    const std::string time = SpokenTime(book, row.seconds);
     std::size_t clause = 0;
     while (clause < times.size() && times[clause] != time) {
       ++clause;
     }
     if (clause == times.size()) {
       times.push_back(time);
+      seconds.push_back(row.seconds);
       names.emplace_back();
     }
-    names[clause].push_back(SpokenName(row.number, row.name));
+    names[clause].push_back(SpokenName(book, row.number, row.name));
   }
   std::string sentence;
   for (std::size_t clause = 0; clause < times.size(); ++clause) {
-    sentence += (clause == 0 ? "" : "; ") + SpokenList(names[clause]) + ", " + times[clause] +
-                " left";
+    sentence += (clause == 0 ? "" : book.semicolon) + SaidOf(book, SpokenList(book, names[clause]),
+                                                             SpokenTimeLeft(book, seconds[clause]));
   }
   return sentence;
 }

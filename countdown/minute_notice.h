@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "countdown/phrase_book.h"
+
 namespace morvane {
 
 // The time left to tell when a tick took a counting row from `before` to
@@ -25,7 +27,7 @@ struct NoticedRow {
 
 // The rows noticed together, in the order given, those whose time is said
 // alike in one clause: "Aldric and Brenna, 1 minute left; Corvin, 20 seconds
-// left". Empty for no rows.
-std::string MinuteNoticeSentence(std::span<const NoticedRow> rows);
+// left", in the words of `book`. Empty for no rows.
+std::string MinuteNoticeSentence(const PhraseBook& book, std::span<const NoticedRow> rows);
 
 }  // namespace morvane

@@ -1,37 +1,31 @@
 #include "countdown/row_answers.h"
 
-#include <cstdint>
-#include <optional>
-
 #include "countdown/spoken_words.h"
 
 namespace morvane {
 
 namespace {
 
-// ", 3 minutes" and what follows it, or nothing for a time box that cannot
-// be read.
-std::string TimePart(const std::optional<std::int64_t>& seconds, const char* after) {
-  return seconds ? ", " + SpokenTime(*seconds) + after : "";
-}
-
-std::string WhereItStands(const RowStanding& standing) {
+std::string WhereItStands(const PhraseBook& book, const RowStanding& standing) {
   using State = RowStanding::State;
+  const auto& seconds = standing.seconds;
   switch (standing.state) {
     case State::Counting:
-      return standing.seconds ? SpokenTime(*standing.seconds) + " left" : "counting";
+      return seconds ? SpokenTimeLeft(book, *seconds) : book.counting;
     case State::Stopped:
-      return "stopped" + TimePart(standing.seconds, " left");
+      // Nothing after it for a time box that cannot be read.
+      return seconds ? SaidOf(book, book.stopped, SpokenTimeLeft(book, *seconds)) : book.stopped;
     case State::RanOut:
-      return "time is up";
+      return book.time_is_up;
     case State::StartedAgain:
-      return "started again" + TimePart(standing.seconds, "");
+      return seconds ? SaidOf(book, book.started_again, SpokenTime(book, *seconds))
+                     : book.started_again;
     case State::CannotStart:
-      return "cannot start";
+      return book.cannot_start;
     case State::NotStarted:
       break;
   }
-  return "not started";
+  return book.not_started;
 }
 
 bool HasNews(const RowStanding& standing) {
@@ -42,22 +36,22 @@ bool HasNews(const RowStanding& standing) {
 
 }  // namespace
 
-std::string RowAnswer(const NamedStanding& row) {
-  return SpokenName(row.number, row.name) + ", " + WhereItStands(row.standing);
+std::string RowAnswer(const PhraseBook& book, const NamedStanding& row) {
+  return SaidOf(book, SpokenName(book, row.number, row.name), WhereItStands(book, row.standing));
 }
 
-std::string AllRowsAnswer(std::span<const NamedStanding> rows) {
+std::string AllRowsAnswer(const PhraseBook& book, std::span<const NamedStanding> rows) {
   std::string answer;
   for (const NamedStanding& row : rows) {
     if (HasNews(row.standing)) {
-      answer += (answer.empty() ? "" : "; ") + RowAnswer(row);
+      answer += (answer.empty() ? "" : book.semicolon) + RowAnswer(book, row);
     }
   }
-  return answer.empty() ? "No countdowns" : answer;
+  return answer.empty() ? book.no_countdowns : answer;
 }
 
-std::string AlarmsSeenAnswer(std::span<const ExpiredRow> rows) {
-  return rows.empty() ? "No alarms" : SpokenNames(rows) + ", seen";
+std::string AlarmsSeenAnswer(const PhraseBook& book, std::span<const ExpiredRow> rows) {
+  return rows.empty() ? book.no_alarms : SaidOf(book, SpokenNames(book, rows), book.seen);
 }
 
 }  // namespace morvane

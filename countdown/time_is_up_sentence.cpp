@@ -6,16 +6,16 @@
 
 namespace morvane {
 
-std::string SpokenNames(std::span<const ExpiredRow> rows) {
+std::string SpokenNames(const PhraseBook& book, std::span<const ExpiredRow> rows) {
   std::vector<std::string> names;
   for (const ExpiredRow& row : rows) {
-    names.push_back(SpokenName(row.number, row.name));
+    names.push_back(SpokenName(book, row.number, row.name));
   }
-  return SpokenList(names);
+  return SpokenList(book, names);
 }
 
-std::string TimeIsUpSentence(std::span<const ExpiredRow> rows) {
-  return rows.empty() ? std::string() : SpokenNames(rows) + ", time is up";
+std::string TimeIsUpSentence(const PhraseBook& book, std::span<const ExpiredRow> rows) {
+  return rows.empty() ? std::string() : SaidOf(book, SpokenNames(book, rows), book.time_is_up);
 }
 
 }  // namespace morvane

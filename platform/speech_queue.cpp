@@ -17,40 +17,40 @@ bool OfTheNames(SentenceKind kind) {
 
 }  // namespace
 
-void SpeechQueue::Add(SentenceKind kind, std::string sentence, Subjects about) {
+void SpeechQueue::Add(SentenceKind kind, Sentence sentence, Subjects about) {
   switch (kind) {
     case SentenceKind::Expiry:
     case SentenceKind::Notice: {
       // An answer or a reminder waits at the front, at most one of each.
       const auto oldest = std::find_if(waiting_.begin(), waiting_.end(),
-                                       [](const Sentence& s) { return TakesItsTurn(s.kind); });
+                                       [](const Waiting& s) { return TakesItsTurn(s.kind); });
       if (waiting_.end() - oldest == kMostInTurn) {
         waiting_.erase(oldest);
       }
-      waiting_.push_back(Sentence{kind, std::move(sentence), about});
+      waiting_.push_back(Waiting{kind, std::move(sentence), about});
       break;
     }
     case SentenceKind::Reminder:
       if (!speaking_ && waiting_.empty()) {
-        waiting_.push_back(Sentence{kind, std::move(sentence), about});
+        waiting_.push_back(Waiting{kind, std::move(sentence), about});
       }
       break;
     case SentenceKind::Answer:
-      std::erase_if(waiting_, [](const Sentence& s) { return s.kind == SentenceKind::Answer; });
-      waiting_.push_front(Sentence{kind, std::move(sentence), about});
+      std::erase_if(waiting_, [](const Waiting& s) { return s.kind == SentenceKind::Answer; });
+      waiting_.push_front(Waiting{kind, std::move(sentence), about});
       cut_ = cut_ || speaking_ == SentenceKind::Answer;
       break;
   }
 }
 
 void SpeechQueue::SilenceTheNames() {
-  std::erase_if(waiting_, [](const Sentence& s) { return OfTheNames(s.kind); });
+  std::erase_if(waiting_, [](const Waiting& s) { return OfTheNames(s.kind); });
   cut_ = cut_ || (handed_ && OfTheNames(*handed_));
 }
 
 Subjects SpeechQueue::Withdraw(Subjects about) {
   Subjects withdrawn = 0;
-  std::erase_if(waiting_, [&](const Sentence& s) {
+  std::erase_if(waiting_, [&](const Waiting& s) {
     const bool drop = s.kind == SentenceKind::Notice && (s.about & about) != 0;
     withdrawn |= drop ? s.about : 0;
     return drop;
@@ -67,7 +67,7 @@ SpeechQueue::Step SpeechQueue::Next() {
     handed_.reset();
   }
   if (!speaking_ && !waiting_.empty()) {
-    step.say = std::move(waiting_.front().text);
+    step.say = std::move(waiting_.front().sentence);
     speaking_ = handed_ = waiting_.front().kind;
     waiting_.pop_front();
   }

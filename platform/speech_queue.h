@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
-#include <string>
 
 #include "platform/voice.h"
 
@@ -18,13 +17,12 @@ class SpeechQueue {
  public:
   // What the engine is to do now.
   struct Step {
-    bool cut = false;                // stop what it says, and drop what it was given
-    std::optional<std::string> say;  // then start saying this
-    bool operator==(const Step&) const = default;
+    bool cut = false;  // stop what it says, and drop what it was given
+    Sentence say;      // then start saying this, where there is one
   };
 
   // `about`: what a notice tells of, for Withdraw.
-  void Add(SentenceKind kind, std::string sentence, Subjects about = 0);
+  void Add(SentenceKind kind, Sentence sentence, Subjects about = 0);
   // Drops the expiries and reminders that wait, and cuts one being said.
   void SilenceTheNames();
   // Drops the notices that wait and tell of any of `about`; returns all that
@@ -38,16 +36,16 @@ class SpeechQueue {
   bool Speaking() const { return speaking_.has_value(); }
 
  private:
-  struct Sentence {
+  struct Waiting {
     SentenceKind kind;
-    std::string text;
+    Sentence sentence;
     Subjects about;
   };
   // A voice that cannot keep up loses its oldest sentences rather than the
   // program's memory.
   static constexpr std::ptrdiff_t kMostInTurn = 8;
 
-  std::deque<Sentence> waiting_;
+  std::deque<Waiting> waiting_;
   std::optional<SentenceKind> speaking_;
   // The last sentence handed over: an engine that cannot tell when it is
   // done may still be saying it after Said.

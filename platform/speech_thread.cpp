@@ -52,11 +52,11 @@ class SpeechThread {
   }
 
   // `self` is this, held: the thread holds it too.
-  void Say(SentenceKind kind, std::string_view sentence, Subjects about,
+  void Say(SentenceKind kind, Sentence sentence, Subjects about,
            const std::shared_ptr<SpeechThread>& self) {
     {
       const std::lock_guard lock(lock_);
-      queue_.Add(kind, std::string(sentence), about);
+      queue_.Add(kind, std::move(sentence), about);
     }
     if (!thread_) {
       Begin(self);
@@ -122,14 +122,15 @@ class SpeechThread {
   }
 
   // The engine is made for the first sentence after none, or after one that
-  // failed; a cut alone needs none.
+  // failed; a cut alone needs none. The sentence is made in the engine's
+  // language, known once the engine is.
   void Perform(const SpeechQueue::Step& step, std::unique_ptr<SpeechEngine>& engine) {
     if (step.say && !engine) {
       engine = make_();
     }
     bool said_when_handed = true;
     if (engine) {
-      const std::wstring text = step.say ? Widen(*step.say) : std::wstring();
+      const std::wstring text = step.say ? Widen(step.say(engine->Speaks())) : std::wstring();
       if (!engine->Speak(step.say ? text.c_str() : nullptr, step.cut)) {
         engine.reset();
       } else {
@@ -189,8 +190,9 @@ struct ThreadEnder {
 Voice VoiceOnItsOwnThread(SpeechEngineMaker make) {
   const auto ender =
       std::make_shared<ThreadEnder>(std::make_shared<SpeechThread>(std::move(make)));
-  return Voice{[ender](SentenceKind kind, std::string_view sentence,
-                       Subjects about) { ender->thread->Say(kind, sentence, about, ender->thread); },
+  return Voice{[ender](SentenceKind kind, Sentence sentence, Subjects about) {
+                 ender->thread->Say(kind, std::move(sentence), about, ender->thread);
+               },
                [ender](Subjects about) { return ender->thread->Withdraw(about); },
                [ender] { ender->thread->SilenceTheNames(); }};
 }

@@ -32,6 +32,8 @@ class SpeechEngine {
   // Whether the engine has said all it was given: for an engine whose
   // event is also set by other news.
   virtual bool SaidAll() { return true; }
+  // The language the sentences are made in for it.
+  virtual Language Speaks() const { return kEnglish; }
 };
 
 // Makes the engine; nullptr where there is none.

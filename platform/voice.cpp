@@ -23,7 +23,8 @@ namespace {
 // tell, and each sentence counts as said once handed over.
 class SpeechApiEngine final : public SpeechEngine {
  public:
-  explicit SpeechApiEngine(com_ptr<ISpVoice> voice) : voice_(std::move(voice)) {
+  SpeechApiEngine(com_ptr<ISpVoice> voice, Language language)
+      : voice_(std::move(voice)), language_(language) {
     constexpr ULONGLONG kStreamEnds = SPFEI(SPEI_END_INPUT_STREAM);
     if (SUCCEEDED(voice_->SetInterest(kStreamEnds, kStreamEnds)) &&
         SUCCEEDED(voice_->SetNotifyWin32Event())) {
@@ -60,8 +61,11 @@ class SpeechApiEngine final : public SpeechEngine {
     return said_all_;
   }
 
+  Language Speaks() const override { return language_; }
+
  private:
   com_ptr<ISpVoice> voice_;
+  Language language_;
   HANDLE news_ = nullptr;  // the voice's own
   ULONG last_stream_ = 0;
   bool said_all_ = true;
@@ -69,16 +73,16 @@ class SpeechApiEngine final : public SpeechEngine {
 
 }  // namespace
 
-Voice SystemVoice() {
-  return VoiceOnItsOwnThread([]() -> std::unique_ptr<SpeechEngine> {
+Voice SystemVoice(SpokenLanguages spoken) {
+  return VoiceOnItsOwnThread([spoken = std::move(spoken)]() -> std::unique_ptr<SpeechEngine> {
     // The identifiers by __uuidof, as for the taskbar: CLSID_SpVoice would
     // bring MinGW-w64's whole uuid object along.
     auto voice = CreateInProcess<ISpVoice>(__uuidof(SpVoice), __uuidof(ISpVoice));
     if (!voice) {
       return nullptr;
     }
-    ChooseEnglishVoice(*voice);
-    return std::make_unique<SpeechApiEngine>(std::move(voice));
+    const Language language = SetChosenVoice(*voice, spoken);
+    return std::make_unique<SpeechApiEngine>(std::move(voice), language);
   });
 }
 

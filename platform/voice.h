@@ -3,7 +3,7 @@
 
 #include <cstdint>
 #include <functional>
-#include <string_view>
+#include <string>
 
 namespace morvane::platform {
 
@@ -25,11 +25,23 @@ enum class SentenceKind {
 // What a notice tells of, one bit for each thing (a row, for the program).
 using Subjects = std::uint32_t;
 
+// A language as Windows numbers it: a language identifier's low ten bits,
+// the same in every country (English's 409, 809 and c09 are all 0x09).
+using Language = std::uint16_t;
+inline constexpr Language kEnglish = 0x09;
+
+// A sentence, made in the language of the voice that says it once that voice
+// is made: plain text, UTF-8.
+using Sentence = std::function<std::string(Language language)>;
+
+// Whether the program's sentences can be made in a language.
+using SpokenLanguages = std::function<bool(Language language)>;
+
 // The system's, or a test's that records what it is asked.
 struct Voice {
-  // Hands `sentence` (UTF-8, plain text) over and returns at once; `about`
-  // only matters to a notice.
-  std::function<void(SentenceKind kind, std::string_view sentence, Subjects about)> say;
+  // Hands `sentence` over and returns at once; `about` only matters to a
+  // notice.
+  std::function<void(SentenceKind kind, Sentence sentence, Subjects about)> say;
   // Drops the notices not yet said that tell of any of `about`, and returns
   // all that they told of, for the rest to be told again.
   std::function<Subjects(Subjects about)> withdraw;
@@ -41,10 +53,10 @@ struct Voice {
 // Through the speech API's voice, made and spoken to on a thread of its own
 // (SpeechThread), from the first sentence on, not at start: most runs never
 // speak, and making the voice loads COM, the speech engine and the audio.
-// Each voice made speaks English where an English voice is installed
-// (ChooseEnglishVoice).
-// Where there is no voice, or it fails, nothing is said and nothing fails,
-// and the next sentence tries again.
-Voice SystemVoice();
+// Each voice made speaks the default voice's language where `spoken` has it,
+// and otherwise English, with an English voice where one is installed
+// (SetChosenVoice). Where there is no voice, or it fails, nothing is said and
+// nothing fails, and the next sentence tries again.
+Voice SystemVoice(SpokenLanguages spoken);
 
 }  // namespace morvane::platform

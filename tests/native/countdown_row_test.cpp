@@ -389,8 +389,19 @@ void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 std::vector<KeyCase> RowKeyTest::Cases() {
   using State = RowStanding::State;
   using T = RowKeyTest;
-  Log again = kStartEffects;
-  again.insert(again.begin(), "txtTime text 1:30");
+  const auto again = [](const std::string& time) {
+    Log effects = kStartEffects;
+    effects.insert(effects.begin(), "txtTime text " + time);
+    return effects;
+  };
+  // Stopped at 00:05:00 and resumed.
+  const auto resumed_and_ran_out = [](T& t) {
+    t.StartAndTick("1:30", 5100);
+    t.row_.cmdStart_Click();
+    t.row_.cmdStart_Click();
+    t.timer_.due = 300;
+    t.row_.tmrCrono_Timer();
+  };
   return {
       {"NeverStarted", [](T&) {}, {State::NotStarted}, {}},
       {"Counting", [](T& t) { t.StartWith("0:10:26"); }, {State::Counting, 626}, {}},
@@ -402,18 +413,18 @@ std::vector<KeyCase> RowKeyTest::Cases() {
       {"StoppedWithATextThatCannotBeRead",
        [](T& t) { t.StartWith("0:3:1"); t.row_.cmdStart_Click(); t.time_.Type("soon"); },
        {State::Stopped}, {}},
-      {"RanOut", [](T& t) { t.StartAndTick("1:30", 5400); }, {State::StartedAgain, 5400}, again},
-      {"ResumedAndRanOut",
-       [](T& t) {
-         t.StartAndTick("1:30", 5100);
-         t.row_.cmdStart_Click();
-         t.row_.cmdStart_Click();
-         t.timer_.due = 300;
-         t.row_.tmrCrono_Timer();
+      {"RanOut", [](T& t) { t.StartAndTick("1:30", 5400); }, {State::StartedAgain, 5400},
+       again("1:30")},
+      {"ResumedAndRanOut", resumed_and_ran_out, {State::StartedAgain, 5400}, again("1:30")},
+      {"RanOutOnceMoreFromTheTimeItWasStoppedAt",
+       [=](T& t) {
+         resumed_and_ran_out(t);
+         t.TakeLog();
+         t.StartAndTick("00:05:00", 300);
        },
-       {State::StartedAgain, 5400}, again},
+       {State::StartedAgain, 300}, again("00:05:00")},
       {"RanOutAndAcknowledged", [](T& t) { t.StartAndTick("1:30", 5400); t.row_.Text_Click(); },
-       {State::StartedAgain, 5400}, again},
+       {State::StartedAgain, 5400}, again("1:30")},
       {"RanOutAndANewTimeTyped", [](T& t) { t.StartAndTick("1:30", 5400); t.time_.Type("0:5:0"); },
        {State::Stopped, 300}, {}},
       {"RanOutAndItsDateReadOtherwiseNow",

@@ -100,6 +100,12 @@ TEST(PngReaderTest, ReadsEveryRowFilterPaletteAndAlphaToThePixelsDrawn) {
   wide[1] = 7;             // the first pixel's red
   wide[1 + 3 * 1400] = 2;  // the second row adds the row above
   EXPECT_EQ(Read(Png(1400, 2, Packed(wide), {}, 2), 2800)[1400], 0xFF070000u);
+  // A side past 8,192 pixels, read in whole bands and a last, shorter one.
+  Bytes tall(2 * 10000);
+  tall.back() = 1;
+  std::vector<std::uint32_t> tall_pixels(10000, 0x010203);
+  tall_pixels.back() = 0x040506;
+  EXPECT_EQ(Read(Png(1, 3, Packed(tall), {1, 2, 3, 4, 5, 6}, 10000), 10000), Opaque(tall_pixels));
 }
 
 TEST(PngReaderTest, HandsOutAPalettePicturesColoursAndIndicesInPaddedRows) {

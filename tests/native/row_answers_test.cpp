@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "countdown/minute_notice.h"
+#include "countdown/phrase_books/phrase_books.h"
 
 namespace morvane {
 namespace {
 
 using State = RowStanding::State;
+using phrase_books::kEnglish;
 
 TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
   const struct {
@@ -24,6 +26,7 @@ TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
       {{1, "Aldric", {State::Counting, 3890}}, "Aldric, 1 hour 5 minutes left"},
       {{1, "Aldric", {State::Counting, 3570}}, "Aldric, 1 hour left"},
       {{1, "Aldric", {State::Counting, 3601}}, "Aldric, 1 hour 1 minute left"},
+      {{1, "Aldric", {State::Counting, 7140}}, "Aldric, 1 hour 59 minutes left"},
       {{1, "Aldric", {State::Counting, 86400}}, "Aldric, 24 hours left"},
       {{1, "Aldric", {State::Counting, 61}}, "Aldric, 2 minutes left"},
       {{1, "Aldric", {State::Counting, 60}}, "Aldric, 1 minute left"},
@@ -45,7 +48,7 @@ TEST(RowAnswersTest, ARowSaysWhereItStandsWithItsTimeRoundedUpToMinutes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
-    EXPECT_EQ(RowAnswer(c.row), c.answer);
+    EXPECT_EQ(RowAnswer(kEnglish, c.row), c.answer);
   }
 }
 
@@ -67,7 +70,7 @@ TEST(RowAnswersTest, AllRowsSayEveryRowThatCountsIsStoppedOrRedInRowOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
-    EXPECT_EQ(AllRowsAnswer(c.rows), c.answer);
+    EXPECT_EQ(AllRowsAnswer(kEnglish, c.rows), c.answer);
   }
 }
 
@@ -82,6 +85,7 @@ TEST(MinuteNoticeTest, TheTickThatCrossesTheMinuteTellsTheTimeLeftThen) {
       {"started at a minute, resumed at 0:50: their first ticks", {{0, 60, 59}, {1, 50, 49}}, ""},
       {"a jump past zero only rings", {{0, 75, 0}}, ""},
       {"a jump from 1:30 to 0:20", {{0, 90, 20}}, "Aldric, 20 seconds left"},
+      {"a jump from 1:30 to 0:01", {{0, 90, 1}}, "Aldric, 1 second left"},
       {"rows a moment apart, and one after a stall", {{0, 61, 60}, {1, 61, 60}, {2, 95, 20}},
        "Aldric and Brenna, 1 minute left; Corvin, 20 seconds left"},
   };
@@ -93,7 +97,7 @@ TEST(MinuteNoticeTest, TheTickThatCrossesTheMinuteTellsTheTimeLeftThen) {
         noticed.push_back(NoticedRow{static_cast<int>(tick[0]) + 1, names[tick[0]], *left});
       }
     }
-    EXPECT_EQ(MinuteNoticeSentence(noticed), c.said);
+    EXPECT_EQ(MinuteNoticeSentence(kEnglish, noticed), c.said);
   }
 }
 

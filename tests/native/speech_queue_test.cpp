@@ -17,22 +17,23 @@ namespace {
 // is about the subjects 3 (one digit); "withdraw 1" adds what it withdrew:
 // "(3) say A".
 std::string Batch(SpeechQueue& queue, const std::string& requests) {
+  const auto said = [](const std::string& text) { return [text](Language) { return text; }; };
   std::istringstream in(requests);
   std::string withdrew;
   for (std::string request; std::getline(in >> std::ws, request, ';');) {
     const std::string word = request.substr(0, request.find(' '));
     const std::string sentence = request.substr(request.find(' ') + 1);
-    if (word == "told") queue.Add(SentenceKind::Expiry, sentence);
-    if (word == "remind") queue.Add(SentenceKind::Reminder, sentence);
-    if (word == "answer") queue.Add(SentenceKind::Answer, sentence);
-    if (word == "notice") queue.Add(SentenceKind::Notice, sentence.substr(0, 1), sentence[2] - '0');
+    if (word == "told") queue.Add(SentenceKind::Expiry, said(sentence));
+    if (word == "remind") queue.Add(SentenceKind::Reminder, said(sentence));
+    if (word == "answer") queue.Add(SentenceKind::Answer, said(sentence));
+    if (word == "notice") queue.Add(SentenceKind::Notice, said({sentence[0]}), sentence[2] - '0');
     if (word == "withdraw") withdrew = std::to_string(queue.Withdraw(sentence[0] - '0'));
     if (word == "silence") queue.SilenceTheNames();
     if (word == "said") queue.Said();
   }
   const SpeechQueue::Step step = queue.Next();
   std::string taken = (withdrew.empty() ? "" : "(" + withdrew + ") ") + (step.cut ? "cut" : "");
-  if (step.say) taken += (step.cut ? ", say " : "say ") + *step.say;
+  if (step.say) taken += (step.cut ? ", say " : "say ") + step.say(kEnglish);
   return taken;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "countdown/phrase_books/phrase_books.h"
+
 namespace morvane {
 namespace {
 
@@ -29,7 +31,7 @@ TEST(TimeIsUpSentenceTest, NamesTheRowsAsAListIsSaid) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.sentence);
-    EXPECT_EQ(TimeIsUpSentence(c.rows), c.sentence);
+    EXPECT_EQ(TimeIsUpSentence(phrase_books::kEnglish, c.rows), c.sentence);
   }
 }
 

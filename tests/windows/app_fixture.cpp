@@ -10,12 +10,13 @@ namespace morvane::testing {
 platform::Voice QueuedVoice::Voice() {
   using platform::SentenceKind;
   return platform::Voice{
-      [this](SentenceKind kind, std::string_view sentence, platform::Subjects about) {
+      [this](SentenceKind kind, const platform::Sentence& sentence, platform::Subjects about) {
         std::string marked = kind == SentenceKind::Reminder ? "(reminder) "
                              : kind == SentenceKind::Answer ? "(answer) "
                              : kind == SentenceKind::Notice ? "(notice) "
                                                             : "";
-        queue_.Add(kind, marked.append(sentence), about);
+        marked += sentence(platform::kEnglish);
+        queue_.Add(kind, [marked](auto) { return marked; }, about);
         Speak();
       },
       [this](platform::Subjects about) { return queue_.Withdraw(about); },
@@ -28,7 +29,7 @@ platform::Voice QueuedVoice::Voice() {
 
 void QueuedVoice::HoldSaying(std::string answer) {
   held_ = true;
-  Voice().say(platform::SentenceKind::Answer, answer, 0);
+  Voice().say(platform::SentenceKind::Answer, [answer](auto) { return answer; }, 0);
 }
 
 void QueuedVoice::Release() {
@@ -39,7 +40,7 @@ void QueuedVoice::Release() {
 
 void QueuedVoice::Speak() {
   for (auto step = queue_.Next(); step.say; step = queue_.Next()) {
-    said_.push_back(*step.say);
+    said_.push_back(step.say(platform::kEnglish));
     if (held_) return;
     queue_.Said();
   }

@@ -70,6 +70,9 @@ platform::Voice StandInVoice(const std::shared_ptr<Heard>& heard, DWORD making_t
   });
 }
 
+// A sentence the same in every language.
+platform::Sentence Fixed(std::string text) { return [text](platform::Language) { return text; }; }
+
 // Waits for `done` without a window, five seconds at most, which only keeps
 // a failing test from waiting for ever.
 bool Soon(const std::function<bool()>& done) {
@@ -83,10 +86,10 @@ bool Soon(const std::function<bool()>& done) {
 TEST(SpeechThreadTest, HandsTheNextSentenceOnceTheLastIsSaidAndAnAnswerFirst) {
   const auto heard = std::make_shared<Heard>();
   const platform::Voice voice = StandInVoice(heard);
-  voice.say(platform::SentenceKind::Expiry, "Aldric, time is up", 0);
+  voice.say(platform::SentenceKind::Expiry, Fixed("Aldric, time is up"), 0);
   ASSERT_TRUE(Soon([&] { return heard->Lines().size() == 1; }));
-  voice.say(platform::SentenceKind::Expiry, "Brenna, time is up", 0);
-  voice.say(platform::SentenceKind::Answer, "Corvin, not started", 0);
+  voice.say(platform::SentenceKind::Expiry, Fixed("Brenna, time is up"), 0);
+  voice.say(platform::SentenceKind::Answer, Fixed("Corvin, not started"), 0);
   for (std::size_t said = 2; said <= 3; ++said) {
     ::SetEvent(heard->said.get());
     ASSERT_TRUE(Soon([&] { return heard->Lines().size() >= said; }));
@@ -121,8 +124,8 @@ TEST(SpeechThreadTest, DeliversTheMessagesThatTheEngineHasAlreadyLookedAt) {
   const auto heard = std::make_shared<Heard>();
   const platform::Voice voice =
       platform::VoiceOnItsOwnThread([heard] { return std::make_unique<Engine>(heard); });
-  voice.say(platform::SentenceKind::Expiry, "Aldric, time is up", 0);
-  voice.say(platform::SentenceKind::Expiry, "Brenna, time is up", 0);
+  voice.say(platform::SentenceKind::Expiry, Fixed("Aldric, time is up"), 0);
+  voice.say(platform::SentenceKind::Expiry, Fixed("Brenna, time is up"), 0);
   EXPECT_TRUE(Soon([&] { return heard->Lines().size() == 2; }));
 }
 
@@ -183,10 +186,10 @@ class StandInSystemVoice {
 TEST(SpeechThreadTest, ASentenceLastsUntilTheVoiceTellsTheEndOfItsStream) {
   const StandInSystemVoice stand_in;
   {
-    const platform::Voice voice = platform::SystemVoice();
-    voice.say(platform::SentenceKind::Answer, "Aldric, not started", 0);
+    const platform::Voice voice = platform::SystemVoice([](platform::Language) { return true; });
+    voice.say(platform::SentenceKind::Answer, Fixed("Aldric, not started"), 0);
     ASSERT_TRUE(Soon([&] { return stand_in.Lines().size() == 1; }));
-    voice.say(platform::SentenceKind::Answer, "Corvin, not started", 0);
+    voice.say(platform::SentenceKind::Answer, Fixed("Corvin, not started"), 0);
     ASSERT_TRUE(Soon([&] { return stand_in.Lines().size() == 3; }));
   }
   EXPECT_EQ(stand_in.Lines(), (std::vector<std::string>{"Aldric, not started", "(cut)",

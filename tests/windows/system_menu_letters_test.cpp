@@ -14,23 +14,16 @@
 #include <gtest/gtest.h>
 
 #include "tests/windows/reminders_fixture.h"
+#include "ui/main/form1_layout.h"
 #include "ui/toolkit/window_services/system_menu.h"
 
 namespace morvane::testing {
 namespace {
 
-wchar_t Capital(wchar_t letter) {
-  ::CharUpperBuffW(&letter, 1);
-  return letter;
-}
-
-// The letter after an item's "&", as Alt+Space and a key looks for it; 0 for
+// The key that reaches an item, as Alt+Space and a key looks for it; 0 for
 // none.
 wchar_t AccessKey(const std::wstring& text) {
-  for (std::size_t at = text.find(L'&'); at < text.size() - 1; at = text.find(L'&', at + 2)) {
-    if (text[at + 1] != L'&') return Capital(text[at + 1]);
-  }
-  return 0;
+  return toolkit::Capital(toolkit::MarkedLetter(text));
 }
 
 std::wstring ItemText(HMENU menu, int item, UINT by = MF_BYPOSITION) {
@@ -62,23 +55,20 @@ std::size_t ForEachTranslation(const std::function<void(HMENU)>& visit) {
 
 class SystemMenuLettersTest : public RemindersFixture {};
 
-// No item of ours takes the letter of Close or Move in any translation,
-// whichever of its letters it offers, nor any letter of the window's items:
+// No item of ours takes a letter of the system's items in any translation,
+// as the program offers its letters, nor a letter of the window's items:
 // greyed ones count, since Wine's menu lands on the first item that takes a
 // letter and greys Size, Minimise and Maximise in the main window rather
 // than leaving them out. On Windows, where the translations cannot be read,
 // the letters are only told apart from each other and the window's.
-TEST_F(SystemMenuLettersTest, NeverCloseOrMoveInAnyLanguageNorAnotherItemsInTheWindow) {
+TEST_F(SystemMenuLettersTest, NeverASystemItemsLetterInAnyLanguageNorAnotherItemsInTheWindow) {
   HMENU menu = ::GetSystemMenu(Main().hwnd(), FALSE);
-  std::vector<std::wstring> words;  // of our items, whose commands are below the system's
-  std::wstring ours;
+  std::wstring ours;  // the letters of our items, whose commands are below the system's
   std::wstring system;
   for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
     const UINT command = ::GetMenuItemID(menu, index);
     if (command >= SC_SIZE) system.push_back(AccessKey(ItemText(menu, index)));
-    if (command == 0 || command >= SC_SIZE) continue;
-    words.push_back(ItemText(menu, index));
-    ours.push_back(AccessKey(words.back()));
+    if (command != 0 && command < SC_SIZE) ours.push_back(AccessKey(ItemText(menu, index)));
   }
   ASSERT_EQ(ours.size(), 6u) << "the five options and About";
   for (const wchar_t key : ours) {
@@ -87,19 +77,36 @@ TEST_F(SystemMenuLettersTest, NeverCloseOrMoveInAnyLanguageNorAnotherItemsInTheW
     EXPECT_EQ(system.find(key), system.npos) << std::string(1, char(key));
   }
 
-  const std::size_t translations = ForEachTranslation([&words](HMENU translation) {
+  const toolkit::MenuItemDesign items[] = {
+      main_window::kKeepRingingItem,    main_window::kAlwaysOnTopItem,
+      main_window::kSayNamesItem,       main_window::kAnyProgramKeysItem,
+      main_window::kMinuteNoticeItem,   main_window::kAboutItem};
+  const std::size_t translations = ForEachTranslation([&items](HMENU translation) {
     for (UINT at = 0; ::EnableMenuItem(translation, at, MF_BYPOSITION | MF_GRAYED) != -1;) ++at;
+    std::wstring held;
+    for (int index = 0; index < ::GetMenuItemCount(translation); ++index) {
+      held.push_back(AccessKey(ItemText(translation, index)));
+    }
     toolkit::AccessLetters letters = toolkit::AccessLettersOf(translation);
-    for (std::wstring text : words) {
-      std::erase(text, L'&');
-      const wchar_t key = AccessKey(letters.Mark(text, text));
-      EXPECT_NE(key, AccessKey(ItemText(translation, SC_CLOSE, MF_BYCOMMAND)));
-      EXPECT_NE(key, AccessKey(ItemText(translation, SC_MOVE, MF_BYCOMMAND)));
+    for (const toolkit::MenuItemDesign& item : items) {
+      const wchar_t key = AccessKey(letters.Mark(item.text, item.candidates));
+      EXPECT_TRUE(key == 0 || held.find(key) == held.npos)
+          << ItemText(translation, SC_CLOSE, MF_BYCOMMAND) << ": " << std::wstring(item.text);
     }
   });
   if (::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
     EXPECT_GE(translations, 38u) << "translations of the system menu read";
   }
+
+  // Windows' menu ends with Close, which holds the notice's first candidate
+  // in Catalan: the notice takes its next one.
+  HMENU catalan = ::CreatePopupMenu();
+  ::AppendMenuW(catalan, MF_STRING, SC_MOVE, L"&Mou");
+  ::AppendMenuW(catalan, MF_STRING, SC_CLOSE, L"&Tanca\tAlt+F4");
+  EXPECT_EQ(toolkit::AccessLettersOf(catalan).Mark(main_window::kMinuteNoticeItem.text,
+                                                   main_window::kMinuteNoticeItem.candidates),
+            L"A min&ute's notice");
+  ::DestroyMenu(catalan);
 }
 
 }  // namespace

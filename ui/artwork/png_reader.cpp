@@ -80,10 +80,11 @@ bool ReadPalette(std::span<const std::uint8_t> colours, Contents& contents) {
   return true;
 }
 
-// Whether the picture cannot be read right without the chunk: a critical one
-// (its type's first letter upper case) other than the four read, or the
-// transparency of a palette or of one colour, which the pixels would not show.
-bool Unreadable(std::span<const std::uint8_t> type) {
+// Whether a chunk of this type makes the reader refuse the picture, which
+// cannot be read right without it: a critical one (its type's first letter
+// upper case) other than the four read, or the transparency of a palette or of
+// one colour, which the pixels would not show.
+bool RefusedChunk(std::span<const std::uint8_t> type) {
   constexpr std::uint8_t kAncillaryBit = 0x20;  // a lower-case letter's
   if ((type[0] & kAncillaryBit) == 0) {
     return !Named(type, "IHDR") && !Named(type, "PLTE") && !Named(type, "IDAT") &&
@@ -115,7 +116,7 @@ std::optional<Contents> ReadChunks(std::span<const std::uint8_t> file) {
         BigEndian(file.subspan(at - 4))) {
       return std::nullopt;
     }
-    if (first != Named(type, "IHDR") || Unreadable(type)) {
+    if (first != Named(type, "IHDR") || RefusedChunk(type)) {
       return std::nullopt;
     }
     if (first && !ReadHeader(data, contents)) {

@@ -6,9 +6,10 @@
 #include <utility>
 
 #include "assets/resource_ids.h"
+#include "countdown/phrase_book.h"
 #include "countdown/row_answers.h"
 #include "ui/main/form1_layout.h"
-#include "ui/main/global_keys.h"
+#include "ui/main/any_program_keys.h"
 #include "ui/main/row_accessible_names.h"
 #include "ui/toolkit/controls/message_box.h"
 
@@ -31,22 +32,16 @@ Form1::Form1(toolkit::FormContext context, Form1Services services)
   PictureNamed("Image2").SetClickHandler([this] { Image2_Click(); });
   PictureNamed("Image3").SetClickHandler([this] { Image3_Click(); });
   ring_.SetTickHandler([this] { tmrRing_Timer(); });
-  // The keyboard's way to the About picture, and five options. Alt+Space and
-  // a letter lands on the first item that takes it, and the system's items
-  // take letters in the language of Windows (Close is L in Danish): each of
-  // ours takes the first of its letters that none of those, greyed ones too,
-  // nor one of ours above it takes, or none.
-  keep_ringing_ = SystemMenu().AddCheckItem(L"Keep ringing until seen", L"irk",
-                                            [this] { mnuKeepRinging_Click(); });
+  keep_ringing_ =
+      SystemMenu().AddCheckItem(kKeepRingingItem, [this] { mnuKeepRinging_Click(); });
   always_on_top_ =
-      SystemMenu().AddCheckItem(L"Always on top", L"wtp", [this] { mnuAlwaysOnTop_Click(); });
-  say_names_ =
-      SystemMenu().AddCheckItem(L"Say the names aloud", L"yhd", [this] { mnuSayNames_Click(); });
-  global_keys_ = SystemMenu().AddCheckItem(L"Keys from any program\tCtrl+Shift+F1\u2026F9", L"gkr",
-                                           [this] { mnuGlobalKeys_Click(); });
+      SystemMenu().AddCheckItem(kAlwaysOnTopItem, [this] { mnuAlwaysOnTop_Click(); });
+  say_names_ = SystemMenu().AddCheckItem(kSayNamesItem, [this] { mnuSayNames_Click(); });
+  any_program_keys_ =
+      SystemMenu().AddCheckItem(kAnyProgramKeysItem, [this] { mnuAnyProgramKeys_Click(); });
   minute_notice_ =
-      SystemMenu().AddCheckItem(L"A minute's notice", L"tue", [this] { mnuMinuteNotice_Click(); });
-  SystemMenu().Add(L"About Morvane\u2026", L"obv", [this] { Image3_Click(); });
+      SystemMenu().AddCheckItem(kMinuteNoticeItem, [this] { mnuMinuteNotice_Click(); });
+  SystemMenu().Add(kAboutItem, [this] { Image3_Click(); });
   Form_Load();
 }
 
@@ -108,15 +103,15 @@ void Form1::mnuMinuteNotice_Click() {
 
 // The user looks at the window as the option comes on: the keys that another
 // program holds are told then, and if it holds them all the option stays off.
-void Form1::mnuGlobalKeys_Click() {
-  if (!SystemMenu().Checked(global_keys_)) {
-    GlobalKeys().Release();
+void Form1::mnuAnyProgramKeys_Click() {
+  if (!SystemMenu().Checked(any_program_keys_)) {
+    HotKeys().Release();
     return;
   }
   const auto taken =
-      GlobalKeys().Register(kGlobalKeys, [this](std::size_t key) { GlobalKey_Pressed(key); });
-  if (taken.size() == kGlobalKeys.size()) {
-    SystemMenu().SetChecked(global_keys_, false);
+      HotKeys().Register(kAnyProgramKeys, [this](std::size_t key) { AnyProgramKey_Pressed(key); });
+  if (taken.size() == kAnyProgramKeys.size()) {
+    SystemMenu().SetChecked(any_program_keys_, false);
   }
   if (!taken.empty()) {
     ShowMessage(KeysTakenMessage(taken));
@@ -125,30 +120,34 @@ void Form1::mnuGlobalKeys_Click() {
 
 // Said whether or not the names are: the user asked, and cannot see the
 // window.
-void Form1::GlobalKey_Pressed(std::size_t key) {
+void Form1::AnyProgramKey_Pressed(std::size_t key) {
   const auto named = [this](std::size_t row, RowStanding standing) {
     return NamedStanding{static_cast<int>(row) + 1, names_[row]->Text(), standing};
   };
-  std::string answer;
+  platform::Sentence answer;
   if (key == kAllRowsKey) {
     std::vector<NamedStanding> rows;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
       rows.push_back(named(row, rows_[row].Standing()));
     }
-    answer = AllRowsAnswer(rows);
+    answer = [rows](platform::Language language) {
+      return AllRowsAnswer(PhrasesIn(language), rows);
+    };
   } else if (key == kAlarmsSeenKey) {
-    answer = AlarmsSeen();
+    answer = AcknowledgeAlarms();
   } else {
-    answer = RowAnswer(named(key, rows_[key].StartAgainIfRanOut()));
+    answer = [row = named(key, rows_[key].StartAgainIfRanOut())](platform::Language language) {
+      return RowAnswer(PhrasesIn(language), row);
+    };
     // A row started again turns its name white, as a Start does.
     NameColoursChanged();
   }
-  services_.voice.say(platform::SentenceKind::Answer, answer, 0);
+  services_.voice.say(platform::SentenceKind::Answer, std::move(answer), 0);
 }
 
 // As a click on each red name: the ringing stops, and so does the voice
 // saying those names.
-std::string Form1::AlarmsSeen() {
+platform::Sentence Form1::AcknowledgeAlarms() {
   std::vector<ExpiredRow> seen;
   for (std::size_t row = 0; row < rows_.size(); ++row) {
     if (names_[row]->TextColour() == kRed) {
@@ -157,7 +156,9 @@ std::string Form1::AlarmsSeen() {
     }
   }
   NameColoursChanged();
-  return AlarmsSeenAnswer(seen);
+  return [seen](platform::Language language) {
+    return AlarmsSeenAnswer(PhrasesIn(language), seen);
+  };
 }
 
 // Every red name rings as one: the timer counts from the expiry that started

@@ -40,17 +40,17 @@ class Form1 final : public toolkit::Form, private RowHost {
   void mnuKeepRinging_Click();
   void mnuAlwaysOnTop_Click();
   void mnuSayNames_Click();
-  void mnuGlobalKeys_Click();
+  void mnuAnyProgramKeys_Click();
   void mnuMinuteNotice_Click();
   void tmrRing_Timer();
-  // One of kGlobalKeys, by its place, pressed in whichever program has the
+  // One of kAnyProgramKeys, by its place, pressed in whichever program has the
   // keyboard: the answer is said, and nothing of the program comes forward.
-  void GlobalKey_Pressed(std::size_t key);
+  void AnyProgramKey_Pressed(std::size_t key);
 
  private:
   void BindRow(int number);
   // Turns every red name white; returns what the key for the alarms says.
-  std::string AlarmsSeen();
+  platform::Sentence AcknowledgeAlarms();
   // Follows every handler that may turn a name red or white.
   void NameColoursChanged();
 
@@ -67,7 +67,7 @@ class Form1 final : public toolkit::Form, private RowHost {
   std::size_t keep_ringing_ = 0;  // the system menu's options
   std::size_t always_on_top_ = 0;
   std::size_t say_names_ = 0;
-  std::size_t global_keys_ = 0;
+  std::size_t any_program_keys_ = 0;
   std::size_t minute_notice_ = 0;
   NamesAloud names_aloud_;
   NoticeGathering notice_gathering_;

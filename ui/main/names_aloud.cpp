@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/colour.h"
+#include "countdown/phrase_book.h"
 #include "countdown/time_is_up_sentence.h"
 
 namespace morvane::main_window {
@@ -74,7 +75,10 @@ void NamesAloud::Say() {
     }
   }
   if (!rows.empty()) {
-    voice_.say(kind_, TimeIsUpSentence(rows), 0);
+    voice_.say(
+        kind_,
+        [rows](platform::Language language) { return TimeIsUpSentence(PhrasesIn(language), rows); },
+        0);
   }
 }
 

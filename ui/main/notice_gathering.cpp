@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "countdown/minute_notice.h"
+#include "countdown/phrase_book.h"
 
 namespace morvane::main_window {
 
@@ -85,7 +86,12 @@ void NoticeGathering::TellWhatWaits() {
   crossed_ = {};
   again_.reset();
   if (!noticed.empty()) {
-    voice_.say(platform::SentenceKind::Notice, MinuteNoticeSentence(noticed), about);
+    voice_.say(
+        platform::SentenceKind::Notice,
+        [noticed](platform::Language language) {
+          return MinuteNoticeSentence(PhrasesIn(language), noticed);
+        },
+        about);
   }
 }
 

@@ -71,7 +71,7 @@ Form::Form(const FormDesign& design, std::span<const ControlDesign> controls, Fo
     throw FormError("cannot create a window");
   }
   system_menu_.emplace(hwnd_);
-  global_keys_.emplace(hwnd_);
+  hot_keys_.emplace(hwnd_);
   taskbar_badge_.emplace(hwnd_, instance_, dpi_, std::move(context.taskbar_overlay));
   icons_.Apply(hwnd_, instance_, design_.icon, dpi_);
   if (design_.taskbar_button) {
@@ -295,13 +295,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       pressed_picture_ = nullptr;
       return 0;
     case WM_HOTKEY:
-      if (global_keys_) {
-        global_keys_->Pressed(wparam);
+      if (hot_keys_) {
+        hot_keys_->Pressed(wparam);
       }
       return 0;
     case WM_DESTROY:
-      if (global_keys_) {
-        global_keys_->Release();
+      if (hot_keys_) {
+        hot_keys_->Release();
       }
       if (on_destroyed_) {
         on_destroyed_();

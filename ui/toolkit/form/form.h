@@ -39,7 +39,7 @@
 #include "ui/toolkit/form/dpi_frame.h"
 #include "ui/toolkit/form/form_design.h"
 #include "ui/toolkit/timing/window_timer.h"
-#include "ui/toolkit/window_services/global_keys.h"
+#include "ui/toolkit/window_services/window_hot_keys.h"
 #include "ui/toolkit/window_services/system_menu.h"
 #include "ui/toolkit/window_services/taskbar_badge.h"
 #include "ui/toolkit/window_services/window_attention.h"
@@ -98,7 +98,7 @@ class Form {
   // The badge over the window's taskbar button.
   TaskbarBadge& Badge() { return *taskbar_badge_; }
   // The keys that reach the window from any program, none until registered.
-  toolkit::GlobalKeys& GlobalKeys() { return *global_keys_; }
+  toolkit::WindowHotKeys& HotKeys() { return *hot_keys_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -140,7 +140,7 @@ class Form {
   // From the window's creation on.
   std::optional<SystemMenuCommands> system_menu_;
   std::optional<TaskbarBadge> taskbar_badge_;
-  std::optional<toolkit::GlobalKeys> global_keys_;
+  std::optional<toolkit::WindowHotKeys> hot_keys_;
 
   // Each control is owned once, in the map of its kind; the by-id maps only
   // point into them, for routing messages.

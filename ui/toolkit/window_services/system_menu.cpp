@@ -12,12 +12,12 @@ constexpr UINT kCommandStep = 0x10;
 
 UINT CommandOf(std::size_t index) { return static_cast<UINT>(index + 1) * kCommandStep; }
 
+}  // namespace
+
 wchar_t Capital(wchar_t letter) {
   ::CharUpperBuffW(&letter, 1);
   return letter;
 }
-
-}  // namespace
 
 AccessLetters AccessLettersOf(HMENU menu) {
   std::wstring letters;
@@ -34,18 +34,16 @@ AccessLetters AccessLettersOf(HMENU menu) {
   return AccessLetters(letters, &Capital);
 }
 
-void SystemMenuCommands::Add(std::wstring_view text, std::wstring_view candidates,
-                             std::function<void()> handler) {
-  Append(text, candidates, Item{std::move(handler), false, false});
+void SystemMenuCommands::Add(const MenuItemDesign& design, std::function<void()> handler) {
+  Append(design, Item{std::move(handler), false, false});
 }
 
-std::size_t SystemMenuCommands::AddCheckItem(std::wstring_view text, std::wstring_view candidates,
+std::size_t SystemMenuCommands::AddCheckItem(const MenuItemDesign& design,
                                              std::function<void()> handler) {
-  return Append(text, candidates, Item{std::move(handler), true, false});
+  return Append(design, Item{std::move(handler), true, false});
 }
 
-std::size_t SystemMenuCommands::Append(std::wstring_view text, std::wstring_view candidates,
-                                       Item item) {
+std::size_t SystemMenuCommands::Append(const MenuItemDesign& design, Item item) {
   if (items_.empty()) {
     menu_ = ::GetSystemMenu(window_, FALSE);
     letters_.emplace(AccessLettersOf(menu_));
@@ -53,7 +51,7 @@ std::size_t SystemMenuCommands::Append(std::wstring_view text, std::wstring_view
   }
   items_.push_back(std::move(item));
   ::AppendMenuW(menu_, MF_STRING, CommandOf(items_.size() - 1),
-                letters_->Mark(text, candidates).c_str());
+                letters_->Mark(design.text, design.candidates).c_str());
   return items_.size() - 1;
 }
 

@@ -18,19 +18,25 @@
 
 namespace morvane::toolkit {
 
+// An item as a form designs it: its text, and the letters of its words it
+// may take as its access letter, in the order it prefers them.
+struct MenuItemDesign {
+  std::wstring_view text;
+  std::wstring_view candidates;
+};
+
 class SystemMenuCommands {
  public:
   explicit SystemMenuCommands(HWND window) : window_(window) {}
 
-  // Appends `text` below the system's own items, with the first of
-  // `candidates` that no item above holds as its access letter; see
+  // Appends the item below the system's own items, with the first of its
+  // candidates that no item above holds as its access letter; see
   // AccessLetters::Mark.
-  void Add(std::wstring_view text, std::wstring_view candidates, std::function<void()> handler);
+  void Add(const MenuItemDesign& design, std::function<void()> handler);
   // The same for an option with a check mark, off at first. Choosing it
   // turns the mark over and then runs the handler. Returns the item's number
   // for Checked.
-  std::size_t AddCheckItem(std::wstring_view text, std::wstring_view candidates,
-                           std::function<void()> handler);
+  std::size_t AddCheckItem(const MenuItemDesign& design, std::function<void()> handler);
   bool Checked(std::size_t item) const { return items_[item].checked; }
   // Sets the mark without running the handler: for an option that a handler
   // could not turn on after all.
@@ -44,13 +50,16 @@ class SystemMenuCommands {
     bool checkable;
     bool checked;
   };
-  std::size_t Append(std::wstring_view text, std::wstring_view candidates, Item item);
+  std::size_t Append(const MenuItemDesign& design, Item item);
 
   HWND window_;
   HMENU menu_ = nullptr;
   std::optional<AccessLetters> letters_;
   std::vector<Item> items_;
 };
+
+// A letter as Windows compares a key with a menu item's letter.
+wchar_t Capital(wchar_t letter);
 
 // The access letters `menu`'s items hold, greyed ones too, compared as
 // Windows compares a key with them.

@@ -1,6 +1,6 @@
-// Keys that reach a window from whichever program has the keyboard: while a
-// key is registered for the window, the system hands each press of it to the
-// window, and to no other program.
+// A window's hot keys: keys that reach it from whichever program has the
+// keyboard. While a key is registered for the window, the system hands each
+// press of it to the window, and to no other program.
 #pragma once
 
 #include <windows.h>
@@ -12,21 +12,21 @@
 
 namespace morvane::toolkit {
 
-struct GlobalKey {
+struct HotKey {
   UINT modifiers;  // MOD_CONTROL, MOD_SHIFT, ...
   UINT virtual_key;
 };
 
-class GlobalKeys {
+class WindowHotKeys {
  public:
-  explicit GlobalKeys(HWND window) : window_(window) {}
-  GlobalKeys(const GlobalKeys&) = delete;
-  GlobalKeys& operator=(const GlobalKeys&) = delete;
+  explicit WindowHotKeys(HWND window) : window_(window) {}
+  WindowHotKeys(const WindowHotKeys&) = delete;
+  WindowHotKeys& operator=(const WindowHotKeys&) = delete;
 
   // Registers `keys` for `pressed`, which hears the place of the key pressed
   // in `keys`, once per press however long it is held. Returns the places of
   // the keys refused: another program holds them.
-  std::vector<std::size_t> Register(std::span<const GlobalKey> keys,
+  std::vector<std::size_t> Register(std::span<const HotKey> keys,
                                     std::function<void(std::size_t)> pressed);
   // Lets every key go; the window's end does too.
   void Release();

@@ -19,9 +19,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const wchar_t* kGlobalKeys = L"Keys from any program\tCtrl+Shift+F1\u2026F9";
+constexpr const wchar_t* kAnyProgramKeys = L"Keys from any program\tCtrl+Shift+F1\u2026F9";
 
-class GlobalKeysTest : public RemindersFixture {
+class AnyProgramKeysTest : public RemindersFixture {
  protected:
   // Ctrl+Shift and the key, as the keyboard sends them to whichever window
   // has it; then the program's loop runs until the answer is asked for.
@@ -40,7 +40,7 @@ class GlobalKeysTest : public RemindersFixture {
   }
 };
 
-TEST_F(GlobalKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
+TEST_F(AnyProgramKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
   Main().Show();
   NameBox(1).SetText("Aldric");
   NameBox(2).SetText("Brenna");
@@ -52,7 +52,7 @@ TEST_F(GlobalKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
   StartRow(1, "0:10:26");
   StartRow(3, "0:3:0");
   ClickButton(Button(3));  // Corvin stopped
-  Choose(kGlobalKeys);
+  Choose(kAnyProgramKeys);
   ::ShowWindow(Main().hwnd(), SW_MINIMIZE);
   cues_.clear();
   flashes_.clear();
@@ -84,7 +84,7 @@ TEST_F(GlobalKeysTest, AnswerBehindAnotherProgramAndStartARowThatRanOutAgain) {
 // A minute's notice is told behind the other program too, whether or not the
 // keys are on: a second after the tick that crosses the minute, with the rows
 // that cross it meanwhile.
-TEST_F(GlobalKeysTest, RowsStartedAtOneMinuteThreeAreNoticedTogetherThreeSecondsLater) {
+TEST_F(AnyProgramKeysTest, RowsStartedAtOneMinuteThreeAreNoticedTogetherThreeSecondsLater) {
   Main().Show();
   NameBox(1).SetText("Aldric");
   Choose(L"A minute's notice");
@@ -105,7 +105,7 @@ TEST_F(GlobalKeysTest, RowsStartedAtOneMinuteThreeAreNoticedTogetherThreeSeconds
 }
 
 // A window of the test's own plays the other program that holds keys.
-TEST_F(GlobalKeysTest, HeldOnlyWhileOnAndThoseAnotherProgramHoldsAreTold) {
+TEST_F(AnyProgramKeysTest, HeldOnlyWhileOnAndThoseAnotherProgramHoldsAreTold) {
   Main().Show();
   const toolkit::unique_hwnd other(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0,
                                                      nullptr, nullptr, nullptr, nullptr));
@@ -120,21 +120,21 @@ TEST_F(GlobalKeysTest, HeldOnlyWhileOnAndThoseAnotherProgramHoldsAreTold) {
   };
 
   ASSERT_TRUE(take(VK_F3));
-  EXPECT_EQ(told(kGlobalKeys),
+  EXPECT_EQ(told(kAnyProgramKeys),
             std::vector<std::wstring>{
                 L"Ctrl+Shift+F3 is used by another program; the other keys work."});
-  EXPECT_TRUE(Checked(kGlobalKeys));
+  EXPECT_TRUE(Checked(kAnyProgramKeys));
   EXPECT_FALSE(take(VK_F1)) << "held by the program";
-  Choose(kGlobalKeys);
+  Choose(kAnyProgramKeys);
   for (UINT key = VK_F1; key <= VK_F9; ++key) {
     EXPECT_TRUE(key == VK_F3 || take(key)) << "let go: F" << key - VK_F1 + 1;
   }
-  EXPECT_EQ(told(kGlobalKeys),
+  EXPECT_EQ(told(kAnyProgramKeys),
             std::vector<std::wstring>{L"Ctrl+Shift+F1\u2026F9 are used by another program."});
-  EXPECT_FALSE(Checked(kGlobalKeys)) << "off, with every key another program's";
+  EXPECT_FALSE(Checked(kAnyProgramKeys)) << "off, with every key another program's";
 
   for (UINT key = VK_F1; key <= VK_F9; ++key) give_back(key);
-  Choose(kGlobalKeys);
+  Choose(kAnyProgramKeys);
   Main().Unload();
   EXPECT_TRUE(take(VK_F8)) << "let go with the window";
 }

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "ui/main/form1_layout.h"
-#include "ui/toolkit/window_services/global_keys.h"
+#include "ui/toolkit/window_services/window_hot_keys.h"
 
 namespace morvane::main_window {
 
@@ -20,10 +20,10 @@ namespace morvane::main_window {
 // alarms.
 inline constexpr std::size_t kAllRowsKey = kRowCount;
 inline constexpr std::size_t kAlarmsSeenKey = kRowCount + 1;
-extern const std::array<toolkit::GlobalKey, kRowCount + 2> kGlobalKeys;
+extern const std::array<toolkit::HotKey, kRowCount + 2> kAnyProgramKeys;
 
 // What the user is told when some of the keys are another program's, named
-// by their places in kGlobalKeys.
+// by their places in kAnyProgramKeys.
 std::string KeysTakenMessage(std::span<const std::size_t> taken);
 
 }  // namespace morvane::main_window
